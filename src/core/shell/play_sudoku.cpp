@@ -1,0 +1,65 @@
+#include "shell/play_sudoku.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace zorvek::sudoku {
+
+void SudokuPlayAdapter::SetEntry(int r, int c, int digit) {
+  cell(r, c).entry = static_cast<std::uint8_t>(digit >= 0 && digit <= 9 ? digit : 0);
+}
+
+bool SudokuPlayAdapter::Mark(int r, int c, int digit) const {
+  return digit >= 1 && digit <= 9 && cell(r, c).marks[digit - 1] != 0;
+}
+
+void SudokuPlayAdapter::SetMark(int r, int c, int digit, bool on) {
+  if (digit >= 1 && digit <= 9) cell(r, c).marks[digit - 1] = on ? 1 : 0;
+}
+
+std::string SudokuPlayAdapter::Text(int r, int c) const {
+  const SudCell& x = cell(r, c);
+  return std::string(x.text, std::min<std::size_t>(x.textLength, sizeof x.text));
+}
+
+void SudokuPlayAdapter::SetText(int r, int c, std::string_view text) {
+  SudCell& x = cell(r, c);
+  const std::size_t n = std::min(text.size(), sizeof x.text);
+  std::memset(x.text, 0, sizeof x.text);
+  std::memcpy(x.text, text.data(), n);
+  x.textLength = static_cast<std::uint8_t>(n);
+}
+
+namespace {
+bool Open(const SudCell& x) { return x.given == 0 && x.entry == 0; }
+}  // namespace
+
+void AddPencilmarks(SudPuzzle& puzzle) {
+  for (auto& row : puzzle.cells) {
+    for (SudCell& x : row) {
+      if (!Open(x)) continue;
+      if (std::none_of(std::begin(x.marks), std::end(x.marks), [](std::uint8_t m) { return m != 0; }))
+        std::fill(std::begin(x.marks), std::end(x.marks), 1);
+    }
+  }
+}
+
+void ReducePencilmarks(SudPuzzle& puzzle) {
+  const SudPuzzle before = puzzle;
+  for (int r = 0; r < 9; ++r) {
+    for (int c = 0; c < 9; ++c) {
+      const SudCell& src = before.cells[r][c];
+      const int digit = src.given ? src.solution : src.entry;
+      if (digit < 1 || digit > 9) continue;
+      const int br = r / 3 * 3, bc = c / 3 * 3;
+      for (int i = 0; i < 9; ++i) {
+        SudCell* peers[3] = {&puzzle.cells[r][i], &puzzle.cells[i][c],
+                             &puzzle.cells[br + i / 3][bc + i % 3]};
+        for (SudCell* p : peers)
+          if (Open(*p)) p->marks[digit - 1] = 0;
+      }
+    }
+  }
+}
+
+}  // namespace zorvek::sudoku

@@ -1,0 +1,312 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "common/types.h"
+#include "shell/play.h"
+#include "shell/play_sudoku.h"
+
+namespace zorvek {
+namespace {
+
+using sudoku::SudokuPlayAdapter;
+using sudoku::SudPuzzle;
+using sudoku::SudSettings;
+
+int SolutionAt(int r, int c) { return (r * 3 + r / 3 + c) % 9 + 1; }
+
+// A valid grid with givens on the main diagonal of every box row.
+struct Fixture {
+  SudSettings settings{};
+  SudPuzzle puzzle{};
+  std::uint8_t mode = kModeMouse;
+  SudokuPlayAdapter adapter{settings, puzzle};
+  PlayModel model{adapter, mode};
+
+  explicit Fixture(int inputMode = kModeMouse, int timer = kTimerRunning) {
+    mode = static_cast<std::uint8_t>(inputMode);
+    settings.difficulty = kMedium;
+    settings.timerState = static_cast<std::uint8_t>(timer);
+    for (int r = 0; r < 9; ++r)
+      for (int c = 0; c < 9; ++c) {
+        auto& x = puzzle.cells[r][c];
+        x.solution = SolutionAt(r, c);
+        x.given = (r == c) ? 1 : 0;
+        x.entry = x.given ? static_cast<std::uint8_t>(x.solution) : 0;
+      }
+    model.InstallPuzzle();
+  }
+  void FillAllButOne(int skipR, int skipC) {
+    for (int r = 0; r < 9; ++r)
+      for (int c = 0; c < 9; ++c)
+        if (r != c && !(r == skipR && c == skipC)) puzzle.cells[r][c].entry = SolutionAt(r, c);
+    model.RecordMove();
+  }
+};
+
+TEST(PlayHistory, RingKeepsTheLastThousandMoves) {
+  Fixture f;
+  const int start = f.model.MoveNumber();
+  while (f.model.MoveNumber() < 1500) f.model.MouseClick(0, 1, 5, /*right=*/true);
+  // The mark was toggled once per move: on at odd distances from the start.
+  auto markOnAt = [&](int move) { return (move - start) % 2 == 1; };
+  int undos = 0;
+  while (f.model.undoEnabled) {
+    f.model.Undo();
+    ++undos;
+  }
+  EXPECT_EQ(f.model.MoveNumber(), 501);
+  EXPECT_EQ(undos, 999);
+  EXPECT_EQ(f.adapter.Mark(0, 1, 5), markOnAt(501));
+  f.model.Undo();  // nothing older is restorable
+  EXPECT_EQ(f.model.MoveNumber(), 501);
+}
+
+TEST(PlayHistory, OnlyRealChangesAreMovesAndUndoRestoresThem) {
+  Fixture f;
+  const int start = f.model.MoveNumber();
+  EXPECT_FALSE(f.model.undoEnabled);
+  EXPECT_FALSE(f.model.RecordMove());
+  f.model.MouseClick(0, 0, 3, false);  // a given: nothing happens
+  f.model.MouseClick(4, 4, 3, true);
+  EXPECT_EQ(f.model.MoveNumber(), start);
+
+  f.model.MouseClick(0, 1, 7, false);  // fixes 7
+  EXPECT_EQ(f.puzzle.cells[0][1].entry, 7);
+  f.model.MouseClick(0, 1, 2, false);  // any click on an entry clears it
+  EXPECT_EQ(f.puzzle.cells[0][1].entry, 0);
+  f.model.MouseClick(0, 1, 2, false);
+  EXPECT_EQ(f.puzzle.cells[0][1].entry, 2);
+  EXPECT_EQ(f.model.MoveNumber(), start + 3);
+  f.model.Undo();
+  f.model.Undo();
+  EXPECT_EQ(f.puzzle.cells[0][1].entry, 7);
+  f.model.Undo();
+  EXPECT_EQ(f.puzzle.cells[0][1].entry, 0);
+  EXPECT_FALSE(f.model.undoEnabled);
+  // The givens' entries belong to the installed position: undo stops there.
+  f.model.Undo();
+  EXPECT_EQ(f.puzzle.cells[3][3].entry, SolutionAt(3, 3));
+}
+
+TEST(PlayCommands, ButtonStatesFollowBlankPartialAndFull) {
+  Fixture f;
+  EXPECT_FALSE(f.model.checkEnabled);
+  EXPECT_TRUE(f.model.fillEnabled);
+  EXPECT_FALSE(f.model.clearEnabled);
+  f.model.MouseClick(2, 5, 1, true);  // a pencil mark alone makes it non-blank
+  EXPECT_TRUE(f.model.checkEnabled && f.model.fillEnabled && f.model.clearEnabled);
+
+  // The last cell, wrong: checked, but the clock goes on.
+  f.FillAllButOne(8, 0);
+  EXPECT_TRUE(f.model.clockRunning());
+  f.model.MouseClick(8, 0, SolutionAt(8, 0) % 9 + 1, false);
+  EXPECT_TRUE(f.model.checkDisplay);
+  EXPECT_FALSE(f.model.allCorrect);
+  EXPECT_EQ(f.puzzle.cells[8][0].check, 2);
+  EXPECT_TRUE(f.model.clockRunning());
+  EXPECT_FALSE(f.model.checkEnabled || f.model.fillEnabled);
+  EXPECT_TRUE(f.model.clearEnabled);
+
+  // Correct: every cell green and the clock stops for good.
+  f.model.MouseClick(8, 0, 1, false);  // clears the wrong entry
+  f.model.MouseClick(8, 0, SolutionAt(8, 0), false);
+  EXPECT_TRUE(f.model.allCorrect);
+  for (int r = 0; r < 9; ++r)
+    for (int c = 0; c < 9; ++c) EXPECT_EQ(f.puzzle.cells[r][c].check, 1);
+  EXPECT_FALSE(f.model.clockRunning());
+  EXPECT_FALSE(f.model.pauseEnabled);
+  EXPECT_EQ(f.settings.timerState, kTimerStopped);
+}
+
+TEST(PlayCommands, CheckMarksEntriesAndPencilledCells) {
+  Fixture f;
+  f.puzzle.cells[0][1].entry = SolutionAt(0, 1);
+  f.puzzle.cells[0][2].entry = SolutionAt(0, 2) % 9 + 1;
+  f.puzzle.cells[0][3].marks[SolutionAt(0, 3) - 1] = 1;
+  f.puzzle.cells[0][4].marks[SolutionAt(0, 4) % 9] = 1;  // omits the solution
+  f.puzzle.cells[1][0].check = 2;                        // stale mark from a file
+  f.model.CheckAll();
+  EXPECT_EQ(f.puzzle.cells[0][0].check, 1);  // given
+  EXPECT_EQ(f.puzzle.cells[0][1].check, 1);
+  EXPECT_EQ(f.puzzle.cells[0][2].check, 2);
+  EXPECT_EQ(f.puzzle.cells[0][3].check, 1);
+  EXPECT_EQ(f.puzzle.cells[0][4].check, 2);
+  EXPECT_EQ(f.puzzle.cells[1][0].check, 0);  // empty, unmarked
+  EXPECT_FALSE(f.model.allCorrect);
+  EXPECT_FALSE(f.model.checkEnabled);
+  f.model.MouseClick(5, 6, 4, true);  // the next grid click hides the outlines
+  EXPECT_FALSE(f.model.checkDisplay);
+}
+
+TEST(PlayCommands, FillStopsAndClearRestartsTheClock) {
+  Fixture f;
+  f.settings.elapsed = 75;
+  f.model.FillAll();
+  for (int r = 0; r < 9; ++r)
+    for (int c = 0; c < 9; ++c) EXPECT_EQ(f.puzzle.cells[r][c].entry, SolutionAt(r, c));
+  EXPECT_EQ(f.settings.timerState, kTimerStopped);
+  EXPECT_FALSE(f.model.clockRunning());
+  EXPECT_FALSE(f.model.pauseEnabled);
+  EXPECT_TRUE(f.model.clockGrey);
+  EXPECT_EQ(f.model.clockText, "01:15");
+  f.model.Tick(true);
+  EXPECT_EQ(f.settings.elapsed, 75);
+
+  f.model.ClearAll();
+  EXPECT_EQ(f.settings.timerState, kTimerRunning);
+  EXPECT_EQ(f.settings.elapsed, 0);
+  EXPECT_TRUE(f.model.clockRunning() && f.model.pauseEnabled);
+  EXPECT_FALSE(f.model.clockGrey);
+  EXPECT_EQ(f.puzzle.cells[4][4].entry, 0);  // even the givens' stored byte
+  EXPECT_FALSE(f.model.clearEnabled);
+  f.model.Tick(true);
+  f.model.Tick(false);  // another kind shown: the clock switches off
+  EXPECT_EQ(f.settings.elapsed, 1);
+  EXPECT_FALSE(f.model.clockRunning());
+}
+
+TEST(PlayModes, MouseTypeMouseKeepsMarks) {
+  Fixture f;
+  f.puzzle.cells[2][5].marks[0] = f.puzzle.cells[2][5].marks[2] = f.puzzle.cells[2][5].marks[4] = 1;
+  f.puzzle.cells[6][1].marks[8] = f.puzzle.cells[6][1].marks[1] = 1;
+  const SudPuzzle before = f.puzzle;
+  f.model.ClickMode(kModeType);
+  EXPECT_EQ(f.adapter.Text(2, 5), "135");
+  EXPECT_EQ(f.adapter.Text(6, 1), "29");
+  EXPECT_TRUE(f.model.TypingBoxVisible());
+  EXPECT_FALSE(f.model.pencilEnabled);
+  f.model.ClickMode(kModeMouse);
+  for (int r = 0; r < 9; ++r)
+    for (int c = 0; c < 9; ++c)
+      EXPECT_EQ(0, std::memcmp(f.puzzle.cells[r][c].marks, before.cells[r][c].marks, 9));
+  EXPECT_EQ(f.mode, kModeMouse);
+  // Erase does not change the stored mode; leaving it converts nothing.
+  f.model.ClickMode(kModeErase);
+  EXPECT_TRUE(f.model.Erasing());
+  EXPECT_FALSE(f.model.clockRunning());
+  EXPECT_EQ(f.mode, kModeMouse);
+}
+
+TEST(PlayModes, EraseDragIsOneMoveAndSparesGivens) {
+  Fixture f;
+  f.model.MouseClick(0, 1, 4, false);
+  f.model.MouseClick(0, 2, 6, true);
+  const int before = f.model.MoveNumber();
+  f.model.ClickMode(kModeErase);
+  EXPECT_FALSE(f.model.EraseCell(0, 0));  // given
+  EXPECT_TRUE(f.model.EraseCell(0, 1));
+  EXPECT_TRUE(f.model.EraseCell(0, 2));
+  EXPECT_EQ(f.puzzle.cells[0][0].entry, SolutionAt(0, 0));
+  f.model.ClickMode(kModeMouse);
+  EXPECT_EQ(f.model.MoveNumber(), before + 1);
+  EXPECT_TRUE(f.model.clockRunning());
+  f.model.Undo();
+  EXPECT_EQ(f.puzzle.cells[0][1].entry, 4);
+  EXPECT_TRUE(f.adapter.Mark(0, 2, 6));
+}
+
+TEST(PlayTyping, TypedTextAndEntry) {
+  Fixture f(kModeType);
+  ASSERT_TRUE(f.model.HasCursor());
+  EXPECT_EQ(f.model.CursorRow() * 9 + f.model.CursorCol(), 1);  // first open cell
+  EXPECT_EQ(f.model.TypeText("1a2"), "12");
+  EXPECT_EQ(f.puzzle.cells[0][1].entry, 0);
+  EXPECT_EQ(f.adapter.Text(0, 1), "12");
+  f.model.TypeText("2");
+  EXPECT_EQ(f.puzzle.cells[0][1].entry, 2);
+  EXPECT_EQ(f.model.TypeText("0"), "");
+  EXPECT_EQ(f.model.TypeText("12345678912"), "123456789");
+  // Leaving the box is one move.
+  const int before = f.model.MoveNumber();
+  f.model.MoveTypingCursor(Arrow::Right);
+  EXPECT_EQ(f.model.MoveNumber(), before + 1);
+}
+
+TEST(PlayTyping, CursorSkipsAndWraps) {
+  Fixture f(kModeType);
+  f.puzzle.cells[0][2].entry = 3;
+  f.model.SelectCell(0, 1);
+  f.model.MoveTypingCursor(Arrow::Right);  // skips the entry at (0,2)
+  EXPECT_EQ(f.model.CursorCol(), 3);
+  f.model.SelectCell(0, 8);
+  f.model.MoveTypingCursor(Arrow::Right);  // wraps; (1,1) is a given
+  EXPECT_EQ(f.model.CursorRow(), 1);
+  EXPECT_EQ(f.model.CursorCol(), 0);
+  f.model.MoveTypingCursor(Arrow::Left);
+  EXPECT_EQ(f.model.CursorRow(), 0);
+  EXPECT_EQ(f.model.CursorCol(), 8);
+  f.model.SelectCell(1, 0);
+  f.model.MoveTypingCursor(Arrow::Up);  // wraps to the previous column's bottom
+  EXPECT_EQ(f.model.CursorRow(), 7);
+  EXPECT_EQ(f.model.CursorCol(), 8);  // (8,8) is a given
+  f.model.SelectCell(8, 7);
+  f.model.MoveTypingCursor(Arrow::Down);  // bottom of column 7 -> top of column 8
+  EXPECT_EQ(f.model.CursorRow(), 0);
+  EXPECT_EQ(f.model.CursorCol(), 8);
+  f.model.SelectCell(4, 4);  // a given commits and hides the box
+  EXPECT_FALSE(f.model.TypingBoxVisible());
+
+  // With every cell filled the cursor steps one cell at a time, never onto a given.
+  Fixture g(kModeType);
+  for (int r = 0; r < 9; ++r)
+    for (int c = 0; c < 9; ++c) g.puzzle.cells[r][c].entry = g.puzzle.cells[r][c].given ? 0 : 1;
+  g.model.SelectCell(0, 1);
+  g.model.MoveTypingCursor(Arrow::Right);
+  EXPECT_EQ(g.model.CursorCol(), 2);
+  g.model.SelectCell(0, 1);
+  g.model.MoveTypingCursor(Arrow::Down);
+  EXPECT_EQ(g.model.CursorRow(), 2);
+}
+
+TEST(PlayClock, InstallFollowsTheTimerStateAndPauseResumes) {
+  Fixture paused(kModeType, kTimerPaused);
+  EXPECT_TRUE(paused.model.paused);
+  EXPECT_FALSE(paused.model.gridVisible || paused.model.clockRunning());
+  EXPECT_FALSE(paused.model.TypingBoxVisible());
+  paused.model.Resume();
+  EXPECT_TRUE(paused.model.clockRunning());
+  EXPECT_EQ(paused.settings.timerState, kTimerRunning);
+  EXPECT_TRUE(paused.model.TypingBoxVisible());
+
+  Fixture stopped(kModeMouse, kTimerStopped);
+  EXPECT_FALSE(stopped.model.clockRunning() || stopped.model.pauseEnabled);
+  EXPECT_TRUE(stopped.model.clockGrey);
+
+  Fixture running;
+  running.settings.elapsed = 3599;
+  running.model.Tick(true);
+  running.model.Tick(true);
+  EXPECT_EQ(running.model.clockText, "1:00:00");
+  running.model.Pause();
+  running.model.Tick(true);
+  EXPECT_EQ(running.settings.elapsed, 3601);
+  EXPECT_EQ(running.settings.timerState, kTimerPaused);
+}
+
+TEST(PlaySudoku, MiniDigitsAndPencilCommands) {
+  EXPECT_EQ(MiniDigitAt(0, 0, 36), 1);
+  EXPECT_EQ(MiniDigitAt(35, 0, 36), 3);
+  EXPECT_EQ(MiniDigitAt(12, 12, 36), 5);
+  EXPECT_EQ(MiniDigitAt(11, 35, 36), 7);
+
+  Fixture f;
+  f.puzzle.cells[0][1].marks[3] = 1;  // keeps its single mark
+  sudoku::AddPencilmarks(f.puzzle);
+  EXPECT_EQ(f.puzzle.cells[0][2].marks[8], 1);
+  EXPECT_EQ(f.puzzle.cells[0][1].marks[0], 0);
+  EXPECT_EQ(f.puzzle.cells[0][0].marks[0], 0);  // given
+  // An entry in a box leaves its digit out of every cell of that box.
+  f.puzzle.cells[4][3].entry = 7;
+  sudoku::ReducePencilmarks(f.puzzle);
+  EXPECT_EQ(f.puzzle.cells[5][5].marks[6], 0);
+  EXPECT_EQ(f.puzzle.cells[3][4].marks[6], 0);
+  EXPECT_EQ(f.puzzle.cells[4][8].marks[6], 0);  // same row
+  EXPECT_EQ(f.puzzle.cells[8][3].marks[6], 0);  // same column
+  EXPECT_EQ(f.puzzle.cells[8][7].marks[6], 1);
+  // The given at (3,3) removed its own digit from its box as well.
+  EXPECT_EQ(f.puzzle.cells[5][4].marks[SolutionAt(3, 3) - 1], 0);
+}
+
+}  // namespace
+}  // namespace zorvek

@@ -1,0 +1,31 @@
+#pragma once
+// The hook through which a long generator loop reports progress and learns of
+// cancellation. The caller (a create dialog, batch printing, the tool) owns
+// it; the engine only counts attempts and reads the cancel flag, so it can run
+// on a worker thread while the window polls.
+#include <atomic>
+#include <functional>
+
+namespace zorvek {
+
+struct CreateProgress {
+  std::atomic<int> attempts{0};      // attempts made so far
+  std::atomic<int> attemptScale{0};  // attempt count that fills the progress bar
+  std::atomic<bool> cancelled{false};
+  // Called after a puzzle is drawn from a stored bank, whose used-flags live in
+  // the application state; the application saves its state file here.
+  std::function<void()> saveState;
+
+  bool CancelRequested() const { return cancelled.load(std::memory_order_relaxed); }
+  void SaveState() const {
+    if (saveState) saveState();
+  }
+  // Progress-bar position for a bar of the given maximum.
+  int Position(int barMaximum) const {
+    const int scale = attemptScale.load();
+    const long long a = attempts.load();
+    return static_cast<int>(scale == 0 ? barMaximum * a : barMaximum * a / scale);
+  }
+};
+
+}  // namespace zorvek

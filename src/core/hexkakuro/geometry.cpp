@@ -1,0 +1,192 @@
+#include "hexkakuro/geometry.h"
+
+#include <bit>
+#include <cmath>
+
+namespace zorvek::hexkakuro {
+namespace {
+
+constexpr double kSin60 = 0.86602540378443864676;
+constexpr double kTan60 = 1.73205080756887729353;
+
+constexpr HexDigitTable BuildPossibleDigits() {
+  HexDigitTable table{};
+  for (int sum = 0; sum <= 9; ++sum) table[1][sum][sum] = 1;
+  // Every set of digits 1..9 as a bit mask; bit d-1 stands for digit d.
+  for (unsigned set = 1; set < 512; ++set) {
+    const int length = std::popcount(set);
+    if (length < 2 || length > 6) continue;
+    int sum = 0;
+    for (int d = 1; d <= 9; ++d)
+      if (set & (1u << (d - 1))) sum += d;
+    for (int d = 1; d <= 9; ++d)
+      if (set & (1u << (d - 1))) table[length][sum][d] = 1;
+  }
+  return table;
+}
+
+constexpr HexDigitTable kPossibleDigits = BuildPossibleDigits();
+
+// Appends every ascending set that completes `prefix`; ascending digits in
+// depth-first order give the sets in lexicographic order.
+void AppendCombos(std::string& out, std::string& prefix, int first, int left, int sum) {
+  if (left == 0) {
+    if (sum != 0) return;
+    if (!out.empty()) out += '/';
+    out += prefix;
+    return;
+  }
+  for (int d = first; d <= 9 && d <= sum; ++d) {
+    const std::size_t mark = prefix.size();
+    if (!prefix.empty()) prefix += ',';
+    prefix += static_cast<char>('0' + d);
+    AppendCombos(out, prefix, d + 1, left - 1, sum - d);
+    prefix.resize(mark);
+  }
+}
+
+HexComboTable BuildCombos() {
+  HexComboTable table;
+  for (int length = 2; length <= 9; ++length) {
+    for (int sum = 1; sum <= 45; ++sum) {
+      std::string prefix;
+      AppendCombos(table[length][sum], prefix, 1, length, sum);
+    }
+  }
+  return table;
+}
+
+HexPoint Origin(const HexUnits& units, int r, int c) {
+  const int y = (r - 1) * 2 * units.h + (c % 2 == 0 ? units.h : 0);
+  return {(c - 1) * 3 * units.u, y};
+}
+
+}  // namespace
+
+bool IsHexSize(int rows, int cols) {
+  return (rows == kSmallRows && cols == kSmallCols) || (rows == kLargeRows && cols == kLargeCols);
+}
+
+bool IsCluePosition(int r, int c) {
+  if (r < 1 || c < 1) return false;
+  return (r % 2 == 1 && c % 4 == 3) || (r % 2 == 0 && c % 4 == 1);
+}
+
+bool IsWhitePosition(int r, int c, int rows) {
+  if (r < 1 || r > rows - 1 || c < 1) return false;
+  if (IsCluePosition(r, c)) return false;
+  return !(r == 1 && c % 4 == 1);
+}
+
+HexPos Neighbour(int r, int c, int i) {
+  const bool odd = c % 2 != 0;
+  switch (i) {
+    case 1: return odd ? HexPos{r - 1, c - 1} : HexPos{r, c - 1};
+    case 2: return {r - 1, c};
+    case 3: return odd ? HexPos{r - 1, c + 1} : HexPos{r, c + 1};
+    case 4: return odd ? HexPos{r, c + 1} : HexPos{r + 1, c + 1};
+    case 5: return {r + 1, c};
+    default: return odd ? HexPos{r, c - 1} : HexPos{r + 1, c - 1};
+  }
+}
+
+std::array<HexPos, 6> AdjacentClues(int r, int c) {
+  return {HexPos{r - 1, c - 2}, HexPos{r - 2, c}, HexPos{r - 1, c + 2},
+          HexPos{r + 1, c + 2}, HexPos{r + 2, c}, HexPos{r + 1, c - 2}};
+}
+
+const HexDigitTable& HexPossibleDigits() { return kPossibleDigits; }
+
+bool LookupHexPossibleDigits(int length, int sum, DigitFlags& flags) {
+  if (length < 1 || length > 6 || sum < 1 || sum > 39) return false;
+  flags = kPossibleDigits[length][sum];
+  return true;
+}
+
+const HexComboTable& HexCombos() {
+  static const HexComboTable table = BuildCombos();
+  return table;
+}
+
+HexUnits HexLayoutUnits(int clientWidth, int clientHeight, int leftPanelWidth, int headerHeight,
+                        int rows, int cols) {
+  if (rows < 9) rows = 9;
+  if (cols < 9) cols = 9;
+  const int k = (3 * cols + 1) / 2;
+  const int w = (clientWidth - leftPanelWidth - 20) / k;
+  const int hh = (clientHeight - headerHeight - 20) / (2 * rows);
+  HexUnits units;
+  if (hh < w * kSin60) {
+    units.h = hh;
+    units.u = static_cast<int>(std::lround(hh / (2 * kSin60)));
+  } else {
+    units.h = static_cast<int>(std::lround(w * kSin60));
+    units.u = w / 2;
+  }
+  return units;
+}
+
+HexPixelSize HexPaintBoxSize(const HexUnits& units, int rows, int cols) {
+  const int k = (3 * cols + 1) / 2;
+  return {2 * units.u * k + 5, 2 * units.h * rows + 5};
+}
+
+HexCellGeometry CellGeometry(const HexUnits& units, int r, int c) {
+  const int u = units.u;
+  const int h = units.h;
+  HexCellGeometry g;
+  g.origin = Origin(units, r, c);
+  const int x0 = g.origin.x;
+  const int y0 = g.origin.y;
+  g.vertices = {HexPoint{x0 + u, y0},         HexPoint{x0 + 3 * u, y0},
+                HexPoint{x0 + 4 * u, y0 + h}, HexPoint{x0 + 3 * u, y0 + 2 * h},
+                HexPoint{x0 + u, y0 + 2 * h}, HexPoint{x0, y0 + h}};
+  const int m = static_cast<int>(std::lround(h / (kTan60 * 1.5)));
+  g.textLeft = x0 + 1 + u - m;
+  g.textRight = x0 - 1 + 3 * u + m;
+  return g;
+}
+
+bool HitTestPosition(const HexUnits& units, int rows, int cols, int x, int y, HexPos& hit) {
+  const int u = units.u;
+  const int h = units.h;
+  int r = 0;
+  int c = 0;
+  bool found = false;
+  for (c = 0; c <= cols && !found; ++c) {
+    for (r = 0; r <= rows; ++r) {
+      const HexPoint o = Origin(units, r, c);
+      if (o.x + 4 * u >= x && o.y + 2 * h >= y) {
+        found = true;
+        break;
+      }
+    }
+    if (found) break;
+  }
+  if (!found) return false;
+  // Beyond the upper-right slanted edge: the neighbour up and to the right.
+  HexPoint o = Origin(units, r, c);
+  double dx = x - (o.x + 3 * u);
+  double dy = y - o.y;
+  if (!(dy >= dx * kTan60)) {
+    if (c == cols) return false;
+    if (c % 2 != 0) --r;
+    ++c;
+  }
+  // Beyond the lower-right slanted edge: the neighbour down and to the right.
+  o = Origin(units, r, c);
+  dx = x - (o.x + 3 * u);
+  dy = (o.y + 2 * h) - y;
+  if (!(dy >= dx * kTan60)) {
+    if (c == cols) return false;
+    ++c;
+    if (c % 2 != 0) ++r;
+  }
+  // A click above the top row of an odd column steps to row -1; like row 0
+  // and the bottom frame row it is no cell.
+  if (r < 1 || c < 1 || r > rows) return false;
+  hit = {r, c};
+  return true;
+}
+
+}  // namespace zorvek::hexkakuro

@@ -1,0 +1,126 @@
+#pragma once
+// The hexagon field every HexKakuro piece shares: coordinates with their
+// frame, neighbours in both walking orders, the fixed clue lattice, the digit
+// tables, and the screen geometry the window draws and hit-tests with.
+//
+// Cells are (row, column) from 1; row 0, column 0, row rows+1 and column
+// cols+1 form a frame that never belongs to a puzzle. Odd columns stand half
+// a hexagon higher than even ones.
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace zorvek::hexkakuro {
+
+constexpr int kSmallRows = 9;
+constexpr int kSmallCols = 9;
+constexpr int kLargeRows = 11;
+constexpr int kLargeCols = 13;
+
+// Working boards hold the frame: rows 0..rows+1, columns 0..cols+1.
+constexpr int kBoardRows = kLargeRows + 2;
+constexpr int kBoardCols = kLargeCols + 2;
+
+// Cell kinds, the same codes on the working board, in the play grid and in files.
+enum HexKind : std::uint8_t {
+  kHexNone = 0,
+  kHexClue = 1,
+  kHexRemoved = 2,
+  kHexWhite = 3,
+};
+
+// True for 9 x 9 and 11 x 13, the only sizes there are.
+bool IsHexSize(int rows, int cols);
+
+struct HexPos {
+  int row = 0;
+  int col = 0;
+  friend bool operator==(const HexPos&, const HexPos&) = default;
+};
+
+// Within rows 1..rows and columns 1..cols (callers check that range):
+// r odd with c mod 4 = 3, or r even with c mod 4 = 1.
+bool IsCluePosition(int r, int c);
+// Rows 1..rows-1, columns 1..cols, not a clue position, and not in row 1 at
+// a column c with c mod 4 = 1.
+bool IsWhitePosition(int r, int c, int rows);
+// The neighbour in direction i = 1..6: upper left, up, upper right, lower
+// right, down, lower left.
+HexPos Neighbour(int r, int c, int i);
+
+// Run order: the neighbours of a clue walked upper left, up, upper right,
+// lower left, down, lower right.
+constexpr int kRunOrder[6] = {1, 2, 3, 6, 5, 4};
+// The six clue positions nearest to a clue at (r, c), in the order
+// (r-1, c-2), (r-2, c), (r-1, c+2), (r+1, c+2), (r+2, c), (r+1, c-2).
+std::array<HexPos, 6> AdjacentClues(int r, int c);
+
+// Ten flags, digits 0..9, each 0 or 1.
+using DigitFlags = std::array<std::uint8_t, 10>;
+
+// [length 0..6][sum 0..39]: the digits that can occur in a run of that length
+// and sum (length 1 flags the digit equal to the sum, for sums 0..9).
+using HexDigitTable = std::array<std::array<DigitFlags, 40>, 7>;
+const HexDigitTable& HexPossibleDigits();
+
+// Fails (false, flags untouched) for a length outside 1..6 or a sum outside 1..39.
+bool LookupHexPossibleDigits(int length, int sum, DigitFlags& flags);
+
+// [length 0..9][sum 0..45]: every set of distinct digits 1..9 of that length
+// and sum, as "1,9/2,8/3,7/4,6"; empty for length 0 and 1 and for impossible pairs.
+using HexComboTable = std::array<std::array<std::string, 46>, 10>;
+const HexComboTable& HexCombos();
+
+// ---- Screen geometry, in paint-box pixels ----------------------------------
+
+// u is a quarter of a hexagon's width, h half its height.
+struct HexUnits {
+  int u = 0;
+  int h = 0;
+};
+
+HexUnits HexLayoutUnits(int clientWidth, int clientHeight, int leftPanelWidth, int headerHeight,
+                        int rows, int cols);
+
+// The paint box that holds a grid: (2u·k + 5) x (2h·rows + 5), k = (3·cols + 1) div 2.
+struct HexPixelSize {
+  int width = 0;
+  int height = 0;
+};
+HexPixelSize HexPaintBoxSize(const HexUnits& units, int rows, int cols);
+
+struct HexPoint {
+  int x = 0;
+  int y = 0;
+  friend bool operator==(const HexPoint&, const HexPoint&) = default;
+};
+
+struct HexCellGeometry {
+  HexPoint origin;              // x0, y0: left edge and top of the cell
+  std::array<HexPoint, 6> vertices;  // top left, top right, right, bottom right, bottom left, left
+  int textLeft = 0;             // the box where an edited entry is shown,
+  int textRight = 0;            // centred vertically in the cell
+};
+
+HexCellGeometry CellGeometry(const HexUnits& units, int r, int c);
+
+// The cell a click at paint-box point (x, y) lands on, for a grid of the given
+// size whose cell kinds `kindAt(r, c)` reports; false for a click outside
+// every cell, on row or column 0, or on a cell of kind 0.
+template <typename KindAt>
+bool HitTest(const HexUnits& units, int rows, int cols, int x, int y, KindAt kindAt, HexPos& hit);
+
+// The part of HitTest that needs no cell kinds; true with a cell in rows
+// 1..rows and columns 1..cols.
+bool HitTestPosition(const HexUnits& units, int rows, int cols, int x, int y, HexPos& hit);
+
+template <typename KindAt>
+bool HitTest(const HexUnits& units, int rows, int cols, int x, int y, KindAt kindAt, HexPos& hit) {
+  HexPos p;
+  if (!HitTestPosition(units, rows, cols, x, y, p)) return false;
+  if (kindAt(p.row, p.col) == kHexNone) return false;
+  hit = p;
+  return true;
+}
+
+}  // namespace zorvek::hexkakuro

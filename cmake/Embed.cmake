@@ -3,7 +3,10 @@
 # are compiled into the binaries and need nothing at run time.
 function(zorvek_embed_lines input output symbol namespace)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${input})
-  file(STRINGS ${input} lines)
+  set(lines "")
+  if(EXISTS ${input})
+    file(STRINGS ${input} lines)
+  endif()
   set(body "")
   set(count 0)
   foreach(line IN LISTS lines)

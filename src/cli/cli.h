@@ -34,6 +34,9 @@ struct KindCommands {
 };
 
 const KindCommands& SudokuCommands();
+const KindCommands& KakuroCommands();
+const KindCommands& HexKakuroCommands();
+const KindCommands& FutoshikiCommands();
 
 // The name `generate` gives its n-th file in `dir` for a default name stem
 // such as "SudokuHard": the save dialog's name, skipping names already taken

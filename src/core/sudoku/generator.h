@@ -31,6 +31,7 @@ void CompressGrid(const char (&digits)[82], char* out, int outSize);
 struct Generator {
   Random& random;
   CreateProgress* progress = nullptr;  // may be null
+  bool pollCancel = true;              // stop an attempt when progress is cancelled
   Solver solver;
 
   explicit Generator(Random& r, CreateProgress* p = nullptr) : random(r), progress(p) {}

@@ -1,0 +1,386 @@
+#include "futoshiki/generator.h"
+
+#include <cstring>
+
+#include "common/types.h"
+
+namespace zorvek::futoshiki {
+
+extern const char* const kFutBank_medium9[];
+extern const int kFutBank_medium9Count;
+extern const char* const kFutBank_hard9[];
+extern const int kFutBank_hard9Count;
+extern const char* const kFutBank_hard7[];
+extern const int kFutBank_hard7Count;
+
+namespace {
+
+int SizeIndex(int size) { return size <= 6 ? 0 : size <= 8 ? 1 : 2; }
+int DifficultyIndex(int difficulty) { return difficulty < 0 ? 0 : difficulty > 2 ? 2 : difficulty; }
+
+constexpr GenerationParameters kParameters[3][3] = {
+    {{4, 1, 15, 20}, {4, 1, 35, 45}, {2, 2, 45, 80}},  // Easy: 5, 7, 9
+    {{6, 2, 8, 12}, {6, 3, 25, 35}, {4, 3, 55, 70}},   // Medium
+    {{7, 3, 4, 7}, {6, 5, 15, 25}, {4, 5, 35, 55}},    // Hard
+};
+
+constexpr int kAttemptLimits[3][3] = {
+    {10000, 2100, 2000},  // Easy: 5, 7, 9
+    {20000, 2100, 410},   // Medium
+    {30000, 2100, 410},   // Hard
+};
+
+// Zero runs: "A" is 16 zeros down to "Q" for 2 ("I" and "O" unused).
+constexpr char kRunLetters[] = "ABCDEFGHJKLMNPQ";
+int RunLength(char letter) {
+  for (int i = 0; kRunLetters[i] != 0; ++i)
+    if (kRunLetters[i] == letter) return 16 - i;
+  return 0;
+}
+
+// Sign letters "a".."h" for (signRight, signDown) pairs other than (0, 0).
+constexpr std::uint8_t kLetterSigns[8][2] = {{0, 1}, {0, 2}, {1, 0}, {1, 1},
+                                             {1, 2}, {2, 0}, {2, 1}, {2, 2}};
+
+// Does the cell at (row, col) state that it is greater than its neighbour in
+// direction dir (0 right, 1 down, 2 left, 3 up)? Margin cells hold no signs.
+bool Greater(const FutBoard& board, int row, int col, int dir) {
+  switch (dir) {
+    case 0: return board.at(row, col).signRight == 1;
+    case 1: return board.at(row, col).signDown == 1;
+    case 2: return board.at(row, col - 1).signRight == 2;
+    default: return board.at(row - 1, col).signDown == 2;
+  }
+}
+constexpr int kDr[4] = {0, 1, 0, -1};
+constexpr int kDc[4] = {1, 0, -1, 0};
+
+void Progress(CreateProgress& progress, int attempt) {
+  progress.attempts.store(attempt, std::memory_order_relaxed);
+}
+
+}  // namespace
+
+GenerationParameters ParametersFor(int difficulty, int size) {
+  return kParameters[DifficultyIndex(difficulty)][SizeIndex(size)];
+}
+
+int AttemptLimit(int difficulty, int size) {
+  return kAttemptLimits[DifficultyIndex(difficulty)][SizeIndex(size)];
+}
+
+void ClearBoard(const FutHeader& header, FutBoard& board) {
+  const int n = header.size;
+  for (int row = -2; row <= n + 1; ++row) {
+    for (int col = -2; col <= n + 1; ++col) {
+      FutCell& c = board.at(row, col);
+      c = FutCell{};
+      c.value = -1;
+      c.count = n;
+      for (int d = 1; d <= n; ++d) c.candidates[d] = true;
+    }
+  }
+}
+
+void AddRandomSign(const FutHeader& header, FutBoard& board, Random& random) {
+  const int n = header.size;
+  int tries = 0;
+  for (;;) {
+    const int dir = random(2);
+    const int kind = random(2) + 1;
+    int row, col;
+    if (dir == 0) {
+      col = random(n - 1);
+      row = random(n);
+    } else {
+      col = random(n);
+      row = random(n - 1);
+    }
+    FutCell& cell = board.at(row, col);
+    std::uint8_t& sign = dir == 0 ? cell.signRight : cell.signDown;
+    if (sign != 0) {
+      if (++tries > 100) return;
+      continue;
+    }
+    sign = static_cast<std::uint8_t>(kind);
+    if (n != 5) return;
+    // Small boards must not spell out a run of four by signs alone.
+    if (!HasSignChain(header, board)) return;
+    sign = 0;
+    if (++tries > 100) return;
+  }
+}
+
+bool HasSignChain(const FutHeader& header, const FutBoard& board) {
+  const int n = header.size;
+  for (int r1 = 0; r1 < n; ++r1) {
+    for (int c1 = 0; c1 < n; ++c1) {
+      for (int d1 = 0; d1 < 4; ++d1) {
+        if (!Greater(board, r1, c1, d1)) continue;
+        const int r2 = r1 + kDr[d1], c2 = c1 + kDc[d1];
+        for (int d2 = 0; d2 < 4; ++d2) {
+          if (d2 == (d1 + 2) % 4 || !Greater(board, r2, c2, d2)) continue;
+          const int r3 = r2 + kDr[d2], c3 = c2 + kDc[d2];
+          for (int d3 = 0; d3 < 4; ++d3)
+            if (d3 != (d2 + 2) % 4 && Greater(board, r3, c3, d3)) return true;
+        }
+      }
+    }
+  }
+  return false;
+}
+
+void AddRandomGiven(const FutHeader& header, FutBoard& board, Random& random) {
+  const int n = header.size;
+  const int colOffset = random(n);
+  const int rowOffset = random(n);
+  int bestRow = -1, bestCol = -1, bestCount = 0;
+  for (int i = 0; i < n; ++i) {
+    for (int j = 0; j < n; ++j) {
+      const int row = (rowOffset + i) % n;
+      const int col = (colOffset + j) % n;
+      const FutCell& c = board.at(row, col);
+      if (c.value < 0 && c.count > bestCount) {
+        bestRow = row, bestCol = col, bestCount = c.count;
+      }
+    }
+  }
+  if (bestCount < 1) return;
+  FutCell& cell = board.at(bestRow, bestCol);
+  int k = random(bestCount) + 1;
+  int digit = 0;
+  for (int d = 1; d <= n && digit == 0; ++d)
+    if (cell.candidates[d] && --k == 0) digit = d;
+  std::memset(cell.candidates, 0, sizeof cell.candidates);
+  cell.candidates[digit] = true;
+  cell.value = digit;
+  cell.given = true;
+  cell.count = 1;
+  FixCell(board, header, bestRow, bestCol);
+}
+
+bool GenerateFutoshiki(const FutHeader& header, FutBoard& board, Random& random,
+                       CreateProgress* progress) {
+  ClearBoard(header, board);
+  const int n = header.size;
+  const GenerationParameters p = ParametersFor(header.difficulty, n);
+  int phase = 0;
+  for (int clue = 1; clue <= p.mostClues; ++clue) {
+    if (++phase > p.signsPerGiven) phase = 0;
+    const FutBoard undo = board;
+    int retries = 0;
+    for (;;) {
+      if (progress && progress->CancelRequested()) return false;
+      if (phase < p.signsPerGiven)
+        AddRandomSign(header, board, random);
+      else
+        AddRandomGiven(header, board, random);
+      if (!SolveLogically(header, board, p.level) || !IsConsistent(header, board)) {
+        board = undo;
+        if (++retries > n) return false;
+        continue;  // another random clue of the same kind
+      }
+      if (IsFullyDetermined(header, board)) return clue >= p.fewestClues;
+      break;
+    }
+  }
+  return false;
+}
+
+// ---- Stored banks ----------------------------------------------------------
+
+const BankInfo& Bank(int id) {
+  static const BankInfo kBanks[3] = {
+      {"medium9", kMedium, 9, 125, kFutBank_medium9, kFutBank_medium9Count},
+      {"hard9", kHard, 9, 110, kFutBank_hard9, kFutBank_hard9Count},
+      {"hard7", kHard, 7, 60, kFutBank_hard7, kFutBank_hard7Count},
+  };
+  return kBanks[id < 0 || id > 2 ? 0 : id];
+}
+
+int BankFor(int difficulty, int size) {
+  if (difficulty == kMedium) return kBankMedium9;
+  return size == 7 ? kBankHard7 : kBankHard9;
+}
+
+bool ExpandBankEntry(const char* entry, char* out, int outSize) {
+  int length = 0;
+  for (const char* p = entry; *p != 0; ++p) {
+    const int run = RunLength(*p);
+    const int add = run > 0 ? run : 1;
+    if (length + add >= outSize) return false;
+    if (run > 0)
+      std::memset(out + length, '0', static_cast<std::size_t>(run));
+    else
+      out[length] = *p;
+    length += add;
+  }
+  out[length] = 0;
+  return true;
+}
+
+bool DecodeBankEntry(const FutHeader& header, const char* entry, FutBoard& board) {
+  const int n = header.size;
+  char text[256];
+  if (entry == nullptr || !ExpandBankEntry(entry, text, sizeof text)) return false;
+  const char* p = text;
+  for (int row = 0; row < n; ++row) {
+    for (int col = 0; col < n; ++col) {
+      if (*p < '0' || *p > '0' + n) return false;  // also the end of a short entry
+      FutCell& cell = board.at(row, col);
+      cell.value = *p - '0';
+      cell.given = cell.value != 0;
+      cell.signRight = 0;
+      cell.signDown = 0;
+      ++p;
+      if (*p >= 'a' && *p <= 'h') {
+        cell.signRight = kLetterSigns[*p - 'a'][0];
+        cell.signDown = kLetterSigns[*p - 'a'][1];
+        ++p;
+        if ((col == n - 1 && cell.signRight != 0) || (row == n - 1 && cell.signDown != 0))
+          return false;
+      }
+    }
+  }
+  return true;
+}
+
+int EncodeBankEntry(const FutHeader& header, const FutGrid& grid, char* out, int outSize) {
+  const int n = header.size;
+  char cells[2 * kMaxSize * kMaxSize + 1];
+  int length = 0;
+  for (int row = 0; row < n; ++row) {
+    for (int col = 0; col < n; ++col) {
+      const FutGridCell& g = grid.cells[row][col];
+      cells[length++] = g.given ? static_cast<char>('0' + g.solution) : '0';
+      for (int i = 0; i < 8; ++i)
+        if (kLetterSigns[i][0] == g.signRight && kLetterSigns[i][1] == g.signDown)
+          cells[length++] = static_cast<char>('a' + i);
+    }
+  }
+  int written = 0;
+  for (int i = 0; i < length;) {
+    int run = 0;
+    while (i + run < length && cells[i + run] == '0') ++run;
+    if (run == 0) {
+      if (written + 1 >= outSize) return -1;
+      out[written++] = cells[i++];
+      continue;
+    }
+    i += run;
+    while (run > 0) {
+      if (written + 1 >= outSize) return -1;
+      const int take = run > 16 ? 16 : run;
+      out[written++] = take == 1 ? '0' : kRunLetters[16 - take];
+      run -= take;
+    }
+  }
+  out[written] = 0;
+  return written;
+}
+
+bool LoadStoredPuzzle(const FutHeader& header, FutBoard& board, Random& random,
+                      BankUsedFlags flags, CreateProgress* progress) {
+  const int id = BankFor(header.difficulty, header.size);
+  std::uint8_t* used = id == kBankMedium9 ? flags.medium9 : id == kBankHard9 ? flags.hard9
+                                                                            : flags.hard7;
+  const int start = random(kBankSize) + 1;
+  int entry = start;
+  while (used[entry - 1] != 0) {
+    entry = entry == kBankSize ? 1 : entry + 1;
+    if (entry == start) {
+      std::memset(used, 0, kBankSize);
+      break;
+    }
+  }
+  // Marked so the walk does not offer the same puzzle again before the bank
+  // is exhausted.
+  used[entry - 1] = 1;
+  if (progress) progress->SaveState();
+  const BankInfo& bank = Bank(id);
+  ClearBoard(header, board);
+  if (entry > bank.count || bank.size != header.size) return false;
+  return DecodeBankEntry(header, bank.entries[entry - 1], board);
+}
+
+// ---- Drivers ---------------------------------------------------------------
+
+CreateResult CreateFutoshikiPuzzle(Random& random, CreateProgress& progress, FutHeader& header,
+                                   FutGrid& grid, BankUsedFlags flags) {
+  CreateResult result;
+  progress.cancelled.store(false);
+  const FutHeader savedHeader = header;
+  const FutGrid savedGrid = grid;
+  const int n = header.size;
+  const int total = AttemptLimit(header.difficulty, n);
+  const bool banked = (header.difficulty == kHard && (n == 7 || n == 9)) ||
+                      (header.difficulty == kMedium && n == 9);
+  progress.attemptScale.store(total);
+  Progress(progress, 0);
+  FutBoard board;
+  int attempt = 0;
+  for (;;) {
+    bool ok;
+    if (attempt > total - 10 && banked)
+      ok = LoadStoredPuzzle(header, board, random, flags, &progress);
+    else
+      ok = GenerateFutoshiki(header, board, random, &progress);
+    ok = ok && SolveAndExport(header, board, grid);
+    ++attempt;
+    Progress(progress, attempt);
+    if (ok) {
+      result.success = true;
+      break;
+    }
+    if (attempt > total || progress.CancelRequested()) break;
+  }
+  result.attempts = attempt;
+  if (!result.success) {
+    result.cancelled = progress.CancelRequested();
+    header = savedHeader;
+    grid = savedGrid;
+    return result;
+  }
+  header.elapsed = 0;
+  header.playState = kTimerRunning;
+  result.startCloseTimer = attempt < total - 15;
+  return result;
+}
+
+bool CreateFutoshikiForPrint(Random& random, CreateProgress& progress, int difficulty, int size,
+                             FutGrid& grid, const BankUsedFlags* flags, int* attemptsOut) {
+  FutHeader header{};
+  header.size = size;
+  header.difficulty = static_cast<std::uint8_t>(difficulty);
+  FutBoard board;
+  int attempt = 0;
+  bool ok = false;
+  while (!progress.CancelRequested()) {
+    const bool fromBank = flags != nullptr && ((attempt >= 1501 && difficulty == kHard && size == 7) ||
+                                               (attempt >= 151 && difficulty != kEasy && size == 9));
+    if (fromBank)
+      ok = LoadStoredPuzzle(header, board, random, *flags, &progress);
+    else
+      ok = GenerateFutoshiki(header, board, random, &progress);
+    ok = ok && SolveAndExport(header, board, grid);
+    ++attempt;
+    Progress(progress, attempt);
+    if (ok) break;
+  }
+  if (attemptsOut) *attemptsOut = attempt;
+  return ok;
+}
+
+void CreateStartupFutoshiki(Random& random, FutHeader& header, FutGrid& grid) {
+  header = FutHeader{};
+  header.size = 7;
+  header.difficulty = kMedium;
+  FutBoard board;
+  while (!(GenerateFutoshiki(header, board, random, nullptr) &&
+           SolveAndExport(header, board, grid))) {
+  }
+  header.elapsed = 0;
+  header.playState = kTimerRunning;
+}
+
+}  // namespace zorvek::futoshiki

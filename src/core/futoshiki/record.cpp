@@ -1,0 +1,74 @@
+#include "futoshiki/record.h"
+
+#include <cstring>
+
+#include "common/types.h"
+
+namespace zorvek::futoshiki {
+
+bool HasPuzzle(const FutGrid& grid) { return grid.cells[0][0].solution >= 0; }
+
+bool BlocksAreValid(const FutHeader& header, const FutGrid& grid) {
+  const int n = header.size;
+  if (n < 5 || n > kMaxSize || header.difficulty > kHard || header.playState > kTimerRunning ||
+      header.elapsed < 0)
+    return false;
+  // Only the N x N corner is played, drawn and printed; the rest is carried.
+  for (int r = 0; r < n; ++r) {
+    for (int c = 0; c < n; ++c) {
+      const FutGridCell& cell = grid.cells[r][c];
+      if (cell.given > 1 || cell.solution < 1 || cell.solution > n || cell.entry > n ||
+          cell.check > 2 || cell.textLength > 9 || cell.signRight > 2 || cell.signDown > 2)
+        return false;
+      // A sign on the far edge would point at a cell that is not on the board.
+      if ((c == n - 1 && cell.signRight != 0) || (r == n - 1 && cell.signDown != 0)) return false;
+      for (std::uint8_t m : cell.marks)
+        if (m > 1) return false;
+      for (int i = 0; i < cell.textLength; ++i)
+        if (cell.text[i] < '1' || cell.text[i] > '9') return false;
+    }
+  }
+  return true;
+}
+
+FutLoadResult ParseFutoshikiRecord(const std::uint8_t* bytes, std::size_t size) {
+  FutLoadResult result;
+  FutRecord record{};
+  const bool whole = bytes != nullptr && size >= kFutRecordSize;
+  if (whole) std::memcpy(&record, bytes, kFutRecordSize);
+  if (!whole || KindOfMagic(bytes, size) != kKindFutoshiki ||
+      !BlocksAreValid(record.settings, record.grid)) {
+    // A short read never reached the magic, so it names no other kind.
+    result.message = PuzRejectMessage(kKindFutoshiki, whole ? bytes : nullptr, size);
+    return result;
+  }
+  result.ok = true;
+  result.header = record.settings;
+  result.grid = record.grid;
+  return result;
+}
+
+FutLoadResult LoadFutoshikiFile(const std::string& path) {
+  const auto bytes = ReadFilePrefix(path, kFutRecordSize);
+  return ParseFutoshikiRecord(bytes.data(), bytes.size());
+}
+
+FutRecord MakeFutoshikiRecord(const FutHeader& header, const FutGrid& grid) {
+  FutRecord record{};
+  record.header = MakePuzHeader(kKindFutoshiki);
+  record.settings = header;
+  record.grid = grid;
+  return record;
+}
+
+bool SaveFutoshikiFile(const std::string& path, const FutHeader& header, const FutGrid& grid) {
+  const FutRecord record = MakeFutoshikiRecord(header, grid);
+  return WriteFileAtomic(path, &record, sizeof record);
+}
+
+std::string DefaultFutoshikiFileName(const FutHeader& header, int saveCounter) {
+  return DefaultPuzFileName(kKindFutoshiki, header.difficulty, std::to_string(header.size),
+                            saveCounter);
+}
+
+}  // namespace zorvek::futoshiki

@@ -1,0 +1,56 @@
+#pragma once
+// The Futoshiki working board and its logical solver. The solver never
+// guesses: sign bounds, singles, hidden singles (level 3 and up) and naked
+// subsets up to the level's size, repeated until nothing more follows.
+#include <cstdint>
+
+#include "futoshiki/record.h"
+
+namespace zorvek::futoshiki {
+
+struct FutCell {
+  bool given;
+  std::int32_t value;  // 1..N once determined, -1 while open
+  std::int32_t count;  // number of remaining candidates
+  bool candidates[10];  // [d] while digit d is possible; [0] unused
+  std::uint8_t signRight;  // 0 none, 1 this cell > right neighbour, 2 this cell <
+  std::uint8_t signDown;   // 0 none, 1 this cell > the cell below, 2 this cell <
+  bool rowSubsetUsed[4];   // member of a naked pair, triple, quad, quint in its row
+  bool colSubsetUsed[4];   // the same in its column
+};
+
+// Rows and columns -2..10: the two-cell margin lets the chain test look two
+// cells past an edge and always find empty signs there. A flat value type so
+// a generator step is undone by copying the whole board back.
+struct FutBoard {
+  static constexpr int kMargin = 2;
+  static constexpr int kSpan = kMaxSize + 2 * kMargin;
+  FutCell cells[kSpan][kSpan];
+
+  FutCell& at(int row, int col) { return cells[row + kMargin][col + kMargin]; }
+  const FutCell& at(int row, int col) const { return cells[row + kMargin][col + kMargin]; }
+};
+
+// Solver strength 1..5 for a difficulty and size (sizes between the shipped
+// ones take the next smaller).
+int SolverLevel(int difficulty, int size);
+
+void FixCell(FutBoard& board, const FutHeader& header, int row, int col);
+void RemoveCandidates(FutBoard& board, const FutHeader& header, int row, int col,
+                      const bool (&digits)[10], bool& changed);
+// False when some sign can no longer be satisfied.
+bool ApplySignBounds(FutBoard& board, const FutHeader& header, bool& changed);
+// False on a contradiction; true when nothing more follows (solved or stuck).
+bool SolveLogically(const FutHeader& header, FutBoard& board, int level);
+
+bool IsConsistent(const FutHeader& header, const FutBoard& board);
+bool IsFullyDetermined(const FutHeader& header, const FutBoard& board);
+
+// Candidates from the givens alone; signs stay as they are.
+void BuildFromGivens(const FutHeader& header, FutBoard& board);
+// Re-solves from the givens at the puzzle's level; on success writes the
+// N x N cells of the play grid as a fresh puzzle. The grid is untouched on
+// failure.
+bool SolveAndExport(const FutHeader& header, FutBoard& board, FutGrid& grid);
+
+}  // namespace zorvek::futoshiki

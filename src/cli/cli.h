@@ -18,6 +18,7 @@ struct BankOptions {
   std::string which;  // which bank of the kind, when it has several
   int count = 1;
   std::uint64_t seed = 0;
+  int variants = 1;  // entries derived from each generated puzzle, where the kind can
 };
 
 // Every handler returns the process exit code: 0 success, 1 a puzzle or file

@@ -60,7 +60,7 @@ void MainHelp() {
       "                       [--seed S] [--out DIR]\n"
       "  zorvek show FILE [--as KIND]\n"
       "  zorvek solve FILE\n"
-      "  zorvek bank KIND [--which NAME] [--count N] [--seed S]\n\n"
+      "  zorvek bank KIND [--which NAME] [--count N] [--seed S] [--variants K]\n\n"
       "KIND is one of " << KindList() << ".\n"
       "Run 'zorvek COMMAND --help' for the details of a command.\n";
 }
@@ -207,6 +207,10 @@ int Bank(const std::vector<std::string>& args) {
     const std::string& v = args[++i];
     long long n = 0;
     if (a == "--which") options.which = v;
+    else if (a == "--variants") {
+      if (!ParseInt(v, 1, 1000, n)) return BadArgument("bad --variants '" + v + "'");
+      options.variants = static_cast<int>(n);
+    }
     else if (a == "--count") {
       if (!ParseInt(v, 1, 1000000, n)) return BadArgument("bad --count '" + v + "'");
       options.count = static_cast<int>(n);

@@ -1,0 +1,69 @@
+// Sudoku creation speed: time and attempts per puzzle through the batch
+// printing driver, with Debian's qqwing generator timed in the same run.
+// Usage: sudoku_bench [puzzles per difficulty, default 100]
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "common/types.h"
+#include "sudoku/generator.h"
+
+using namespace zorvek;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+double Percentile(std::vector<double> v, double p) {
+  std::sort(v.begin(), v.end());
+  const std::size_t i = static_cast<std::size_t>(p * static_cast<double>(v.size() - 1) + 0.5);
+  return v[std::min(i, v.size() - 1)];
+}
+
+double QqwingMsPerPuzzle(const char* difficulty, int count) {
+  if (std::system("command -v qqwing >/dev/null 2>&1") != 0) return -1;
+  const std::string cmd = "qqwing --generate " + std::to_string(count) + " --difficulty " +
+                          difficulty + " --compact >/dev/null 2>&1";
+  const auto start = Clock::now();
+  if (std::system(cmd.c_str()) != 0) return -1;
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count() / count;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : 100;
+  std::printf("Sudoku creation through the batch printing driver, %d puzzles each\n\n", count);
+  std::printf("%-8s %12s %12s %14s %14s %10s\n", "level", "median ms", "p95 ms", "median tries",
+              "p95 tries", "from pool");
+  for (int difficulty = kEasy; difficulty <= kHard; ++difficulty) {
+    Random random(1000 + difficulty);
+    CreateProgress progress;
+    static std::uint8_t usedFlags[sudoku::kPoolSize];
+    std::vector<double> ms, tries;
+    int pooled = 0;
+    for (int i = 0; i < count; ++i) {
+      sudoku::SudPuzzle puzzle{};
+      int attempts = 0;
+      const auto start = Clock::now();
+      sudoku::CreateSudokuForPrint(random, progress, difficulty, puzzle, usedFlags, &attempts);
+      ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+      tries.push_back(attempts);
+      pooled += attempts > 151 ? 1 : 0;
+    }
+    std::printf("%-8s %12.2f %12.2f %14.0f %14.0f %10d\n", DifficultyWord(difficulty),
+                Percentile(ms, 0.5), Percentile(ms, 0.95), Percentile(tries, 0.5),
+                Percentile(tries, 0.95), pooled);
+  }
+  std::printf("\nqqwing --generate, same run (mean ms per puzzle)\n");
+  for (const char* d : {"simple", "easy", "intermediate", "expert"}) {
+    const double v = QqwingMsPerPuzzle(d, count);
+    if (v < 0)
+      std::printf("%-13s not available\n", d);
+    else
+      std::printf("%-13s %8.2f\n", d, v);
+  }
+  return 0;
+}

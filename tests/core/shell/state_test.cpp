@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "common/types.h"
+#include "shell/state.h"
+
+using namespace zorvek;
+
+namespace {
+
+class StateFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = std::filesystem::temp_directory_path() /
+          ("zorvek_state_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    path = (dir / kStateFileName).string();
+    context.random = &random;
+    context.screen = {1024, 768};
+  }
+  void TearDown() override { std::filesystem::remove_all(dir); }
+
+  std::vector<std::uint8_t> FileBytes() const {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+  }
+  void WriteBytes(const std::vector<std::uint8_t>& bytes) const {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  }
+  // A saved state whose Sudoku puzzle is marked so a reset is visible.
+  std::vector<std::uint8_t> SavedMarkedState() {
+    auto state = std::make_unique<AppState>();
+    LoadState(*state, path, context);
+    state->general.sudokuSaveCounter = 41;
+    state->sudokuSettings.elapsed = 999;
+    EXPECT_TRUE(SaveState(*state, path));
+    return FileBytes();
+  }
+
+  std::filesystem::path dir;
+  std::string path;
+  Random random{12345};
+  StateContext context;
+};
+
+}  // namespace
+
+TEST_F(StateFile, FirstStartGivesTheDefaults) {
+  auto state = std::make_unique<AppState>();
+  EXPECT_FALSE(LoadState(*state, path, context));
+  const GeneralSettings& g = state->general;
+  EXPECT_EQ(g.magicLength, 4);
+  EXPECT_EQ(0, std::memcmp(g.magic, "QVZ1", 4));
+  EXPECT_EQ(g.mainHeight, 600);
+  EXPECT_EQ(g.mainWidth, 800);
+  EXPECT_EQ(g.mainTop, 84);
+  EXPECT_EQ(g.mainLeft, 112);
+  EXPECT_EQ(g.sudokuInputMode, 1);
+  EXPECT_EQ(g.kakuroInputMode, 0);
+  EXPECT_EQ(g.futoshikiInputMode, 0);
+  EXPECT_EQ(g.hexKakuroInputMode, 0);
+  EXPECT_EQ(g.sudokuReserved + g.futoshikiReserved + g.hexKakuroReserved + g.reserved, 4);
+  EXPECT_EQ(g.sudokuSaveCounter, 0);
+  EXPECT_EQ(state->sudokuSettings.difficulty, kMedium);
+  EXPECT_EQ(state->sudokuSettings.timerState, kTimerRunning);
+  EXPECT_TRUE(sudoku::BlocksAreValid(state->sudokuSettings, state->sudokuPuzzle));
+  // What a first start writes is read back whole on the next start.
+  EXPECT_TRUE(StateIsValid(*state));
+}
+
+TEST_F(StateFile, SmallScreenShrinksAndCentresTheWindow) {
+  context.screen = {640, 480};
+  auto state = std::make_unique<AppState>();
+  LoadState(*state, path, context);
+  EXPECT_EQ(state->general.mainWidth, 640);
+  EXPECT_EQ(state->general.mainHeight, 480);
+  EXPECT_EQ(state->general.mainTop, 0);
+  EXPECT_EQ(state->general.mainLeft, 0);
+}
+
+TEST_F(StateFile, SaveAndLoadRoundTripByteForByte) {
+  const auto saved = SavedMarkedState();
+  ASSERT_EQ(saved.size(), 27592u);
+  auto state = std::make_unique<AppState>();
+  ASSERT_TRUE(LoadState(*state, path, context));
+  EXPECT_EQ(state->general.sudokuSaveCounter, 41);
+  EXPECT_EQ(state->sudokuSettings.elapsed, 999);
+  ASSERT_TRUE(SaveState(*state, path));
+  EXPECT_EQ(FileBytes(), saved);
+}
+
+TEST_F(StateFile, AnyDamageResetsEveryKind) {
+  const auto saved = SavedMarkedState();
+  struct Damage {
+    const char* what;
+    std::size_t offset;
+    std::uint8_t value;
+  };
+  const Damage cases[] = {
+      {"magic length", 0, 5},
+      {"magic letter", 4, '2'},
+      {"Kakuro rows 12", 8220, 12},
+      {"Kakuro columns 6", 8224, 6},
+      {"Futoshiki size 10", 16900, 10},
+      {"HexKakuro rows 7", 19512, 7},
+      {"HexKakuro columns 16", 19516, 16},
+      {"Sudoku entry 10", 14308 + 8, 10},
+      {"Sudoku timer state 3", 14296 + 8, 3},
+  };
+  for (const Damage& d : cases) {
+    auto bytes = saved;
+    bytes[d.offset] = d.value;
+    WriteBytes(bytes);
+    auto state = std::make_unique<AppState>();
+    EXPECT_FALSE(LoadState(*state, path, context)) << d.what;
+    EXPECT_EQ(state->general.sudokuSaveCounter, 0) << d.what;
+    EXPECT_EQ(state->sudokuSettings.elapsed, 0) << d.what;
+    EXPECT_TRUE(StateIsValid(*state)) << d.what;
+  }
+}
+
+TEST_F(StateFile, ShortFileIsNotHalfRead) {
+  auto bytes = SavedMarkedState();
+  bytes.resize(27591);
+  WriteBytes(bytes);
+  auto state = std::make_unique<AppState>();
+  EXPECT_FALSE(LoadState(*state, path, context));
+  EXPECT_EQ(state->general.sudokuSaveCounter, 0);
+  EXPECT_EQ(state->sudokuSettings.elapsed, 0);
+}
+
+TEST_F(StateFile, ResetKeepsBatchDifficultiesAndClearsUsedFlags) {
+  auto state = std::make_unique<AppState>();
+  LoadState(*state, path, context);
+  state->general.sudokuBatchDifficulty = 2;
+  state->general.kakuroBatchPages = 3;
+  state->general.sudokuTemplateUsed[17] = 1;
+  state->general.futHard7Used[999] = 1;
+  ResetState(*state, context);
+  EXPECT_EQ(state->general.sudokuBatchDifficulty, 2);
+  EXPECT_EQ(state->general.kakuroBatchPages, 0);
+  EXPECT_EQ(state->general.sudokuTemplateUsed[17], 0);
+  EXPECT_EQ(state->general.futHard7Used[999], 0);
+}
+
+TEST_F(StateFile, UnwritablePlaceLeavesTheOldFile) {
+  const auto saved = SavedMarkedState();
+  auto state = std::make_unique<AppState>();
+  ASSERT_TRUE(LoadState(*state, path, context));
+  EXPECT_FALSE(SaveState(*state, (dir / "no" / "such" / kStateFileName).string()));
+  EXPECT_EQ(FileBytes(), saved);
+}

@@ -41,8 +41,8 @@ struct HexPos {
 // Within rows 1..rows and columns 1..cols (callers check that range):
 // r odd with c mod 4 = 3, or r even with c mod 4 = 1.
 bool IsCluePosition(int r, int c);
-// Rows 1..rows-1, columns 1..cols, not a clue position, and not in row 1 at
-// a column c with c mod 4 = 1.
+// Rows 1..rows-1, not a clue position, and not in row 1 at a column c with
+// c mod 4 = 1 (callers keep c within 1..cols).
 bool IsWhitePosition(int r, int c, int rows);
 // The neighbour in direction i = 1..6: upper left, up, upper right, lower
 // right, down, lower left.

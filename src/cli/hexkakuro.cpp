@@ -1,0 +1,221 @@
+// The HexKakuro commands of the `zorvek` tool.
+#include <chrono>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/cli.h"
+#include "common/types.h"
+#include "hexkakuro/deduce.h"
+#include "hexkakuro/generator.h"
+#include "hexkakuro/record.h"
+
+namespace zorvek::cli {
+namespace {
+
+using namespace zorvek::hexkakuro;
+
+const char* TimerWord(int state) {
+  switch (state) {
+    case kTimerPaused: return "paused";
+    case kTimerStopped: return "stopped";
+    default: return "running";
+  }
+}
+
+// Odd columns stand half a hexagon higher, so each grid row takes two text
+// lines: odd columns on the first, even columns on the second. Clues show
+// their sum in brackets, white cells a digit or ".", removed cells "##".
+void PrintHexGrid(const HexHeader& settings, const HexGrid& grid, bool solution) {
+  for (int r = 1; r <= settings.rows; ++r) {
+    for (int half = 0; half < 2; ++half) {
+      std::string line = "  ";
+      for (int c = 1; c <= settings.cols; ++c) {
+        const bool odd = c % 2 != 0;
+        if (odd != (half == 0)) {
+          line += "    ";
+          continue;
+        }
+        const HexGridCell& cell = grid.cells[r][c];
+        std::string text;
+        switch (cell.kind) {
+          case kHexClue:
+            text = (cell.number < 10 ? "[ " : "[") + std::to_string(cell.number) + "]";
+            break;
+          case kHexRemoved:
+            text = " ## ";
+            break;
+          case kHexWhite: {
+            const int digit = solution ? cell.number : cell.entry;
+            text = std::string(" ") + (digit > 0 ? static_cast<char>('0' + digit) : '.') + "  ";
+            break;
+          }
+          default:
+            text = "    ";
+        }
+        line += text;
+      }
+      while (!line.empty() && line.back() == ' ') line.pop_back();
+      std::cout << line << "\n";
+    }
+  }
+}
+
+bool ParseSize(const std::string& text, int& rows, int& cols) {
+  if (text.empty() || text == "9x9") {
+    rows = kSmallRows;
+    cols = kSmallCols;
+    return true;
+  }
+  if (text == "11x13") {
+    rows = kLargeRows;
+    cols = kLargeCols;
+    return true;
+  }
+  return false;
+}
+
+std::string SizeText(int rows, int cols) { return std::to_string(rows) + "x" + std::to_string(cols); }
+
+int Generate(const GenerateOptions& options) {
+  int rows = 0;
+  int cols = 0;
+  if (!ParseSize(options.size, rows, cols)) {
+    std::cerr << "zorvek: bad --size '" << options.size << "' (9x9|11x13) (try --help)\n";
+    return 2;
+  }
+  Random random(options.seed);
+  CreateProgress progress;
+  int counter = 0;
+  for (int n = 0; n < options.count; ++n) {
+    HexHeader settings{};
+    settings.difficulty = static_cast<std::uint8_t>(options.difficulty);
+    settings.rows = rows;
+    settings.cols = cols;
+    settings.timerState = kTimerRunning;
+    HexGrid grid{};
+    int attempts = 0;
+    const auto start = std::chrono::steady_clock::now();
+    CreateHexKakuroForPrint(random, progress, options.difficulty, rows, cols, grid, &attempts);
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                        std::chrono::steady_clock::now() - start).count();
+    const std::string stem =
+        std::string("HexKakuro") + DifficultyWord(options.difficulty) + SizeText(rows, cols);
+    const std::string name = NextFreeName(options.outDir, stem, counter);
+    const HexRecord record = MakeHexKakuroRecord(settings, grid);
+    if (!WriteOrComplain((std::filesystem::path(options.outDir) / name).string(), &record,
+                         sizeof record))
+      return 1;
+    std::cout << name << "  attempts " << attempts << "  " << ms << " ms\n";
+  }
+  return 0;
+}
+
+int Show(const std::vector<std::uint8_t>& bytes) {
+  const HexLoadResult loaded = ParseHexKakuroRecord(bytes.data(), bytes.size());
+  if (!loaded.ok) {
+    std::cout << loaded.message << "\n";
+    return 1;
+  }
+  int clues = 0, whites = 0, entries = 0;
+  for (const auto& row : loaded.grid.cells)
+    for (const HexGridCell& c : row) {
+      clues += c.kind == kHexClue;
+      whites += c.kind == kHexWhite;
+      entries += c.kind == kHexWhite && c.entry != 0;
+    }
+  const HexHeader& h = loaded.settings;
+  std::cout << "Kind:       HexKakuro\n"
+            << "Difficulty: " << DifficultyWord(h.difficulty) << "\n"
+            << "Size:       " << h.rows << " rows x " << h.cols << " columns\n"
+            << "Elapsed:    " << FormatElapsed(h.elapsed) << "\n"
+            << "Clock:      " << TimerWord(h.timerState) << "\n"
+            << "Clues:      " << clues << "\n"
+            << "White:      " << whites << " (" << entries << " entered)\n\n"
+            << "Puzzle (clue sums in brackets, entries):\n";
+  PrintHexGrid(h, loaded.grid, false);
+  std::cout << "\nSolution:\n";
+  PrintHexGrid(h, loaded.grid, true);
+  return 0;
+}
+
+int Solve(const std::vector<std::uint8_t>& bytes) {
+  const HexLoadResult loaded = ParseHexKakuroRecord(bytes.data(), bytes.size());
+  if (!loaded.ok) {
+    std::cout << loaded.message << "\n";
+    return 1;
+  }
+  const int rows = loaded.settings.rows;
+  const int cols = loaded.settings.cols;
+  // A fresh board: the file's cell kinds, runs linked as the layout links
+  // them, every white cell open.
+  HexBoard board{};
+  for (int r = 1; r <= rows; ++r)
+    for (int c = 1; c <= cols; ++c) {
+      HexCell& cell = board.at(r, c);
+      cell.kind = loaded.grid.cells[r][c].kind;
+      if (cell.kind == kHexWhite)
+        for (int d = 1; d <= 9; ++d) cell.candidates[d] = true;
+    }
+  for (int r = 1; r <= rows; ++r)
+    for (int c = 1; c <= cols; ++c) {
+      if (board.at(r, c).kind != kHexClue) continue;
+      for (int i = 1; i <= 6; ++i) {
+        HexCell& white = board.at(Neighbour(r, c, i));
+        if (white.kind != kHexWhite || white.clueCount >= 2) continue;
+        ++board.at(r, c).count;
+        white.clues[white.clueCount++] = {r, c};
+      }
+    }
+  DeduceFlags flags;
+  for (int r = 1; r <= rows && !flags.contradiction; ++r)
+    for (int c = 1; c <= cols && !flags.contradiction; ++c) {
+      const HexCell& clue = board.at(r, c);
+      const int sum = loaded.grid.cells[r][c].number;
+      if (clue.kind != kHexClue) continue;
+      DigitFlags mask{};
+      if (!LookupHexPossibleDigits(clue.count, sum, mask)) {
+        flags.contradiction = true;
+        break;
+      }
+      ApplyClueSum(board, r, c, sum, mask, flags);
+    }
+  if (flags.contradiction || PropagateHex(board)) {
+    std::cout << "Not solved: the clue sums contradict each other.\n";
+    return 1;
+  }
+  int whites = 0, fixed = 0;
+  bool matches = true;
+  for (int r = 1; r <= rows; ++r)
+    for (int c = 1; c <= cols; ++c) {
+      const HexCell& cell = board.at(r, c);
+      if (cell.kind != kHexWhite) continue;
+      ++whites;
+      if (!cell.assigned) continue;
+      ++fixed;
+      matches &= cell.digit == loaded.grid.cells[r][c].number;
+    }
+  if (fixed < whites) {
+    std::cout << "Not solved: deduction fixes " << fixed << " of " << whites << " white cells.\n";
+    return 1;
+  }
+  if (!matches) {
+    std::cout << "Solved, but the result differs from the solution stored in the file.\n";
+    return 1;
+  }
+  std::cout << "Solved by deduction: all " << whites
+            << " white cells are fixed; the result matches the stored solution.\n";
+  return 0;
+}
+
+}  // namespace
+
+const KindCommands& HexKakuroCommands() {
+  static const KindCommands commands{"hexkakuro", kKindHexKakuro, "9x9|11x13 (default 9x9)",
+                                     Generate,    Show,           Solve,
+                                     nullptr,     nullptr};
+  return commands;
+}
+
+}  // namespace zorvek::cli

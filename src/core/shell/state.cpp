@@ -5,6 +5,7 @@
 
 #include "common/puzfile.h"
 #include "common/types.h"
+#include "hexkakuro/generator.h"
 #include "sudoku/generator.h"
 
 namespace zorvek {
@@ -66,6 +67,7 @@ void ResetState(AppState& state, const StateContext& context) {
   Random fallback(Random::ClockSeed());
   Random& random = context.random ? *context.random : fallback;
   sudoku::CreateStartupSudoku(random, state.sudokuSettings, state.sudokuPuzzle);
+  hexkakuro::CreateStartupHexKakuro(random, state.hexKakuroSettings, state.hexKakuroPuzzle);
 }
 
 bool StateIsValid(const AppState& state) {
@@ -80,6 +82,9 @@ bool StateIsValid(const AppState& state) {
   if (sudoku::HasPuzzle(state.sudokuPuzzle) &&
       !sudoku::BlocksAreValid(state.sudokuSettings, state.sudokuPuzzle))
     return false;
+  if (hexkakuro::HasPuzzle(state.hexKakuroPuzzle) &&
+      !hexkakuro::BlocksAreValid(state.hexKakuroSettings, state.hexKakuroPuzzle))
+    return false;
   return true;
 }
 
@@ -88,6 +93,8 @@ void FillMissingPuzzles(AppState& state, const StateContext& context) {
   Random& random = context.random ? *context.random : fallback;
   if (!sudoku::HasPuzzle(state.sudokuPuzzle))
     sudoku::CreateStartupSudoku(random, state.sudokuSettings, state.sudokuPuzzle);
+  if (!hexkakuro::HasPuzzle(state.hexKakuroPuzzle))
+    hexkakuro::CreateStartupHexKakuro(random, state.hexKakuroSettings, state.hexKakuroPuzzle);
 }
 
 bool LoadState(AppState& state, const std::string& path, const StateContext& context) {

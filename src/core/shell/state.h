@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/random.h"
+#include "hexkakuro/record.h"
 #include "sudoku/record.h"
 
 namespace zorvek {
@@ -86,8 +87,8 @@ struct AppState {
   sudoku::SudPuzzle sudokuPuzzle;
   std::uint8_t futoshikiSettings[16];  // kept as stored until the Futoshiki engine is in
   std::uint8_t futoshikiPuzzle[2592];
-  std::uint8_t hexKakuroSettings[20];  // kept as stored until the HexKakuro engine is in
-  std::uint8_t hexKakuroPuzzle[8064];
+  hexkakuro::HexHeader hexKakuroSettings;
+  hexkakuro::HexGrid hexKakuroPuzzle;
 };
 static_assert(sizeof(AppState) == 27592);
 static_assert(offsetof(AppState, kakuroSettings) == 8216);

@@ -28,6 +28,8 @@ class SudokuPlayAdapter : public PlayAdapter {
 
   SudSettings& settings() { return settings_; }
   SudPuzzle& puzzle() { return puzzle_; }
+  const SudSettings& settings() const { return settings_; }
+  const SudPuzzle& puzzle() const { return puzzle_; }
 
  private:
   SudCell& cell(int r, int c) { return puzzle_.cells[r][c]; }

@@ -1,0 +1,21 @@
+#include "shell/appstyle.h"
+
+#include <QPalette>
+#include <QWidget>
+
+namespace zorvek::app {
+
+int SpacingUnitForDpi(double dpi) {
+  if (dpi <= 96) return 20;
+  if (dpi > 120) return 30;
+  return 25;
+}
+
+void PaintBackground(QWidget* w, const QColor& colour) {
+  QPalette p = w->palette();
+  p.setColor(QPalette::Window, colour);
+  w->setPalette(p);
+  w->setAutoFillBackground(true);
+}
+
+}  // namespace zorvek::app

@@ -1,0 +1,19 @@
+#pragma once
+// The short instructions of each kind, line by line: text, "" for an empty
+// line, ">" to end a paragraph without a blank line after it.
+#include <QString>
+#include <QStringList>
+
+namespace zorvek::app {
+
+struct HintText {
+  QString title;
+  QStringList lines;
+};
+
+HintText HintTextFor(int kind);
+
+// Joins the lines into the paragraphs the instructions window shows.
+QStringList BuildParagraphs(const QStringList& lines);
+
+}  // namespace zorvek::app

@@ -1,0 +1,230 @@
+#include "shell/mainwindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QStandardPaths>
+
+#include "shell/appstyle.h"
+#include "shell/helpwindow.h"
+#include "shell/quickhints.h"
+#include "shell/showmsg.h"
+#include "sudoku/sudokuwindow.h"
+
+// The pictures, cursor and help pages live in this static library; a static
+// library's resources must be registered by hand.
+static void InitAppResources() { Q_INIT_RESOURCE(zorvek_app); }
+
+namespace zorvek::app {
+namespace {
+const char* const kPanelNames[6] = {"PanelSudoku", "PanelKakuro", "PanelFutoshiki",
+                                    "PanelHexKakuro", "PanelHelp", "PanelPrint"};
+const char* const kPanelCaptions[6] = {"Sudoku", "Kakuro", "Futoshiki", "HexKakuro", "Help", "Print"};
+constexpr int kHelpPanel = 4;
+constexpr int kPrintPanel = 5;
+
+int PanelKind(int panel) { return panel == kPrintPanel ? kKindBatchPrint : panel; }
+}  // namespace
+
+SelectorPanel::SelectorPanel(const QString& caption, QWidget* parent) : QWidget(parent), caption_(caption) {}
+
+void SelectorPanel::SetSelected(bool selected) {
+  selected_ = selected;
+  update();
+}
+
+void SelectorPanel::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), selected_ ? kNavy : QColor(Qt::white));
+  p.setPen(Qt::black);
+  p.drawRect(rect().adjusted(0, 0, -1, -1));
+  QFont f = font();
+  f.setBold(true);
+  p.setFont(f);
+  p.setPen(selected_ ? Qt::white : Qt::black);
+  p.drawText(rect(), Qt::AlignCenter, caption_);
+}
+
+void SelectorPanel::mousePressEvent(QMouseEvent*) { emit clicked(); }
+
+QString TfrmMain::DefaultStatePath() {
+  const QString programDir = QCoreApplication::applicationDirPath();
+  // Probe with a real file: permission bits do not tell the whole story.
+  QFile probe(QDir(programDir).filePath(QStringLiteral(".zorvek_write_probe")));
+  if (probe.open(QIODevice::WriteOnly)) {
+    probe.close();
+    probe.remove();
+    return QDir(programDir).filePath(QString::fromLatin1(kStateFileName));
+  }
+  const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  QDir().mkpath(dataDir);
+  return QDir(dataDir).filePath(QString::fromLatin1(kStateFileName));
+}
+
+void TfrmMain::ComputePresets(int sh, int (&h)[3], int (&w)[3]) {
+  h[2] = sh - 40;
+  h[1] = h[2] * 9 / 10;
+  h[0] = h[2] * 8 / 10;
+  w[0] = h[0] + 75;
+  w[1] = (h[1] - 75) * 12 / 10 + 150;
+  w[2] = (h[2] - 75) * 14 / 12 + 150;
+  for (int i = 0; i < 3; ++i) {
+    h[i] = std::max(h[i], 600);
+    w[i] = std::max(w[i], 700);
+  }
+}
+
+TfrmMain::TfrmMain(const MainOptions& options)
+    : QWidget(nullptr), state_(std::make_unique<AppState>()) {
+  InitAppResources();
+  setObjectName(QStringLiteral("frmMain"));
+  setWindowTitle(QStringLiteral("Zorvek Number Puzzles"));
+  setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
+  PaintBackground(this);
+  setMinimumSize(700, 600);
+  random_.Seed(options.randomSeedFromClock ? Random::ClockSeed() : options.seed);
+  QScreen* screen = QGuiApplication::primaryScreen();
+  spacingUnit_ = SpacingUnitForDpi(screen ? screen->logicalDotsPerInchY() : 96);
+  selectorHeight_ = spacingUnit_ + 10;
+  statePath_ = options.statePath.isEmpty() ? DefaultStatePath() : options.statePath;
+  SetMessageOwner(this);
+
+  for (int i = 0; i < 6; ++i) {
+    panels_[i] = new SelectorPanel(QString::fromLatin1(kPanelCaptions[i]), this);
+    panels_[i]->setObjectName(QString::fromLatin1(kPanelNames[i]));
+    connect(panels_[i], &SelectorPanel::clicked, this, [this, i] { PanelClick(i); });
+  }
+
+  // Kind windows first: loading the state installs their puzzles.
+  sudoku_ = new TfrmSudoku(*this, this);
+  kindWindows_[kKindSudoku] = sudoku_;
+  for (int kind = kKindKakuro; kind <= kKindBatchPrint; ++kind) {
+    // Kinds whose windows are still to come show an empty page.
+    auto* page = new QWidget(this);
+    page->setObjectName(QStringLiteral("EmptyPage%1").arg(kind));
+    PaintBackground(page);
+    kindWindows_[kind] = page;
+  }
+  for (QWidget* w : kindWindows_) w->hide();
+
+  StateContext context;
+  context.random = &random_;
+  if (screen) context.screen = ScreenSize{screen->geometry().width(), screen->geometry().height()};
+  stateLoaded_ = LoadState(*state_, statePath_.toStdString(), context);
+
+  hints_ = new TfrmQuickHints(this);
+  hints_->onHidden = [this] {
+    if (auto* play = qobject_cast<TPlayWindow*>(kindWindows_[std::clamp(currentKind_, 0, 4)]))
+      play->RestoreTypingFocus();
+  };
+
+  const GeneralSettings& g = state_->general;
+  resize(std::max(700, int(g.mainWidth)), std::max(600, int(g.mainHeight)));
+  move(g.mainLeft, g.mainTop);
+  created_ = true;
+  LayoutStrip();
+}
+
+TfrmMain::~TfrmMain() {
+  delete hints_;
+  delete help_;
+}
+
+QRect TfrmMain::kindArea() const { return QRect(0, selectorHeight_, width(), height() - selectorHeight_); }
+
+void TfrmMain::LayoutStrip() {
+  // Six equal panels and one panel's worth of spare width before Help and Print.
+  const int w = (width() - 4) / 7 + 1;
+  for (int i = 0; i < 4; ++i) panels_[i]->setGeometry(2 + i * (w - 1), 2, w, selectorHeight_ - 4);
+  panels_[kPrintPanel]->setGeometry(width() - 2 - w, 2, w, selectorHeight_ - 4);
+  panels_[kHelpPanel]->setGeometry(width() - 2 - 2 * w + 1, 2, w, selectorHeight_ - 4);
+}
+
+void TfrmMain::resizeEvent(QResizeEvent* e) {
+  QWidget::resizeEvent(e);
+  if (resizing_) return;
+  LayoutStrip();
+  if (!created_) return;
+  if (currentKind_ >= 0 && currentKind_ <= 4) {
+    QWidget* w = kindWindows_[currentKind_];
+    w->setGeometry(kindArea());
+    if (auto* play = qobject_cast<TPlayWindow*>(w)) play->LayoutWindow();
+  }
+}
+
+void TfrmMain::showEvent(QShowEvent* e) {
+  QWidget::showEvent(e);
+  if (shownOnce_) return;
+  shownOnce_ = true;
+  QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+  ComputePresets(s ? s->availableGeometry().height() : 768, presetH_, presetW_);
+  PanelClick(0);
+}
+
+bool TfrmMain::EraseActive() const {
+  for (QWidget* w : kindWindows_)
+    if (auto* play = qobject_cast<TPlayWindow*>(w); play && play->Erasing()) return true;
+  return false;
+}
+
+void TfrmMain::SetStripCursor(const QCursor* cursor) {
+  for (SelectorPanel* p : panels_) {
+    if (cursor)
+      p->setCursor(*cursor);
+    else
+      p->unsetCursor();
+  }
+}
+
+void TfrmMain::PanelClick(int index) {
+  if (index == kHelpPanel) {
+    ShowHelp();
+    return;
+  }
+  if (EraseActive()) return;
+  for (SelectorPanel* p : panels_) p->SetSelected(false);
+  panels_[index]->SetSelected(true);
+  const int kind = PanelKind(index);
+  if (kind != kKindBatchPrint && hints_->Showing() && kind != currentKind_) hints_->hide();
+  currentKind_ = kind;
+  for (int k = 0; k <= 4; ++k)
+    if (k != kind) kindWindows_[k]->hide();
+  QWidget* w = kindWindows_[kind];
+  w->setGeometry(kindArea());
+  w->show();
+  w->raise();
+  if (auto* play = qobject_cast<TPlayWindow*>(w)) play->FormShow();
+}
+
+void TfrmMain::ShowHelp() {
+  if (!help_) help_ = new THelpWindow();
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
+}
+
+bool TfrmMain::SaveStateNow() {
+  GeneralSettings& g = state_->general;
+  g.mainHeight = height();
+  g.mainWidth = width();
+  g.mainTop = y();
+  g.mainLeft = x();
+  return SaveState(*state_, statePath_.toStdString());
+}
+
+void TfrmMain::closeEvent(QCloseEvent* e) {
+  currentKind_ = kKindClosing;
+  if (hints_->Showing()) hints_->hide();
+  if (!saved_) {
+    saved_ = true;
+    SaveStateNow();
+  }
+  if (help_) help_->close();
+  e->accept();
+}
+
+}  // namespace zorvek::app

@@ -1,0 +1,113 @@
+#pragma once
+// The main window: the selector strip and, below it, the window of the kind
+// being played. It owns the application state and hands it to every window.
+#include <QSize>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+#include "common/random.h"
+#include "common/types.h"
+#include "shell/state.h"
+
+class QLabel;
+
+namespace zorvek::app {
+
+class TfrmQuickHints;
+class TPlayWindow;
+class TfrmSudoku;
+
+// One panel of the selector strip.
+class SelectorPanel : public QWidget {
+  Q_OBJECT
+ public:
+  SelectorPanel(const QString& caption, QWidget* parent);
+  void SetSelected(bool selected);
+  bool Selected() const { return selected_; }
+  QString caption() const { return caption_; }
+ signals:
+  void clicked();
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void mousePressEvent(QMouseEvent*) override;
+
+ private:
+  QString caption_;
+  bool selected_ = false;
+};
+
+struct MainOptions {
+  QString statePath;  // empty: beside the program, or the per-user data folder
+  bool randomSeedFromClock = true;
+  std::uint64_t seed = 1;
+};
+
+class TfrmMain : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TfrmMain(const MainOptions& options = {});
+  ~TfrmMain() override;
+
+  AppState& state() { return *state_; }
+  Random& random() { return random_; }
+  int currentKind() const { return currentKind_; }
+  int spacingUnit() const { return spacingUnit_; }
+  bool resizing() const { return resizing_; }
+  void setResizing(bool on) { resizing_ = on; }
+  // Size preset i (0..2) of the screen the window was first shown on.
+  QSize preset(int i) const { return QSize(presetW_[i], presetH_[i]); }
+  int selectorHeight() const { return selectorHeight_; }
+  QRect kindArea() const;
+  TfrmQuickHints* hints() const { return hints_; }
+  TfrmSudoku* sudokuWindow() const { return sudoku_; }
+  QWidget* kindWindow(int kind) const { return kindWindows_[kind]; }
+  SelectorPanel* panel(int index) const { return panels_[index]; }
+  const QString& statePath() const { return statePath_; }
+  bool stateWasLoaded() const { return stateLoaded_; }
+
+  // A kind panel click (0..3, 4 print); 5 is Help.
+  void PanelClick(int index);
+  // True while a play window is in Erase mode: the strip ignores clicks.
+  bool EraseActive() const;
+  void SetStripCursor(const QCursor* cursor);
+  bool SaveStateNow();
+  void ShowHelp();
+
+  // Presets from a screen height (exposed for tests).
+  static void ComputePresets(int screenHeight, int (&h)[3], int (&w)[3]);
+  // The state file beside the program when that folder is writable, else in
+  // the per-user data folder, so an installed copy keeps the player's puzzles.
+  static QString DefaultStatePath();
+
+ protected:
+  void showEvent(QShowEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+
+ private:
+  void LayoutStrip();
+
+  std::unique_ptr<AppState> state_;
+  Random random_;
+  QString statePath_;
+  bool stateLoaded_ = false;
+  int currentKind_ = kKindSudoku;
+  int spacingUnit_ = 20;
+  int selectorHeight_ = 30;
+  bool resizing_ = false;
+  bool created_ = false;
+  bool shownOnce_ = false;
+  bool saved_ = false;
+  int presetH_[3] = {600, 600, 600};
+  int presetW_[3] = {700, 700, 700};
+  std::array<SelectorPanel*, 6> panels_{};
+  std::array<QWidget*, 5> kindWindows_{};
+  TfrmSudoku* sudoku_ = nullptr;
+  TfrmQuickHints* hints_ = nullptr;
+  QWidget* help_ = nullptr;
+};
+
+}  // namespace zorvek::app

@@ -1,0 +1,453 @@
+#include "shell/playwindow.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QScreen>
+#include <QShortcut>
+#include <QToolButton>
+
+#include "shell/appstyle.h"
+#include "shell/mainwindow.h"
+#include "shell/quickhints.h"
+
+namespace zorvek::app {
+namespace {
+
+QPushButton* MakeButton(const char* name, const char* caption, QWidget* parent) {
+  auto* b = new QPushButton(QString::fromLatin1(caption), parent);
+  b->setObjectName(QString::fromLatin1(name));
+  b->setFocusPolicy(Qt::NoFocus);  // the typing box keeps the keyboard
+  return b;
+}
+
+QToolButton* MakeModeButton(const char* name, const char* caption, const char* picture, QWidget* parent) {
+  auto* b = new QToolButton(parent);
+  b->setObjectName(QString::fromLatin1(name));
+  b->setText(QString::fromLatin1(caption));
+  b->setIcon(QIcon(QString::fromLatin1(picture)));
+  b->setIconSize(QSize(26, 26));
+  b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+  b->setCheckable(true);
+  b->setAutoExclusive(true);
+  b->setFocusPolicy(Qt::NoFocus);
+  return b;
+}
+
+}  // namespace
+
+TPlayWindow::TPlayWindow(TfrmMain& main, int kind, QWidget* parent)
+    : QWidget(parent), main_(main), kind_(kind) {
+  PaintBackground(this);
+  eraserCursor_ = QCursor(QPixmap(QStringLiteral(":/cursors/eraser.png")), 3, 28);
+
+  PanelLeft = new QWidget(this);
+  PanelLeft->setObjectName(QStringLiteral("PanelLeft"));
+  bnInstruct = MakeButton("bnInstruct", "Instructions", PanelLeft);
+  PanelMode = new QWidget(PanelLeft);
+  PanelMode->setObjectName(QStringLiteral("PanelMode"));
+  bnMouse = MakeModeButton("bnMouse", "Mouse", ":/icons/mode_mouse.png", PanelMode);
+  bnKeyboard = MakeModeButton("bnKeyboard", "Type", ":/icons/mode_type.png", PanelMode);
+  bnErase = MakeModeButton("bnErase", "Erase", ":/icons/mode_erase.png", PanelMode);
+  bnClear = MakeButton("bnClear", "Clear all", PanelLeft);
+  bnFill = MakeButton("bnFill", "Fill all", PanelLeft);
+  bnCheck = MakeButton("bnCheck", "Check all", PanelLeft);
+  bnUndo = MakeButton("bnUndo", "Undo last move", PanelLeft);
+  bnPencil = MakeButton("bnPencil", "Add pencilmarks", PanelLeft);
+  bnReduce = MakeButton("bnReduce", "Reduce pencilmarks", PanelLeft);
+  bnPrint = MakeButton("bnPrint", "Print this puzzle", PanelLeft);
+  bnPrint->setEnabled(false);  // printing is not part of the game yet
+  bnSave = MakeButton("bnSave", "Save to file", PanelLeft);
+  bnFile = MakeButton("bnFile", "Load from file", PanelLeft);
+  bnCreate = MakeButton("bnCreate", "Create new puzzle", PanelLeft);
+
+  PanelTimer = new QLabel(this);
+  PanelTimer->setObjectName(QStringLiteral("PanelTimer"));
+  PanelTimer->setFrameShape(QFrame::Box);
+  PanelTimer->setAlignment(Qt::AlignCenter);
+  PaintBackground(PanelTimer, Qt::white);
+  bnPause = MakeButton("bnPause", "Pause", this);
+  PanelHeader = new QLabel(this);
+  PanelHeader->setObjectName(QStringLiteral("PanelHeader"));
+  PanelHeader->setFrameShape(QFrame::Box);
+  PanelHeader->setAlignment(Qt::AlignCenter);
+  QFont bold = PanelHeader->font();
+  bold.setBold(true);
+  PanelHeader->setFont(bold);
+  PanelTimer->setFont(bold);
+  PaintBackground(PanelHeader, Qt::white);
+
+  PanelPause = new QWidget(this);
+  PanelPause->setObjectName(QStringLiteral("PanelPause"));
+  PaintBackground(PanelPause);
+  bnResume = MakeButton("bnResume", "Resume Puzzle", PanelPause);
+  PanelPause->hide();
+
+  PuzzTimer.setInterval(1000);
+  InitTimer.setInterval(1);
+  InitTimer.setSingleShot(true);
+
+  connect(bnMouse, &QToolButton::clicked, this, [this] { bnModeClick(kModeMouse); });
+  connect(bnKeyboard, &QToolButton::clicked, this, [this] { bnModeClick(kModeType); });
+  connect(bnErase, &QToolButton::clicked, this, [this] { bnModeClick(kModeErase); });
+  connect(bnInstruct, &QPushButton::clicked, this, &TPlayWindow::bnInstructClick);
+  connect(bnClear, &QPushButton::clicked, this, &TPlayWindow::bnClearClick);
+  connect(bnFill, &QPushButton::clicked, this, &TPlayWindow::bnFillClick);
+  connect(bnCheck, &QPushButton::clicked, this, &TPlayWindow::bnCheckClick);
+  connect(bnUndo, &QPushButton::clicked, this, &TPlayWindow::bnUndoClick);
+  connect(bnPencil, &QPushButton::clicked, this, [this] { bnPencilClick(); });
+  connect(bnReduce, &QPushButton::clicked, this, [this] { bnReduceClick(); });
+  connect(bnPrint, &QPushButton::clicked, this, [this] { bnPrintClick(); });
+  connect(bnSave, &QPushButton::clicked, this, [this] { bnSaveClick(); });
+  connect(bnFile, &QPushButton::clicked, this, [this] { bnFileClick(); });
+  connect(bnCreate, &QPushButton::clicked, this, [this] { bnCreateClick(); });
+  connect(bnPause, &QPushButton::clicked, this, &TPlayWindow::bnPauseClick);
+  connect(bnResume, &QPushButton::clicked, this, &TPlayWindow::bnResumeClick);
+  connect(&PuzzTimer, &QTimer::timeout, this, &TPlayWindow::PuzzTimerTimer);
+  connect(&InitTimer, &QTimer::timeout, this, [this] {
+    if (model_->StoredMode() == kModeType && !model_->paused) {
+      model_->ResetCursor();
+      model_->MoveToFirstEmpty();
+    }
+    SyncFromModel();
+  });
+  CreateShortcuts();
+}
+
+TPlayWindow::~TPlayWindow() = default;
+
+void TPlayWindow::CreateShortcuts() {
+  auto add = [this](const QKeySequence& keys, auto handler) {
+    auto* s = new QShortcut(keys, this);
+    s->setContext(Qt::WindowShortcut);
+    connect(s, &QShortcut::activated, this, handler);
+  };
+  // Commands whose buttons are hidden (Erase) or covered (Pause) stay out of reach.
+  auto commandsAvailable = [this] { return !Erasing() && !model_->paused && isVisible(); };
+  add(QKeySequence::Undo, [this, commandsAvailable] { if (commandsAvailable()) bnUndoClick(); });
+  add(QKeySequence(Qt::CTRL | Qt::Key_S), [this, commandsAvailable] { if (commandsAvailable()) bnSaveClick(); });
+  add(QKeySequence(Qt::CTRL | Qt::Key_O), [this, commandsAvailable] { if (commandsAvailable()) bnFileClick(); });
+  add(QKeySequence(Qt::CTRL | Qt::Key_N), [this, commandsAvailable] { if (commandsAvailable()) bnCreateClick(); });
+  add(QKeySequence(Qt::Key_F1), [this] { if (isVisible()) bnInstructClick(); });
+}
+
+void TPlayWindow::AttachTypingBox() {
+  edText = new QLineEdit(Grid());
+  edText->setObjectName(QStringLiteral("edText"));
+  edText->setAlignment(Qt::AlignCenter);
+  edText->setFrame(false);
+  edText->setMaxLength(PlayModel::kMaxTextLength);
+  edText->setContextMenuPolicy(Qt::NoContextMenu);
+  edText->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[1-9]{0,9}")), edText));
+  QPalette p = edText->palette();
+  p.setColor(QPalette::Base, kMarkYellow);
+  p.setColor(QPalette::Text, Qt::black);
+  edText->setPalette(p);
+  edText->hide();
+  edMover = new QLineEdit(Grid());
+  edMover->setObjectName(QStringLiteral("edMover"));
+  edMover->setGeometry(0, 0, 1, 1);
+  edMover->setFrame(false);
+  setTabOrder(edText, edMover);
+  edText->installEventFilter(this);
+  edMover->installEventFilter(this);
+  connect(edText, &QLineEdit::textEdited, this, &TPlayWindow::edTextEdited);
+}
+
+int TPlayWindow::ButtonWidth() const {
+  return QFontMetrics(bnReduce->font()).horizontalAdvance(QStringLiteral("Reduce pencilmarks")) + 10;
+}
+
+int TPlayWindow::ButtonHeight() const {
+  return QFontMetrics(bnReduce->font()).height() * 3 / 2 + 4;
+}
+
+int TPlayWindow::LayoutCommandColumn(int height) {
+  const int bw = ButtonWidth(), bh = ButtonHeight();
+  const int modeH = 26 + QFontMetrics(bnMouse->font()).height() + 14;
+  const int spare = height - 11 * bh - modeH;
+  const int gap = std::clamp(spare / 6, 0, 30);
+  int y = std::max(0, (spare - 4 * gap) / 2);
+  PanelLeft->setGeometry(8, 0, bw, height);
+  bnInstruct->setGeometry(0, y, bw, bh);
+  y += bh + gap;
+  PanelMode->setGeometry(0, y, bw, modeH);
+  const int mw = std::min(bw / 3, 60);
+  const int mx = (bw - 3 * mw) / 2;
+  bnMouse->setGeometry(mx, 0, mw, modeH);
+  bnKeyboard->setGeometry(mx + mw, 0, mw, modeH);
+  bnErase->setGeometry(mx + 2 * mw, 0, mw, modeH);
+  y += modeH + gap;
+  auto group = [&](std::initializer_list<QPushButton*> buttons) {
+    for (QPushButton* b : buttons) {
+      b->setGeometry(0, y, bw, bh);
+      y += bh - 1;  // buttons of a group overlap by one pixel
+    }
+    y += 1 + gap;
+  };
+  group({bnClear, bnFill, bnCheck, bnUndo});
+  group({bnPencil, bnReduce});
+  group({bnPrint, bnSave, bnFile, bnCreate});
+  PanelPause->setGeometry(0, 0, width(), this->height());
+  const QSize rs(ButtonWidth(), bh);
+  bnResume->setGeometry((width() - rs.width()) / 2, (this->height() - rs.height()) / 2, rs.width(), rs.height());
+  return 8 + bw;
+}
+
+void TPlayWindow::SyncFromModel() {
+  PlayModel& m = *model_;
+  const bool erasing = m.Erasing();
+  bnCheck->setEnabled(m.checkEnabled);
+  bnFill->setEnabled(m.fillEnabled);
+  bnClear->setEnabled(m.clearEnabled);
+  bnUndo->setEnabled(m.undoEnabled);
+  bnPencil->setEnabled(m.pencilEnabled && m.StoredMode() == kModeMouse);
+  bnReduce->setEnabled(m.pencilEnabled && m.StoredMode() == kModeMouse);
+  bnPause->setEnabled(m.pauseEnabled && !erasing);
+  for (QPushButton* b : {bnClear, bnFill, bnCheck, bnUndo, bnPencil, bnReduce, bnPrint, bnSave, bnFile, bnCreate})
+    b->setVisible(!erasing);
+  const int active = m.ActiveMode();
+  bnMouse->setChecked(active == kModeMouse);
+  bnKeyboard->setChecked(active == kModeType);
+  bnErase->setChecked(active == kModeErase);
+
+  PanelTimer->setText(QString::fromStdString(m.clockText));
+  PaintBackground(PanelTimer, m.clockGrey ? kClockGrey : QColor(Qt::white));
+  if (m.paused) {
+    PanelPause->show();
+    PanelPause->raise();
+  } else {
+    PanelPause->hide();
+  }
+  Grid()->setVisible(m.gridVisible);
+  if (m.clockRunning() && !PuzzTimer.isActive()) PuzzTimer.start();
+  if (!m.clockRunning()) PuzzTimer.stop();
+  if (eraseLook_ != erasing) UpdateEraseLook();
+  PlaceTypingBox();
+  Grid()->update();
+}
+
+void TPlayWindow::PlaceTypingBox() {
+  PlayModel& m = *model_;
+  if (!edText) return;
+  if (!(m.StoredMode() == kModeType && m.TypingBoxVisible() && m.gridVisible && !m.Erasing())) {
+    edText->hide();
+    return;
+  }
+  const QString text = QString::fromStdString(m.adapter().Text(m.CursorRow(), m.CursorCol()));
+  const QRect cell = CellRect(m.CursorRow(), m.CursorCol()).adjusted(3, 3, -3, -3);
+  edText->setGeometry(cell);
+  if (edText->text() != text) {
+    syncingText_ = true;
+    edText->setText(text);
+    syncingText_ = false;
+  }
+  QFont f(QStringLiteral("Arial"), TypingFontSize(std::max<int>(1, text.size())));
+  edText->setFont(f);
+  QPalette p = edText->palette();
+  p.setColor(QPalette::Text, text.size() <= 1 ? QColor(Qt::black) : kPencilGrey);
+  edText->setPalette(p);
+  edText->show();
+  if (isVisible() && !edText->hasFocus()) edText->setFocus();
+}
+
+void TPlayWindow::edTextEdited(const QString& text) {
+  if (syncingText_) return;
+  const std::string kept = model_->TypeText(text.toStdString());
+  if (QString::fromStdString(kept) != text) {
+    const int pos = edText->cursorPosition();
+    syncingText_ = true;
+    edText->setText(QString::fromStdString(kept));
+    edText->setCursorPosition(std::min<int>(pos, kept.size()));
+    syncingText_ = false;
+  }
+  SyncFromModel();
+}
+
+bool TPlayWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == edMover && event->type() == QEvent::FocusIn) {
+    model_->MoveTypingCursor(Arrow::Right);
+    SyncFromModel();
+    return false;
+  }
+  if (watched != edText) return QWidget::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::ShortcutOverride: {
+      // The game's undo, not the edit box's own.
+      auto* k = static_cast<QKeyEvent*>(event);
+      if (k->matches(QKeySequence::Undo)) return true;
+      break;
+    }
+    case QEvent::KeyPress: {
+      auto* k = static_cast<QKeyEvent*>(event);
+      const bool atEnd = edText->cursorPosition() == edText->text().size();
+      Arrow arrow;
+      bool move = true;
+      switch (k->key()) {
+        case Qt::Key_Up: arrow = Arrow::Up; break;
+        case Qt::Key_Down: arrow = Arrow::Down; break;
+        case Qt::Key_Right: arrow = Arrow::Right; move = atEnd; break;
+        case Qt::Key_Tab: arrow = Arrow::Right; break;
+        default: move = false; arrow = Arrow::Right; break;
+      }
+      if (move) {
+        model_->MoveTypingCursor(arrow);
+        SyncFromModel();
+        return true;
+      }
+      break;
+    }
+    case QEvent::KeyRelease: {
+      auto* k = static_cast<QKeyEvent*>(event);
+      if (k->key() == Qt::Key_Left && !k->isAutoRepeat() && edText->cursorPosition() == 0) {
+        model_->MoveTypingCursor(Arrow::Left);
+        SyncFromModel();
+        return true;
+      }
+      break;
+    }
+    case QEvent::MouseButtonPress: {
+      auto* me = static_cast<QMouseEvent*>(event);
+      if (me->button() == Qt::RightButton) {
+        model_->CommitTypedEntry();
+        model_->RecordMove();
+        SyncFromModel();
+        return true;
+      }
+      break;
+    }
+    default: break;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void TPlayWindow::mousePressEvent(QMouseEvent* e) {
+  if (edText && edText->isVisible()) edText->setFocus();
+  QWidget::mousePressEvent(e);
+}
+
+void TPlayWindow::UpdateEraseLook() {
+  eraseLook_ = Erasing();
+  if (eraseLook_) {
+    setCursor(Qt::ForbiddenCursor);
+    Grid()->setCursor(eraserCursor_);
+    for (QToolButton* b : {bnMouse, bnKeyboard, bnErase}) b->setCursor(Qt::ArrowCursor);
+    static const QCursor forbidden(Qt::ForbiddenCursor);
+    main_.SetStripCursor(&forbidden);
+  } else {
+    unsetCursor();
+    Grid()->unsetCursor();
+    main_.SetStripCursor(nullptr);
+  }
+}
+
+void TPlayWindow::bnModeClick(int mode) {
+  const bool wasErasing = Erasing();
+  model_->ClickMode(mode);
+  if (wasErasing != Erasing()) UpdateEraseLook();
+  SyncFromModel();
+}
+
+void TPlayWindow::bnClearClick() {
+  model_->ClearAll();
+  SyncFromModel();
+}
+
+void TPlayWindow::bnFillClick() {
+  model_->FillAll();
+  SyncFromModel();
+}
+
+void TPlayWindow::bnCheckClick() {
+  model_->CheckAll();
+  SyncFromModel();
+}
+
+void TPlayWindow::bnUndoClick() {
+  if (Erasing()) return;
+  model_->Undo();
+  SyncFromModel();
+}
+
+void TPlayWindow::bnPauseClick() {
+  if (!model_->pauseEnabled) return;
+  model_->Pause();
+  SyncFromModel();
+}
+
+void TPlayWindow::bnResumeClick() {
+  model_->Resume();
+  SyncFromModel();
+}
+
+void TPlayWindow::bnInstructClick() {
+  TfrmQuickHints* hints = main_.hints();
+  if (!hints) return;
+  if (!hints->Showing()) hints->RecordMainGeometry(QRect(main_.pos(), main_.size()));
+  hints->ShowInstructions(kind_);
+}
+
+void TPlayWindow::RestoreTypingFocus() {
+  if (model_->StoredMode() != kModeType || !model_->TypingBoxVisible() || !edText) return;
+  PlaceTypingBox();
+  edText->setFocus();
+}
+
+void TPlayWindow::PuzzTimerTimer() {
+  model_->Tick(main_.currentKind() == kind_ && isVisible());
+  PanelTimer->setText(QString::fromStdString(model_->clockText));
+  if (!model_->clockRunning()) PuzzTimer.stop();
+}
+
+void TPlayWindow::SuspendForDialog() {
+  model_->SuspendForDialog();
+  SyncFromModel();
+}
+
+void TPlayWindow::ResumeAfterDialog() {
+  model_->ResumeAfterDialog();
+  SyncFromModel();
+}
+
+void TPlayWindow::InstallPuzzle() {
+  model_->InstallPuzzle();
+  PanelHeader->setText(HeaderText());
+  LayoutWindow();
+  SyncFromModel();
+}
+
+void TPlayWindow::EnsureWindowSize(bool force) {
+  const QSize preset = main_.preset(SizePreset());
+  if (!force && main_.width() >= preset.width() && main_.height() >= preset.height()) return;
+  QScreen* screen = main_.screen() ? main_.screen() : QGuiApplication::primaryScreen();
+  const QRect avail = screen->availableGeometry();
+  int left = main_.x(), top = main_.y();
+  main_.setResizing(true);
+  if (left + preset.width() > avail.right()) left = avail.left() + (avail.width() - preset.width()) / 2;
+  if (top + preset.height() > avail.bottom() - 30) top = avail.top() + (avail.height() - 30 - preset.height()) / 2;
+  main_.move(std::max(avail.left(), left), std::max(avail.top(), top));
+  main_.resize(preset.width(), main_.height());
+  main_.setResizing(false);
+  main_.resize(preset);
+}
+
+void TPlayWindow::FormShow() {
+  PlayModel& m = *model_;
+  m.pencilEnabled = m.StoredMode() == kModeMouse;
+  EnsureWindowSize(false);
+  LayoutWindow();
+  if (firstShow_) {
+    firstShow_ = false;
+    InstallPuzzle();
+    m.CommitTypedEntry();
+    InitTimer.start();
+  }
+  if (!m.paused && m.pauseEnabled) m.StartClock();
+  SyncFromModel();
+  if (edText && edText->isVisible()) edText->setFocus();
+}
+
+}  // namespace zorvek::app

@@ -135,3 +135,22 @@ TEST(SudokuRecord, DefaultNameFollowsDifficultyAndCounter) {
   s.difficulty = kMedium;
   EXPECT_EQ(DefaultSudokuFileName(s, 3), "SudokuMedium_4");
 }
+
+TEST(SudokuRecord, RandomDamageNeverYieldsAnUnsafeBlock) {
+  const auto good = Bytes(SampleRecord());
+  zorvek::Random random(2024);
+  for (int round = 0; round < 3000; ++round) {
+    auto bytes = good;
+    const int flips = 1 + random(6);
+    for (int k = 0; k < flips; ++k)
+      bytes[static_cast<std::size_t>(random(static_cast<int>(bytes.size())))] =
+          static_cast<std::uint8_t>(random(256));
+    if (random(10) == 0) bytes.resize(static_cast<std::size_t>(random(2612)));
+    const SudLoadResult r = ParseSudokuRecord(bytes.data(), bytes.size());
+    if (r.ok) {
+      EXPECT_TRUE(BlocksAreValid(r.settings, r.puzzle));
+    } else {
+      EXPECT_EQ(r.message.rfind("Error reading Sudoku puzzle file.\n\r\n\r", 0), 0u);
+    }
+  }
+}

@@ -130,6 +130,7 @@ TfrmMain::TfrmMain(const MainOptions& options)
 }
 
 TfrmMain::~TfrmMain() {
+  SetMessageOwner(nullptr);
   delete hints_;
   delete help_;
 }

@@ -39,7 +39,7 @@ bool CellIsValid(const KakGrid& grid, const KakHeader& h, int r, int c) {
     // A clue belongs to a run: its length must be the run the cells show, and
     // a sum without a run would make the window look up a zero-length list.
     return cell.sum >= 0 && cell.sum <= 45 && cell.downSum >= 0 && cell.downSum <= 45 &&
-           cell.acrossLength == across && cell.downLength == down &&
+           across <= 9 && down <= 9 && cell.acrossLength == across && cell.downLength == down &&
            (across > 0 || cell.sum == 0) && (down > 0 || cell.downSum == 0);
   }
   if (cell.colour != kWhite) return false;

@@ -153,7 +153,9 @@ TEST(Pool, EveryEntryExpandsAndPassesTheHardCheck) {
     ASSERT_TRUE(g.FinalizePuzzle(kHard, board, puzzle)) << "entry " << i + 1;
     ASSERT_LE(CountGivens(puzzle), 21) << i + 1;
     // An independent count on a sample, so a solver fault cannot vouch for itself.
-    if (i % 10 == 0) ASSERT_EQ(CountSudokuSolutions(Givens(puzzle)), 1) << i + 1;
+    if (i % 10 == 0) {
+      ASSERT_EQ(CountSudokuSolutions(Givens(puzzle)), 1) << i + 1;
+    }
   }
   EXPECT_EQ(distinct.size(), static_cast<std::size_t>(kSudokuPoolCount));
 }

@@ -234,6 +234,7 @@ void TPlayWindow::PlaceTypingBox() {
   PlayModel& m = *model_;
   if (!edText) return;
   if (!(m.StoredMode() == kModeType && m.TypingBoxVisible() && m.gridVisible && !m.Erasing())) {
+    if (edText->hasFocus()) edText->clearFocus();
     edText->hide();
     return;
   }
@@ -269,6 +270,8 @@ void TPlayWindow::edTextEdited(const QString& text) {
 
 bool TPlayWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == edMover && event->type() == QEvent::FocusIn) {
+    // Only a Tab out of a visible typing box moves on; hiding the box must not.
+    if (!model_->TypingBoxVisible()) return false;
     model_->MoveTypingCursor(Arrow::Right);
     SyncFromModel();
     return false;

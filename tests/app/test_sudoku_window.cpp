@@ -1,0 +1,308 @@
+// Drives the real main window and Sudoku window with mouse and key events.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+#include <cstring>
+
+#include "common/types.h"
+#include "shell/filedialogs.h"
+#include "shell/mainwindow.h"
+#include "shell/showmsg.h"
+#include "sudoku/sudokuwindow.h"
+
+using namespace zorvek;
+using namespace zorvek::app;
+
+namespace {
+
+// A fixed puzzle, so the tests know every solution digit.
+int SolutionAt(int r, int c) { return (r * 3 + r / 3 + c) % 9 + 1; }
+
+void WriteKnownState(const QString& path, int inputMode) {
+  TfrmMain seed({path, false, 7});  // a first start writes defaults for every kind
+  AppState& s = seed.state();
+  for (int r = 0; r < 9; ++r)
+    for (int c = 0; c < 9; ++c) {
+      sudoku::SudCell& x = s.sudokuPuzzle.cells[r][c];
+      x = sudoku::SudCell{};
+      x.solution = SolutionAt(r, c);
+      x.given = (r == c) ? 1 : 0;
+      x.entry = x.given ? static_cast<std::uint8_t>(x.solution) : 0;
+    }
+  s.sudokuSettings.difficulty = kHard;
+  s.sudokuSettings.elapsed = 0;
+  s.sudokuSettings.timerState = kTimerRunning;
+  s.general.sudokuInputMode = static_cast<std::uint8_t>(inputMode);
+  // Sizes the other kinds' blocks must hold for the file to count as valid.
+  auto put = [&s](std::size_t offset, std::int32_t v) {
+    std::memcpy(reinterpret_cast<std::uint8_t*>(&s) + offset, &v, sizeof v);
+  };
+  if (!StateIsValid(s)) {
+    put(8220, 9);
+    put(8224, 11);
+    put(16900, 7);
+  }
+  QVERIFY(StateIsValid(s));
+  QVERIFY(SaveState(s, path.toStdString()));
+}
+
+QPoint MiniDigitPoint(TfrmSudoku* w, int r, int c, int digit) {
+  const QRect cell = w->CellRect(r, c);
+  const int mini = w->cellSize() / 3;
+  return cell.topLeft() + QPoint((digit - 1) % 3 * mini + mini / 2, (digit - 1) / 3 * mini + mini / 2);
+}
+
+}  // namespace
+
+class SudokuWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir dir_;
+  QStringList messages_;
+  QString nextFile_;
+  QString suggested_;
+  std::unique_ptr<TfrmMain> main_;
+
+  QString StatePath() const { return dir_.filePath(QStringLiteral("state.dat")); }
+  TfrmSudoku* Window() const { return main_->sudokuWindow(); }
+  sudoku::SudPuzzle& Puzzle() const { return main_->state().sudokuPuzzle; }
+
+  void Open(int inputMode) {
+    WriteKnownState(StatePath(), inputMode);
+    main_ = std::make_unique<TfrmMain>(MainOptions{StatePath(), false, 11});
+    main_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
+    QVERIFY(Window()->isVisible());
+  }
+
+ private slots:
+  void init() {
+    messages_.clear();
+    nextFile_.clear();
+    SetMessageHook([this](const QString& text, int) {
+      messages_ << text;
+      return 1;
+    });
+    SetFileDialogHook([this](const FileDialogRequest& r) {
+      if (r.save) suggested_ = r.suggestedName;
+      return nextFile_;
+    });
+  }
+  void cleanup() { main_.reset(); }
+
+  void mouseClicksFixClearAndMark() {
+    Open(kModeMouse);
+    TfrmSudoku* w = Window();
+    QVERIFY(w->bnMouse->isChecked());
+    QWidget* grid = w->dgPuzzle();
+    QTest::mouseClick(grid, Qt::LeftButton, {}, MiniDigitPoint(w, 0, 1, 4));
+    QCOMPARE(int(Puzzle().cells[0][1].entry), 4);
+    // A second click anywhere in the cell clears the entry.
+    QTest::mouseClick(grid, Qt::LeftButton, {}, MiniDigitPoint(w, 0, 1, 9));
+    QCOMPARE(int(Puzzle().cells[0][1].entry), 0);
+    QTest::mouseClick(grid, Qt::RightButton, {}, MiniDigitPoint(w, 0, 1, 8));
+    QCOMPARE(int(Puzzle().cells[0][1].marks[7]), 1);
+    QTest::mouseClick(grid, Qt::RightButton, {}, MiniDigitPoint(w, 0, 1, 8));
+    QCOMPARE(int(Puzzle().cells[0][1].marks[7]), 0);
+    QTest::mouseClick(grid, Qt::LeftButton, {}, MiniDigitPoint(w, 0, 0, 2));  // given
+    QCOMPARE(int(Puzzle().cells[0][0].entry), SolutionAt(0, 0));
+
+    // Undo through the keyboard shortcut walks the clicks back.
+    QVERIFY(w->bnUndo->isEnabled());
+    QTest::keyClick(main_.get(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(int(Puzzle().cells[0][1].marks[7]), 1);
+    QTest::mouseClick(w->bnUndo, Qt::LeftButton);
+    QTest::mouseClick(w->bnUndo, Qt::LeftButton);
+    QCOMPARE(int(Puzzle().cells[0][1].entry), 4);
+  }
+
+  void typingAndArrows() {
+    Open(kModeType);
+    TfrmSudoku* w = Window();
+    QVERIFY(w->bnKeyboard->isChecked());
+    QTRY_VERIFY(!w->InitTimer.isActive());
+    QVERIFY(w->edText->isVisible());
+    QCOMPARE(w->model().CursorCol(), 1);  // (0,0) is a given
+    QTest::keyClicks(w->edText, QStringLiteral("1x2"));
+    QCOMPARE(w->edText->text(), QStringLiteral("12"));
+    QCOMPARE(int(Puzzle().cells[0][1].entry), 0);
+    QTest::keyClick(w->edText, Qt::Key_Backspace);
+    QCOMPARE(int(Puzzle().cells[0][1].entry), 1);
+    QTest::keyClick(w->edText, Qt::Key_Right);  // caret at the end: moves on
+    QCOMPARE(w->model().CursorCol(), 2);
+    QTest::keyClick(w->edText, Qt::Key_Down);  // (1,2) is empty
+    QCOMPARE(w->model().CursorRow(), 1);
+    QCOMPARE(w->model().CursorCol(), 2);
+    QCOMPARE(w->edText->geometry().center(), w->CellRect(1, 2).center());
+    // Clicking a given hides the box; clicking an open cell brings it back.
+    QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, w->CellRect(4, 4).center());
+    QVERIFY(!w->edText->isVisible());
+    QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, w->CellRect(5, 0).center());
+    QVERIFY(w->edText->isVisible());
+    QCOMPARE(w->model().CursorRow(), 5);
+  }
+
+  void checkOutlinesShowInTheGrid() {
+    Open(kModeMouse);
+    TfrmSudoku* w = Window();
+    QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, MiniDigitPoint(w, 0, 1, SolutionAt(0, 1) % 9 + 1));
+    QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, MiniDigitPoint(w, 0, 2, SolutionAt(0, 2)));
+    QVERIFY(w->bnCheck->isEnabled());
+    QTest::mouseClick(w->bnCheck, Qt::LeftButton);
+    QVERIFY(!w->bnCheck->isEnabled());
+    const QImage image = w->dgPuzzle()->grab().toImage();
+    auto outlineColour = [&](int r, int c) {
+      const QRect cell = w->CellRect(r, c);
+      return image.pixelColor(cell.left() + 4, cell.top() + cell.height() / 2);
+    };
+    QCOMPARE(outlineColour(0, 1), QColor(249, 61, 6));
+    QCOMPARE(outlineColour(0, 2), QColor(0, 236, 0));
+    QCOMPARE(outlineColour(0, 0), QColor(0, 236, 0));  // givens are always right
+    QCOMPARE(outlineColour(0, 3), QColor(Qt::white));  // empty and unmarked
+    // The next click on the grid removes the outlines.
+    QTest::mouseClick(w->dgPuzzle(), Qt::RightButton, {}, MiniDigitPoint(w, 3, 4, 1));
+    const QImage after = w->dgPuzzle()->grab().toImage();
+    const QRect cell = w->CellRect(0, 1);
+    QVERIFY(after.pixelColor(cell.left() + 4, cell.top() + cell.height() / 2) != QColor(249, 61, 6));
+  }
+
+  void solvingStopsTheClock() {
+    Open(kModeMouse);
+    TfrmSudoku* w = Window();
+    QVERIFY(w->PuzzTimer.isActive());
+    for (int r = 0; r < 9; ++r)
+      for (int c = 0; c < 9; ++c)
+        if (r != c && !(r == 8 && c == 0)) Puzzle().cells[r][c].entry = SolutionAt(r, c);
+    QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, MiniDigitPoint(w, 8, 0, SolutionAt(8, 0)));
+    QVERIFY(w->model().allCorrect);
+    QVERIFY(!w->PuzzTimer.isActive());
+    QVERIFY(!w->bnPause->isEnabled());
+    QVERIFY(!w->bnFill->isEnabled());
+    QVERIFY(w->bnClear->isEnabled());
+    // Clear all starts over with a running clock.
+    QTest::mouseClick(w->bnClear, Qt::LeftButton);
+    QVERIFY(w->PuzzTimer.isActive());
+    QVERIFY(w->bnPause->isEnabled());
+    QCOMPARE(int(main_->state().sudokuSettings.elapsed), 0);
+  }
+
+  void pauseHidesTheGridAndEraseDrags() {
+    Open(kModeMouse);
+    TfrmSudoku* w = Window();
+    QTest::mouseClick(w->bnPause, Qt::LeftButton);
+    QVERIFY(w->PanelPause->isVisible());
+    QVERIFY(!w->dgPuzzle()->isVisible());
+    QVERIFY(!w->PuzzTimer.isActive());
+    QTest::mouseClick(w->bnResume, Qt::LeftButton);
+    QVERIFY(w->dgPuzzle()->isVisible());
+    QVERIFY(w->PuzzTimer.isActive());
+
+    Puzzle().cells[0][1].entry = 3;
+    Puzzle().cells[0][2].marks[0] = 1;
+    w->model().RecordMove();
+    QTest::mouseClick(w->bnErase, Qt::LeftButton);
+    QVERIFY(!w->bnUndo->isVisible());
+    QVERIFY(!w->PuzzTimer.isActive());
+    // Panel clicks are ignored while erasing.
+    main_->PanelClick(1);
+    QCOMPARE(main_->currentKind(), int(kKindSudoku));
+    QWidget* grid = w->dgPuzzle();
+    QTest::mousePress(grid, Qt::LeftButton, {}, w->CellRect(0, 0).center());
+    QMouseEvent move(QEvent::MouseMove, w->CellRect(0, 2).center(), grid->mapToGlobal(w->CellRect(0, 2).center()),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(grid, &move);
+    QTest::mouseRelease(grid, Qt::LeftButton, {}, w->CellRect(0, 2).center());
+    QCOMPARE(int(Puzzle().cells[0][0].entry), SolutionAt(0, 0));  // a given stays
+    QCOMPARE(int(Puzzle().cells[0][2].marks[0]), 0);
+    QCOMPARE(int(Puzzle().cells[0][1].entry), 3);  // not passed over
+    QTest::mouseClick(w->bnMouse, Qt::LeftButton);
+    QVERIFY(w->bnUndo->isVisible() && w->PuzzTimer.isActive());
+    QTest::mouseClick(w->bnUndo, Qt::LeftButton);
+    QCOMPARE(int(Puzzle().cells[0][2].marks[0]), 1);
+  }
+
+  void saveThenLoadAndRejectedFiles() {
+    Open(kModeMouse);
+    TfrmSudoku* w = Window();
+    QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, MiniDigitPoint(w, 2, 3, 6));
+    QTest::mouseClick(w->dgPuzzle(), Qt::RightButton, {}, MiniDigitPoint(w, 2, 4, 7));
+    const QString file = dir_.filePath(QStringLiteral("mine.puz"));
+    nextFile_ = file;
+    QTest::mouseClick(w->bnSave, Qt::LeftButton);
+    QCOMPARE(suggested_, QStringLiteral("SudokuHard_1"));
+    QCOMPARE(int(main_->state().general.sudokuSaveCounter), 1);
+    QVERIFY(messages_.isEmpty());
+    const sudoku::SudPuzzle saved = Puzzle();
+
+    QTest::mouseClick(w->bnClear, Qt::LeftButton);
+    QCOMPARE(int(Puzzle().cells[2][3].entry), 0);
+    QTest::mouseClick(w->bnFile, Qt::LeftButton);
+    QVERIFY(messages_.isEmpty());
+    QCOMPARE(0, std::memcmp(&Puzzle(), &saved, sizeof saved));
+    QCOMPARE(w->PanelHeader->text(), QStringLiteral("Hard Sudoku puzzle"));
+    QVERIFY(!w->bnUndo->isEnabled());
+
+    // A short file is rejected with the exact message and changes nothing.
+    QFile shortFile(dir_.filePath(QStringLiteral("short.puz")));
+    QVERIFY(shortFile.open(QIODevice::WriteOnly));
+    shortFile.write("\x04QVZS", 5);
+    shortFile.close();
+    nextFile_ = shortFile.fileName();
+    QTest::mouseClick(w->bnFile, Qt::LeftButton);
+    QCOMPARE(messages_, QStringList{QStringLiteral("Error reading Sudoku puzzle file.\n\r\n\rUnrecognized file format.")});
+    QCOMPARE(0, std::memcmp(&Puzzle(), &saved, sizeof saved));
+    QVERIFY(w->dgPuzzle()->isVisible());
+
+    // A save that cannot be written is reported and does not count.
+    messages_.clear();
+    nextFile_ = dir_.filePath(QStringLiteral("no/such/folder/x.puz"));
+    QTest::mouseClick(w->bnSave, Qt::LeftButton);
+    QCOMPARE(suggested_, QStringLiteral("SudokuHard_2"));
+    QCOMPARE(messages_.size(), 1);
+    QVERIFY(messages_[0].contains(nextFile_));
+    QCOMPARE(int(main_->state().general.sudokuSaveCounter), 1);
+  }
+
+  void stateIsSavedOnCloseAndRestored() {
+    Open(kModeMouse);
+    TfrmSudoku* w = Window();
+    QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, MiniDigitPoint(w, 7, 5, 2));
+    QTest::mouseClick(w->bnKeyboard, Qt::LeftButton);
+    main_->resize(760, 640);
+    main_->close();
+    main_.reset();
+    TfrmMain second({StatePath(), false, 3});
+    QVERIFY(second.stateWasLoaded());
+    QCOMPARE(int(second.state().sudokuPuzzle.cells[7][5].entry), 2);
+    QCOMPARE(int(second.state().general.sudokuInputMode), int(kModeType));
+    QCOMPARE(int(second.state().general.mainWidth), 760);
+    QCOMPARE(int(second.state().general.mainHeight), 640);
+  }
+
+  void presetsAndMessageWidths() {
+    int h[3], wd[3];
+    TfrmMain::ComputePresets(768, h, wd);
+    QCOMPARE(QList<int>({h[0], h[1], h[2]}), QList<int>({600, 655, 728}));
+    QCOMPARE(QList<int>({wd[0], wd[1], wd[2]}), QList<int>({700, 846, 911}));
+
+    TfrmShowMsg box;
+    box.Prepare(QStringLiteral("Short."), 0);
+    QCOMPARE(box.panelWidth(), 400);
+    QVERIFY(box.cancelButton()->isHidden());
+    box.Prepare(QStringLiteral("Error reading Sudoku puzzle file.\n\r\n\rUnrecognized file format."), 1);
+    QCOMPARE(box.panelWidth(), 400);
+    QVERIFY(!box.label()->text().contains(QLatin1Char('\r')));
+    QCOMPARE(box.label()->text().count(QLatin1Char('\n')), 2);
+    box.Prepare(QString(120, QLatin1Char('w')) + QStringLiteral(" and more words to wrap"), 1);
+    QCOMPARE(box.panelWidth(), 650);
+    QVERIFY(box.label()->wordWrap());
+    QVERIFY(!box.cancelButton()->isHidden());
+  }
+};
+
+QTEST_MAIN(SudokuWindowTest)
+#include "test_sudoku_window.moc"

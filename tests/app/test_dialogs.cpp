@@ -1,0 +1,141 @@
+// The create dialog, the instructions window and the help window.
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QtTest>
+
+#include "common/types.h"
+#include "shell/helpwindow.h"
+#include "shell/hinttexts.h"
+#include "shell/mainwindow.h"
+#include "shell/quickhints.h"
+#include "shell/showmsg.h"
+#include "sudoku/sudnew.h"
+#include "sudoku/sudokuwindow.h"
+
+using namespace zorvek;
+using namespace zorvek::app;
+
+class DialogsTest : public QObject {
+  Q_OBJECT
+  QTemporaryDir dir_;
+  QStringList messages_;
+
+ private slots:
+  void init() {
+    messages_.clear();
+    SetMessageHook([this](const QString& text, int) {
+      messages_ << text;
+      return 1;
+    });
+  }
+
+  void createDialogInstallsAnEasyPuzzle() {
+    TfrmMain main({dir_.filePath(QStringLiteral("create.dat")), false, 5});
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    TfrmSudoku* w = main.sudokuWindow();
+    TfrmSudNew* dialog = w->createDialog();
+    const sudoku::SudPuzzle before = main.state().sudokuPuzzle;
+    bool sawFullBarBeforeClosing = false;
+    QTimer::singleShot(0, dialog, [&] {
+      QVERIFY(dialog->isVisible());
+      QVERIFY(dialog->bnCreate->isVisible());
+      QVERIFY(!dialog->PanelCreate->isVisible());
+      QVERIFY(!w->dgPuzzle()->isVisible());  // hidden while the dialog is up
+      dialog->rbDiff0->setChecked(true);
+      QTest::mouseClick(dialog->bnCreate, Qt::LeftButton);
+      QVERIFY(dialog->PanelCreate->isVisible());
+      QVERIFY(dialog->cancelButton()->isVisible());
+      // A quick success leaves the full bar up for half a second.
+      QTRY_VERIFY_WITH_TIMEOUT(!dialog->Creating(), 20000);
+      sawFullBarBeforeClosing = dialog->isVisible() && dialog->closeTimerActive() &&
+                                dialog->progressBar()->value() == dialog->progressBar()->maximum();
+    });
+    QTest::mouseClick(w->bnCreate, Qt::LeftButton);  // returns when the dialog has closed
+    QVERIFY(sawFullBarBeforeClosing);
+    QVERIFY(dialog->Created());
+    QVERIFY(messages_.isEmpty());
+    QCOMPARE(int(main.state().sudokuSettings.difficulty), int(kEasy));
+    QCOMPARE(w->PanelHeader->text(), QStringLiteral("Easy Sudoku puzzle"));
+    QVERIFY(std::memcmp(&before, &main.state().sudokuPuzzle, sizeof before) != 0);
+    QVERIFY(w->dgPuzzle()->isVisible());
+    QVERIFY(w->PuzzTimer.isActive());
+    QCOMPARE(int(main.state().sudokuSettings.elapsed), 0);
+
+    // Cancel in the choice phase changes nothing.
+    const sudoku::SudPuzzle current = main.state().sudokuPuzzle;
+    QTimer::singleShot(0, dialog, [&] { QTest::mouseClick(dialog->bnInitCancel, Qt::LeftButton); });
+    QTest::mouseClick(w->bnCreate, Qt::LeftButton);
+    QVERIFY(!dialog->Created());
+    QCOMPARE(0, std::memcmp(&current, &main.state().sudokuPuzzle, sizeof current));
+    QCOMPARE(w->createDialog()->Difficulty(), int(kEasy));
+  }
+
+  void instructionsWindow() {
+    TfrmMain main({dir_.filePath(QStringLiteral("hints.dat")), false, 9});
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    TfrmQuickHints* hints = main.hints();
+    QTest::mouseClick(main.sudokuWindow()->bnInstruct, Qt::LeftButton);
+    QVERIFY(hints->isVisible());
+    QCOMPARE(hints->windowTitle(), QStringLiteral("Sudoku - Instructions"));
+    const QString text = hints->memo()->toPlainText();
+    QVERIFY(text.startsWith(QStringLiteral("Sudoku puzzles are number puzzles, solved in a 9 by 9 grid. Each row")));
+    // Button lines keep their indent and follow each other without a blank line.
+    QVERIFY(text.contains(QStringLiteral("\n   Clear all - to clear the entire puzzle. The timer is reset to allow you to "
+                                         "restart the puzzle. \n   Fill all")));
+    QVERIFY(!hints->smallerButton()->isEnabled());
+    for (int i = 0; i < 3; ++i) QTest::mouseClick(hints->largerButton(), Qt::LeftButton);
+    QCOMPARE(hints->fontSize(), 14);
+    QVERIFY(!hints->largerButton()->isEnabled());
+    QVERIFY(hints->smallerButton()->isEnabled());
+    QTest::mouseClick(hints->closeButton(), Qt::LeftButton);
+    QVERIFY(!hints->isVisible());
+    QVERIFY(!hints->Showing());
+
+    // Placement: room below, room after moving up, or overlapping the bottom.
+    auto below = TfrmQuickHints::Place(QRect(10, 100, 800, 600), 1024, 30);
+    QCOMPARE(below.hints, QRect(10, 700, 800, 324));
+    auto moved = TfrmQuickHints::Place(QRect(10, 300, 800, 600), 1000, 30);
+    QCOMPARE(moved.mainTop, 1000 - 190 - 600);
+    QCOMPARE(moved.hints, QRect(10, 810, 800, 200));
+    auto overlap = TfrmQuickHints::Place(QRect(0, 0, 800, 900), 1000, 30);
+    QCOMPARE(overlap.hints, QRect(0, 900 - 435, 800, 435));
+  }
+
+  void hintTextsOfEveryKind() {
+    QCOMPARE(HintTextFor(kKindSudoku).lines.size(), 48);
+    for (int kind : {int(kKindKakuro), int(kKindFutoshiki), int(kKindHexKakuro)})
+      QCOMPARE(HintTextFor(kind).lines.size(), 51);
+    const QStringList hex = HintTextFor(kKindHexKakuro).lines;
+    QCOMPARE(hex[4], QString());
+    QCOMPARE(hex[5], QString());
+    QCOMPARE(hex[46], QStringLiteral("   Create new puzzle - to create a new HexKakuro puzzle in any of 2 sizes and 3 difficulty levels."));
+    QCOMPARE(HintTextFor(kKindFutoshiki).lines[36], QStringLiteral("within the row or column."));
+    QCOMPARE(HintTextFor(kKindKakuro).lines[36],
+             QStringLiteral("The next section shows the possible combinations for the selected total(s), as described above "
+                            "for mouse and keyboard mode."));
+    QCOMPARE(BuildParagraphs({"a", "b", "", "c", ">", "  d", ">", "", "e", ""}),
+             QStringList({"a b ", "c ", "  d ", "", "e "}));
+  }
+
+  void helpShowsEveryPage() {
+    THelpWindow help;
+    QVERIFY(help.contents()->count() >= 10);
+    for (int i = 0; i < help.contents()->count(); ++i) {
+      help.contents()->setCurrentRow(i);
+      QVERIFY2(help.page()->toPlainText().size() > 100, qPrintable(help.contents()->item(i)->text()));
+    }
+    help.contents()->setCurrentRow(0);
+    QVERIFY(help.page()->toPlainText().contains(QStringLiteral("Zorvek Number Puzzles")));
+  }
+};
+
+QTEST_MAIN(DialogsTest)
+#include "test_dialogs.moc"

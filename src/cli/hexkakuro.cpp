@@ -148,40 +148,8 @@ int Solve(const std::vector<std::uint8_t>& bytes) {
   }
   const int rows = loaded.settings.rows;
   const int cols = loaded.settings.cols;
-  // A fresh board: the file's cell kinds, runs linked as the layout links
-  // them, every white cell open.
-  HexBoard board{};
-  for (int r = 1; r <= rows; ++r)
-    for (int c = 1; c <= cols; ++c) {
-      HexCell& cell = board.at(r, c);
-      cell.kind = loaded.grid.cells[r][c].kind;
-      if (cell.kind == kHexWhite)
-        for (int d = 1; d <= 9; ++d) cell.candidates[d] = true;
-    }
-  for (int r = 1; r <= rows; ++r)
-    for (int c = 1; c <= cols; ++c) {
-      if (board.at(r, c).kind != kHexClue) continue;
-      for (int i = 1; i <= 6; ++i) {
-        HexCell& white = board.at(Neighbour(r, c, i));
-        if (white.kind != kHexWhite || white.clueCount >= 2) continue;
-        ++board.at(r, c).count;
-        white.clues[white.clueCount++] = {r, c};
-      }
-    }
-  DeduceFlags flags;
-  for (int r = 1; r <= rows && !flags.contradiction; ++r)
-    for (int c = 1; c <= cols && !flags.contradiction; ++c) {
-      const HexCell& clue = board.at(r, c);
-      const int sum = loaded.grid.cells[r][c].number;
-      if (clue.kind != kHexClue) continue;
-      DigitFlags mask{};
-      if (!LookupHexPossibleDigits(clue.count, sum, mask)) {
-        flags.contradiction = true;
-        break;
-      }
-      ApplyClueSum(board, r, c, sum, mask, flags);
-    }
-  if (flags.contradiction || PropagateHex(board)) {
+  HexBoard board;
+  if (!DeduceFromClues(loaded.grid, rows, cols, board)) {
     std::cout << "Not solved: the clue sums contradict each other.\n";
     return 1;
   }

@@ -251,6 +251,39 @@ bool PropagateHex(HexBoard& board) {
   return false;
 }
 
+bool DeduceFromClues(const HexGrid& grid, int rows, int cols, HexBoard& board) {
+  board = HexBoard{};
+  if (!IsHexSize(rows, cols)) return false;
+  for (int r = 1; r <= rows; ++r)
+    for (int c = 1; c <= cols; ++c) {
+      HexCell& cell = board.at(r, c);
+      cell.kind = grid.cells[r][c].kind;
+      if (cell.kind == kHexWhite)
+        for (int d = 1; d <= 9; ++d) cell.candidates[d] = true;
+    }
+  for (int r = 1; r <= rows; ++r)
+    for (int c = 1; c <= cols; ++c) {
+      if (board.at(r, c).kind != kHexClue) continue;
+      for (int i = 1; i <= 6; ++i) {
+        HexCell& white = board.at(Neighbour(r, c, i));
+        if (white.kind != kHexWhite || white.clueCount >= 2) continue;
+        ++board.at(r, c).count;
+        white.clues[white.clueCount++] = {r, c};
+      }
+    }
+  DeduceFlags flags;
+  for (int r = 1; r <= rows; ++r)
+    for (int c = 1; c <= cols; ++c) {
+      if (board.at(r, c).kind != kHexClue) continue;
+      const int sum = grid.cells[r][c].number;
+      DigitFlags mask{};
+      if (!LookupHexPossibleDigits(board.at(r, c).count, sum, mask)) return false;
+      ApplyClueSum(board, r, c, sum, mask, flags);
+      if (flags.contradiction) return false;
+    }
+  return !PropagateHex(board);
+}
+
 bool VerifyAndExport(const HexBoard& board, int rows, int cols, HexGrid& grid) {
   for (int r = 1; r <= rows; ++r) {
     for (int c = 1; c <= cols; ++c) {

@@ -35,6 +35,12 @@ void EliminateNakedSubsets(HexBoard& board, int clueRow, int clueCol, DeduceFlag
 // True when it met a contradiction.
 bool PropagateHex(HexBoard& board);
 
+// A fresh board for a played grid: its cell kinds, runs linked as a layout
+// links them, every white cell open; then every clue's sum is applied and
+// deduction runs to its end. False when the sums contradict each other;
+// otherwise the board shows which white cells deduction fixes.
+bool DeduceFromClues(const HexGrid& grid, int rows, int cols, HexBoard& board);
+
 // Checks every clue of rows 1..rows, columns 1..cols against its run's digits;
 // on success overwrites `grid` with the puzzle (every player field empty) and
 // returns true, otherwise leaves `grid` untouched.

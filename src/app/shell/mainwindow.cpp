@@ -125,6 +125,11 @@ TfrmMain::TfrmMain(const MainOptions& options)
   const GeneralSettings& g = state_->general;
   resize(std::max(700, int(g.mainWidth)), std::max(600, int(g.mainHeight)));
   move(g.mainLeft, g.mainTop);
+  // A window saved on a screen that is no longer there comes back centred.
+  if (screen && !screen->availableGeometry().intersects(QRect(g.mainLeft, g.mainTop, width(), height()))) {
+    const QRect avail = screen->availableGeometry();
+    move(avail.left() + (avail.width() - width()) / 2, avail.top() + (avail.height() - height()) / 2);
+  }
   created_ = true;
   LayoutStrip();
 }

@@ -5,6 +5,7 @@
 
 #include "common/puzfile.h"
 #include "common/types.h"
+#include "futoshiki/generator.h"
 #include "hexkakuro/generator.h"
 #include "sudoku/generator.h"
 
@@ -67,6 +68,7 @@ void ResetState(AppState& state, const StateContext& context) {
   Random fallback(Random::ClockSeed());
   Random& random = context.random ? *context.random : fallback;
   sudoku::CreateStartupSudoku(random, state.sudokuSettings, state.sudokuPuzzle);
+  futoshiki::CreateStartupFutoshiki(random, state.futoshikiSettings, state.futoshikiPuzzle);
   hexkakuro::CreateStartupHexKakuro(random, state.hexKakuroSettings, state.hexKakuroPuzzle);
 }
 
@@ -85,6 +87,9 @@ bool StateIsValid(const AppState& state) {
   if (hexkakuro::HasPuzzle(state.hexKakuroPuzzle) &&
       !hexkakuro::BlocksAreValid(state.hexKakuroSettings, state.hexKakuroPuzzle))
     return false;
+  if (futoshiki::HasPuzzle(state.futoshikiPuzzle) &&
+      !futoshiki::BlocksAreValid(state.futoshikiSettings, state.futoshikiPuzzle))
+    return false;
   return true;
 }
 
@@ -93,6 +98,8 @@ void FillMissingPuzzles(AppState& state, const StateContext& context) {
   Random& random = context.random ? *context.random : fallback;
   if (!sudoku::HasPuzzle(state.sudokuPuzzle))
     sudoku::CreateStartupSudoku(random, state.sudokuSettings, state.sudokuPuzzle);
+  if (!futoshiki::HasPuzzle(state.futoshikiPuzzle))
+    futoshiki::CreateStartupFutoshiki(random, state.futoshikiSettings, state.futoshikiPuzzle);
   if (!hexkakuro::HasPuzzle(state.hexKakuroPuzzle))
     hexkakuro::CreateStartupHexKakuro(random, state.hexKakuroSettings, state.hexKakuroPuzzle);
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/random.h"
+#include "futoshiki/record.h"
 #include "hexkakuro/record.h"
 #include "sudoku/record.h"
 
@@ -85,8 +86,8 @@ struct AppState {
   std::uint8_t kakuroPuzzle[6048];
   sudoku::SudSettings sudokuSettings;
   sudoku::SudPuzzle sudokuPuzzle;
-  std::uint8_t futoshikiSettings[16];  // kept as stored until the Futoshiki engine is in
-  std::uint8_t futoshikiPuzzle[2592];
+  futoshiki::FutHeader futoshikiSettings;
+  futoshiki::FutGrid futoshikiPuzzle;
   hexkakuro::HexHeader hexKakuroSettings;
   hexkakuro::HexGrid hexKakuroPuzzle;
 };

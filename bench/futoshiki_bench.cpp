@@ -1,0 +1,78 @@
+// Futoshiki creation speed: time and attempts per puzzle through the batch
+// printing driver with the stored banks switched off, for every size and
+// difficulty, with Debian's sgt-unequal generator timed in the same run.
+// Usage: futoshiki_bench [puzzles per size and difficulty, default 100]
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "common/types.h"
+#include "futoshiki/generator.h"
+
+using namespace zorvek;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+double Percentile(std::vector<double> v, double p) {
+  std::sort(v.begin(), v.end());
+  const std::size_t i = static_cast<std::size_t>(p * static_cast<double>(v.size() - 1) + 0.5);
+  return v[std::min(i, v.size() - 1)];
+}
+
+const char* kUnequal = "/usr/games/sgt-unequal";
+
+// Mean milliseconds per puzzle of `sgt-unequal --generate`, process start
+// included; -1 when the program is not installed or fails.
+double UnequalMsPerPuzzle(int size, char level, int count) {
+  const std::string params = std::to_string(size) + "d" + level;
+  const std::string cmd = std::string(kUnequal) + " --generate " + std::to_string(count) + " " +
+                          params + " >/dev/null 2>&1";
+  const auto start = Clock::now();
+  if (std::system(cmd.c_str()) != 0) return -1;
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count() / count;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : 100;
+  const bool haveUnequal =
+      std::system((std::string("test -x ") + kUnequal + " >/dev/null 2>&1").c_str()) == 0;
+  std::printf("Futoshiki creation through the batch printing driver without the banks, "
+              "%d puzzles each\n", count);
+  std::printf("sgt-unequal --generate in the same run: mean ms per puzzle at its levels "
+              "easy (e), tricky (k), extreme (x)%s\n\n", haveUnequal ? "" : " - not installed");
+  std::printf("%-7s %4s %10s %10s %12s %12s   %-9s %10s\n", "level", "size", "median ms",
+              "p95 ms", "median tries", "p95 tries", "sgt level", "sgt ms");
+  const char sgtLevels[3] = {'e', 'k', 'x'};
+  for (int size : {5, 7, 9}) {
+    for (int difficulty = kEasy; difficulty <= kHard; ++difficulty) {
+      Random random(1000 + size * 10 + difficulty);
+      CreateProgress progress;
+      std::vector<double> ms, tries;
+      for (int i = 0; i < count; ++i) {
+        futoshiki::FutGrid grid{};
+        int attempts = 0;
+        const auto start = Clock::now();
+        futoshiki::CreateFutoshikiForPrint(random, progress, difficulty, size, grid, nullptr,
+                                           &attempts);
+        ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        tries.push_back(attempts);
+      }
+      std::printf("%-7s %4d %10.2f %10.2f %12.0f %12.0f", DifficultyWord(difficulty), size,
+                  Percentile(ms, 0.5), Percentile(ms, 0.95), Percentile(tries, 0.5),
+                  Percentile(tries, 0.95));
+      const double sgt = haveUnequal ? UnequalMsPerPuzzle(size, sgtLevels[difficulty], count) : -1;
+      if (sgt < 0)
+        std::printf("   %-9s %10s\n", "-", "n/a");
+      else
+        std::printf("   %-9c %10.2f\n", sgtLevels[difficulty], sgt);
+      std::fflush(stdout);
+    }
+  }
+  return 0;
+}

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest>
+#include <chrono>
+#include <thread>
 
 #include "common/types.h"
 #include "shell/helpwindow.h"
@@ -20,6 +22,43 @@
 
 using namespace zorvek;
 using namespace zorvek::app;
+
+namespace {
+
+// A creation that counts up to half the bar and runs until cancelled or released.
+class SlowCreate : public TCreateDialog {
+ public:
+  explicit SlowCreate(QWidget* parent = nullptr) : TCreateDialog(parent) {
+    pgCreate = new QProgressBar(this);
+    pgCreate->setRange(0, 100);
+    bnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    connect(bnCancel, &QPushButton::clicked, this, &SlowCreate::bnCancelClick);
+  }
+  std::atomic<bool> release{false};
+  bool finished = false;
+  Outcome last;
+  void Run() {
+    finished = false;
+    StartCreation([this] {
+      progress_.attemptScale = 1000;
+      while (!progress_.CancelRequested() && !release) {
+        if (progress_.attempts < 500) ++progress_.attempts;
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+      }
+      const bool cancelled = progress_.CancelRequested();
+      return Outcome{!cancelled, cancelled, true};
+    });
+  }
+
+ protected:
+  void Finished(const Outcome& outcome) override {
+    last = outcome;
+    finished = true;
+    CloseAfter(outcome);
+  }
+};
+
+}  // namespace
 
 class DialogsTest : public QObject {
   Q_OBJECT
@@ -75,6 +114,38 @@ class DialogsTest : public QObject {
     QVERIFY(!dialog->Created());
     QCOMPARE(0, std::memcmp(&current, &main.state().sudokuPuzzle, sizeof current));
     QCOMPARE(w->createDialog()->Difficulty(), int(kEasy));
+  }
+
+  void cancelAsksBeforeStopping() {
+    SlowCreate dialog;
+    dialog.show();
+    dialog.Run();
+    QTRY_COMPARE(dialog.progressBar()->value(), 50);  // 500 of 1000 attempts
+    int answer = 2;
+    SetMessageHook([&](const QString& text, int style) {
+      messages_ << text;
+      return style == 1 ? answer : 1;
+    });
+    QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
+    QCOMPARE(messages_.size(), 1);
+    QCOMPARE(messages_[0], QString::fromLatin1(kStopCreationQuestion));
+    QTest::qWait(50);
+    QVERIFY(dialog.Creating());  // "Cancel" in the question goes on
+    answer = 1;
+    QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
+    QTRY_VERIFY(dialog.finished);
+    QVERIFY(dialog.last.cancelled);
+    QVERIFY(!dialog.isVisible());  // closed at once, without a message
+    QCOMPARE(messages_.size(), 2);
+
+    // A quick success keeps the full bar for half a second.
+    dialog.show();
+    dialog.release = true;
+    dialog.Run();
+    QTRY_VERIFY(dialog.finished);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.progressBar()->value(), 100);
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), 2000);
   }
 
   void instructionsWindow() {

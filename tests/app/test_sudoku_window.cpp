@@ -144,6 +144,14 @@ class SudokuWindowTest : public QObject {
     QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, w->CellRect(5, 0).center());
     QVERIFY(w->edText->isVisible());
     QCOMPARE(w->model().CursorRow(), 5);
+    // Ctrl+Z in the typing box undoes the game's last move, not the box's edit.
+    QTest::keyClicks(w->edText, QStringLiteral("7"));
+    QCOMPARE(int(Puzzle().cells[5][0].entry), 7);
+    QTest::keyClick(w->edText, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(int(Puzzle().cells[5][0].entry), 0);
+    QCOMPARE(int(Puzzle().cells[0][1].entry), 1);
+    QVERIFY(w->edText->isVisible());
+    QCOMPARE(w->edText->text(), QString());
   }
 
   void checkOutlinesShowInTheGrid() {

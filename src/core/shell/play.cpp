@@ -115,6 +115,8 @@ bool PlayModel::RecordMove() {
 }
 
 void PlayModel::Undo() {
+  // Text typed since the box was entered is a move of its own, as if the box had been left.
+  if (StoredMode() == kModeType && boxVisible_) RecordMove();
   if (move_ <= oldest_) return;
   const bool hadCursor = StoredMode() == kModeType && HasCursor();
   const int row = cursorRow_, col = cursorCol_;

@@ -7,6 +7,7 @@
 #include "common/types.h"
 #include "futoshiki/generator.h"
 #include "hexkakuro/generator.h"
+#include "kakuro/generator.h"
 #include "sudoku/generator.h"
 
 namespace zorvek {
@@ -67,6 +68,7 @@ void ResetState(AppState& state, const StateContext& context) {
   ResetGeneral(state.general, context.screen);
   Random fallback(Random::ClockSeed());
   Random& random = context.random ? *context.random : fallback;
+  kakuro::CreateStartupKakuro(random, state.kakuroSettings, state.kakuroPuzzle);
   sudoku::CreateStartupSudoku(random, state.sudokuSettings, state.sudokuPuzzle);
   futoshiki::CreateStartupFutoshiki(random, state.futoshikiSettings, state.futoshikiPuzzle);
   hexkakuro::CreateStartupHexKakuro(random, state.hexKakuroSettings, state.hexKakuroPuzzle);
@@ -90,6 +92,7 @@ bool StateIsValid(const AppState& state) {
   if (futoshiki::HasPuzzle(state.futoshikiPuzzle) &&
       !futoshiki::BlocksAreValid(state.futoshikiSettings, state.futoshikiPuzzle))
     return false;
+  if (!kakuro::BlocksAreValid(state.kakuroSettings, state.kakuroPuzzle)) return false;
   return true;
 }
 

@@ -8,6 +8,7 @@
 
 #include "common/random.h"
 #include "futoshiki/record.h"
+#include "kakuro/record.h"
 #include "hexkakuro/record.h"
 #include "sudoku/record.h"
 
@@ -82,8 +83,8 @@ static_assert(offsetof(GeneralSettings, futHard7Used) == 7214);
 
 struct AppState {
   GeneralSettings general;
-  std::uint8_t kakuroSettings[32];   // kept as stored until the Kakuro engine is in
-  std::uint8_t kakuroPuzzle[6048];
+  kakuro::KakHeader kakuroSettings;
+  kakuro::KakGrid kakuroPuzzle;
   sudoku::SudSettings sudokuSettings;
   sudoku::SudPuzzle sudokuPuzzle;
   futoshiki::FutHeader futoshikiSettings;

@@ -289,6 +289,17 @@ class SudokuWindowTest : public QObject {
     QCOMPARE(int(second.state().general.sudokuInputMode), int(kModeType));
     QCOMPARE(int(second.state().general.mainWidth), 760);
     QCOMPARE(int(second.state().general.mainHeight), 640);
+
+    // Geometry from a damaged file stays on the screen.
+    second.state().general.mainWidth = 2000000000;
+    second.state().general.mainHeight = -5;
+    second.state().general.mainLeft = -900000;
+    QVERIFY(SaveState(second.state(), StatePath().toStdString()));
+    TfrmMain third({StatePath(), false, 3});
+    const QRect screen = third.screen()->availableGeometry();
+    QVERIFY(third.width() <= std::max(700, screen.width()));
+    QCOMPARE(third.height(), 600);
+    QVERIFY(screen.intersects(third.frameGeometry()));
   }
 
   void presetsAndMessageWidths() {

@@ -123,7 +123,11 @@ TfrmMain::TfrmMain(const MainOptions& options)
   };
 
   const GeneralSettings& g = state_->general;
-  resize(std::max(700, int(g.mainWidth)), std::max(600, int(g.mainHeight)));
+  // Sizes from the file are kept within the screen: a damaged value must not
+  // ask for a window of gigantic size.
+  const QSize screenSize = screen ? screen->availableGeometry().size() : QSize(1024, 768);
+  resize(std::clamp(int(g.mainWidth), 700, std::max(700, screenSize.width())),
+         std::clamp(int(g.mainHeight), 600, std::max(600, screenSize.height())));
   move(g.mainLeft, g.mainTop);
   // A window saved on a screen that is no longer there comes back centred.
   if (screen && !screen->availableGeometry().intersects(QRect(g.mainLeft, g.mainTop, width(), height()))) {

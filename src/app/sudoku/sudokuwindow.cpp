@@ -239,7 +239,7 @@ void TfrmSudoku::bnSaveClick() {
   const QString path = AskSaveFileName(this, suggested);
   if (!path.isEmpty()) {
     if (sudoku::SaveSudokuFile(path.toStdString(), adapter_.settings(), adapter_.puzzle())) {
-      ++g.sudokuSaveCounter;
+      if (g.sudokuSaveCounter < INT32_MAX) ++g.sudokuSaveCounter;
     } else {
       // Losing the player's puzzle silently is worse than a message.
       ShowMessageBox(QStringLiteral("Error saving Sudoku puzzle file.\n\r\n\rThe file %1 could not be written.")

@@ -1,6 +1,7 @@
 #include "shell/play.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "common/types.h"
@@ -497,7 +498,8 @@ void PlayModel::Tick(bool shown) {
   }
   if (!clockRunning_) return;
   clockText = FormatElapsed(adapter_.Elapsed());
-  if (adapter_.TimerState() != kTimerStopped) ++adapter_.Elapsed();
+  // A clock read from a file may already stand at the top of its range.
+  if (adapter_.TimerState() != kTimerStopped && adapter_.Elapsed() < INT32_MAX) ++adapter_.Elapsed();
 }
 
 void PlayModel::SuspendForDialog() {

@@ -212,12 +212,5 @@ TEST(FutoshikiSolver, SolveAndExportWritesAFreshGridOrNothing) {
   EXPECT_EQ(std::memcmp(&before, &after, sizeof before), 0);
 }
 
-TEST(FutoshikiSolver, LevelTable) {
-  const int expected[3][3] = {{1, 1, 2}, {2, 3, 3}, {3, 5, 5}};
-  const int sizes[3] = {5, 7, 9};
-  for (int d = 0; d < 3; ++d)
-    for (int s = 0; s < 3; ++s) EXPECT_EQ(SolverLevel(d, sizes[s]), expected[d][s]);
-}
-
 }  // namespace
 }  // namespace zorvek::futoshiki

@@ -174,7 +174,7 @@ int BankCommand(const BankOptions& options) {
   FutHeader header{};
   header.size = bank.size;
   header.difficulty = static_cast<std::uint8_t>(bank.difficulty);
-  FutBoard board;
+  FutBoard board{};
   FutGrid grid{};
   std::set<std::string> seen;
   while (static_cast<int>(seen.size()) < options.count) {

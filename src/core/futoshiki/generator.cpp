@@ -317,7 +317,7 @@ CreateResult CreateFutoshikiPuzzle(Random& random, CreateProgress& progress, Fut
                       (header.difficulty == kMedium && n == 9);
   progress.attemptScale.store(total);
   Progress(progress, 0);
-  FutBoard board;
+  FutBoard board{};  // cells past the margin of a small board stay defined
   int attempt = 0;
   for (;;) {
     bool ok;
@@ -352,7 +352,7 @@ bool CreateFutoshikiForPrint(Random& random, CreateProgress& progress, int diffi
   FutHeader header{};
   header.size = size;
   header.difficulty = static_cast<std::uint8_t>(difficulty);
-  FutBoard board;
+  FutBoard board{};
   int attempt = 0;
   bool ok = false;
   while (!progress.CancelRequested()) {
@@ -375,7 +375,7 @@ void CreateStartupFutoshiki(Random& random, FutHeader& header, FutGrid& grid) {
   header = FutHeader{};
   header.size = 7;
   header.difficulty = kMedium;
-  FutBoard board;
+  FutBoard board{};
   while (!(GenerateFutoshiki(header, board, random, nullptr) &&
            SolveAndExport(header, board, grid))) {
   }

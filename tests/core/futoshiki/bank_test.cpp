@@ -20,7 +20,7 @@ FutHeader Header(int n, int difficulty) {
 
 TEST(FutoshikiBank, DecodesRunsDigitsAndSignLetters) {
   const FutHeader h = Header(5, kHard);
-  FutBoard b;
+  FutBoard b{};
   ClearBoard(h, b);
   // 3 with ">" to its right; 16 empty; an empty cell whose sign below is
   // "<"; 4 empty; a 1; 2 empty: 25 cells.
@@ -53,7 +53,7 @@ TEST(FutoshikiBank, DecodesRunsDigitsAndSignLetters) {
 
 TEST(FutoshikiBank, RejectsEntriesThatDoNotMakeABoard) {
   const FutHeader h = Header(5, kHard);
-  FutBoard b;
+  FutBoard b{};
   ClearBoard(h, b);
   EXPECT_FALSE(DecodeBankEntry(h, "", b));
   EXPECT_FALSE(DecodeBankEntry(h, "3cA0bN1", b)) << "24 cells";
@@ -82,7 +82,7 @@ TEST(FutoshikiBank, EncodingRoundTrips) {
     ASSERT_GT(length, 0);
     EXPECT_EQ(static_cast<int>(std::strlen(entry)), length);
     EXPECT_EQ(std::string(entry).find("00"), std::string::npos) << "runs are compressed";
-    FutBoard b;
+    FutBoard b{};
     ClearBoard(h, b);
     ASSERT_TRUE(DecodeBankEntry(h, entry, b)) << entry;
     for (int r = 0; r < size; ++r)
@@ -111,7 +111,7 @@ TEST(FutoshikiBank, ShippedBanksHoldSolvableUniquePuzzles) {
       const char* entry = bank.entries[i];
       ASSERT_LE(static_cast<int>(std::strlen(entry)), bank.maxLength) << "entry " << i + 1;
       EXPECT_TRUE(seen.insert(entry).second) << "entry " << i + 1 << " repeats";
-      FutBoard b;
+      FutBoard b{};
       ClearBoard(h, b);
       ASSERT_TRUE(DecodeBankEntry(h, entry, b)) << "entry " << i + 1;
       FutGrid grid{};
@@ -135,11 +135,11 @@ TEST(FutoshikiBank, DrawWalksPastUsedEntriesAndStartsOverWhenAllAreUsed) {
   progress.saveState = [&] { ++saves; };
   const FutHeader medium = Header(9, kMedium);
   Random random(3);
-  FutBoard b;
+  FutBoard b{};
   ASSERT_TRUE(LoadStoredPuzzle(medium, b, random, BankUsedFlags{m9, h9, h7}, &progress));
   EXPECT_EQ(saves, 1);
   EXPECT_EQ(m9[536], 1);
-  FutBoard expected;
+  FutBoard expected{};
   ClearBoard(medium, expected);
   ASSERT_TRUE(DecodeBankEntry(medium, Bank(kBankMedium9).entries[536], expected));
   for (int r = 0; r < 9; ++r)

@@ -44,7 +44,7 @@ TEST(FutoshikiGenerator, SignChainsInEveryMixOfDirections) {
         const int dirs[3] = {d1, d2, d3};
         for (int i = 0; i < 3; ++i) r[i + 1] = r[i] + kDr[dirs[i]], c[i + 1] = c[i] + kDc[dirs[i]];
         for (int reversed = 0; reversed < 2; ++reversed) {
-          FutBoard b;
+          FutBoard b{};
           ClearBoard(h, b);
           for (int i = 0; i < 3; ++i) {
             if (reversed) SetGreater(b, r[i + 1], c[i + 1], r[i], c[i]);
@@ -52,7 +52,7 @@ TEST(FutoshikiGenerator, SignChainsInEveryMixOfDirections) {
           }
           EXPECT_TRUE(HasSignChain(h, b)) << d1 << d2 << d3 << " reversed " << reversed;
           // Turning the middle sign round breaks the run.
-          FutBoard broken;
+          FutBoard broken{};
           ClearBoard(h, broken);
           SetGreater(broken, r[0], c[0], r[1], c[1]);
           SetGreater(broken, r[2], c[2], r[1], c[1]);
@@ -65,7 +65,7 @@ TEST(FutoshikiGenerator, SignChainsInEveryMixOfDirections) {
 
   // Along the edges of a small board, where the walk touches the margin.
   const FutHeader small = Header(5, kHard);
-  FutBoard edge;
+  FutBoard edge{};
   ClearBoard(small, edge);
   SetGreater(edge, 0, 4, 0, 3);
   SetGreater(edge, 0, 3, 0, 2);
@@ -76,7 +76,7 @@ TEST(FutoshikiGenerator, SignChainsInEveryMixOfDirections) {
 
 TEST(FutoshikiGenerator, SignsStopAfterTheTryLimit) {
   const FutHeader h = Header(5, kHard);
-  FutBoard b;
+  FutBoard b{};
   ClearBoard(h, b);
   // Every slot taken: no new sign can be placed, and the call still returns.
   for (int r = 0; r < 5; ++r)
@@ -90,7 +90,7 @@ TEST(FutoshikiGenerator, SignsStopAfterTheTryLimit) {
   EXPECT_EQ(std::memcmp(&before, &b, sizeof b), 0);
 
   // Small boards fill up with signs but never with a chain of three.
-  FutBoard grown;
+  FutBoard grown{};
   ClearBoard(h, grown);
   for (int i = 0; i < 60; ++i) AddRandomSign(h, grown, random);
   int signs = 0;
@@ -103,7 +103,7 @@ TEST(FutoshikiGenerator, SignsStopAfterTheTryLimit) {
 TEST(FutoshikiGenerator, GivenGoesToAnOpenCellWithTheMostCandidates) {
   const FutHeader h = Header(5, kEasy);
   for (std::uint64_t seed = 1; seed <= 20; ++seed) {
-    FutBoard b;
+    FutBoard b{};
     ClearBoard(h, b);
     for (int r = 0; r < 5; ++r)
       for (int c = 0; c < 5; ++c)
@@ -145,7 +145,7 @@ TEST(FutoshikiGenerator, SmallBoardsAcceptOnlyBoardsSettledWithinTheBand) {
     int accepted = 0;
     for (std::uint64_t seed = 1; seed <= 1500; ++seed) {
       Random random(seed);
-      FutBoard b;
+      FutBoard b{};
       const bool ok = GenerateFutoshiki(h, b, random, nullptr);
       const bool settled = IsFullyDetermined(h, b) && IsConsistent(h, b);
       if (ok) {

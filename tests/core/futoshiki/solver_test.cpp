@@ -19,7 +19,7 @@ FutHeader Header(int n, int difficulty = kEasy) {
 }
 
 FutBoard Empty(const FutHeader& h) {
-  FutBoard b;
+  FutBoard b{};
   ClearBoard(h, b);
   return b;
 }

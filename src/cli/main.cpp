@@ -43,7 +43,10 @@ const KindCommands* FindKindNumber(int kind) {
 
 std::string KindList() {
   std::string s;
-  for (const KindCommands* k : kKinds) s += (s.empty() ? "" : "|") + std::string(k->name);
+  for (const KindCommands* k : kKinds) {
+    if (!s.empty()) s += '|';
+    s += k->name;
+  }
   return s;
 }
 

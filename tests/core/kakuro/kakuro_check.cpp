@@ -1,5 +1,6 @@
 #include "kakuro_check.h"
 
+#include <cstdint>
 #include <vector>
 
 namespace zorvek::kakuro::testing {
@@ -26,16 +27,26 @@ struct Search {
   int limit;
   int found = 0;
 
-  // Whether `left` more distinct digits outside `used` can still add up to `need`.
+  // Whether `left` more distinct digits outside `used` can still add up to
+  // `need`, exactly: a table of reachable sums per set of free digits.
   static bool Reachable(int used, int left, int need) {
-    int low = 0, high = 0;
-    for (int d = 1, k = 0; d <= 9 && k < left; ++d)
-      if (!(used >> d & 1)) low += d, ++k;
-    for (int d = 9, k = 0; d >= 1 && k < left; --d)
-      if (!(used >> d & 1)) high += d, ++k;
-    int free = 0;
-    for (int d = 1; d <= 9; ++d) free += !(used >> d & 1);
-    return left <= free && need >= low && need <= high;
+    struct Table {
+      std::uint64_t sums[512][10] = {};
+      Table() {
+        for (int set = 0; set < 512; ++set) {
+          int n = 0, total = 0;
+          for (int d = 1; d <= 9; ++d)
+            if (set >> (d - 1) & 1) ++n, total += d;
+          // Every superset of free digits can make this set's total.
+          for (int free = 0; free < 512; ++free)
+            if ((free & set) == set) sums[free][n] |= std::uint64_t{1} << total;
+        }
+      }
+    };
+    static const Table table;
+    if (left < 0 || left > 9 || need < 0 || need > 45) return false;
+    const int free = ~(used >> 1) & 511;
+    return table.sums[free][left] >> need & 1;
   }
 
   std::vector<bool> placed;

@@ -9,19 +9,15 @@
 #include <string>
 #include <vector>
 
+#include "bench_util.h"
 #include "common/types.h"
 #include "futoshiki/generator.h"
 
 using namespace zorvek;
-using Clock = std::chrono::steady_clock;
+using namespace zorvek::bench;
 
 namespace {
 
-double Percentile(std::vector<double> v, double p) {
-  std::sort(v.begin(), v.end());
-  const std::size_t i = static_cast<std::size_t>(p * static_cast<double>(v.size() - 1) + 0.5);
-  return v[std::min(i, v.size() - 1)];
-}
 
 const char* kUnequal = "/usr/games/sgt-unequal";
 

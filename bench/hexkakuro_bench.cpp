@@ -9,26 +9,14 @@
 #include <cstdlib>
 #include <vector>
 
+#include "bench_util.h"
 #include "hexkakuro/deduce.h"
 #include "hexkakuro/generator.h"
 #include "hexkakuro/layout.h"
 
 using namespace zorvek;
 using namespace zorvek::hexkakuro;
-using Clock = std::chrono::steady_clock;
-
-namespace {
-
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-template <typename T>
-T Percentile(std::vector<T> v, double p) {
-  std::sort(v.begin(), v.end());
-  const std::size_t i = static_cast<std::size_t>(p * static_cast<double>(v.size() - 1) + 0.5);
-  return v[i];
-}
-
-}  // namespace
+using namespace zorvek::bench;
 
 int main(int argc, char** argv) {
   const int puzzles = argc > 1 ? std::max(1, std::atoi(argv[1])) : 40;

@@ -8,21 +8,12 @@
 #include <cstdlib>
 #include <vector>
 
+#include "bench_util.h"
 #include "common/types.h"
 #include "kakuro/generator.h"
 
 using namespace zorvek;
-using Clock = std::chrono::steady_clock;
-
-namespace {
-
-double Percentile(std::vector<double> v, double p) {
-  std::sort(v.begin(), v.end());
-  const std::size_t i = static_cast<std::size_t>(p * static_cast<double>(v.size() - 1) + 0.5);
-  return v[std::min(i, v.size() - 1)];
-}
-
-}  // namespace
+using namespace zorvek::bench;
 
 int main(int argc, char** argv) {
   const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : 100;

@@ -8,19 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "bench_util.h"
 #include "common/types.h"
 #include "sudoku/generator.h"
 
 using namespace zorvek;
-using Clock = std::chrono::steady_clock;
+using namespace zorvek::bench;
 
 namespace {
 
-double Percentile(std::vector<double> v, double p) {
-  std::sort(v.begin(), v.end());
-  const std::size_t i = static_cast<std::size_t>(p * static_cast<double>(v.size() - 1) + 0.5);
-  return v[std::min(i, v.size() - 1)];
-}
 
 double QqwingMsPerPuzzle(const char* difficulty, int count) {
   if (std::system("command -v qqwing >/dev/null 2>&1") != 0) return -1;

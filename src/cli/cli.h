@@ -1,5 +1,7 @@
 #pragma once
 // What each puzzle kind plugs into the `zorvek` tool.
+#include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -39,12 +41,23 @@ const KindCommands& KakuroCommands();
 const KindCommands& HexKakuroCommands();
 const KindCommands& FutoshikiCommands();
 
-// The name `generate` gives its n-th file in `dir` for a default name stem
-// such as "SudokuHard": the save dialog's name, skipping names already taken
-// so an earlier run's files are never overwritten. `counter` advances.
-std::string NextFreeName(const std::string& dir, const std::string& stemWithSize, int& counter);
+// Names a generated puzzle as the save dialog would ("SudokuHard_1.puz", ...),
+// skipping names already in the output folder so an earlier run's files are
+// never overwritten; writes it and prints the tool's line for it (file,
+// attempts, milliseconds). `counter` advances. False after a failed write.
+bool WriteGenerated(const GenerateOptions& options, const std::string& stemWithSize, int& counter,
+                    const void* record, std::size_t size, long long attempts, long long ms);
 
-// Writes a file and reports a failure on stderr.
-bool WriteOrComplain(const std::string& path, const void* data, std::size_t size);
+class Stopwatch {
+ public:
+  Stopwatch() : start_(std::chrono::steady_clock::now()) {}
+  long long Milliseconds() const {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now() - start_).count();
+  }
+
+ private:
+  std::chrono::steady_clock::time_point start_;
+};
 
 }  // namespace zorvek::cli

@@ -6,18 +6,20 @@
 
 namespace zorvek::cli {
 
-std::string NextFreeName(const std::string& dir, const std::string& stemWithSize, int& counter) {
-  for (;;) {
-    ++counter;
-    const std::string name = stemWithSize + "_" + std::to_string(counter) + ".puz";
-    if (!std::filesystem::exists(std::filesystem::path(dir) / name)) return name;
+bool WriteGenerated(const GenerateOptions& options, const std::string& stemWithSize, int& counter,
+                    const void* record, std::size_t size, long long attempts, long long ms) {
+  const std::filesystem::path dir(options.outDir);
+  std::string name;
+  do {
+    name = stemWithSize + "_" + std::to_string(++counter) + ".puz";
+  } while (std::filesystem::exists(dir / name));
+  const std::string path = (dir / name).string();
+  if (!WriteFileAtomic(path, record, size)) {
+    std::cerr << "zorvek: cannot write " << path << "\n";
+    return false;
   }
-}
-
-bool WriteOrComplain(const std::string& path, const void* data, std::size_t size) {
-  if (WriteFileAtomic(path, data, size)) return true;
-  std::cerr << "zorvek: cannot write " << path << "\n";
-  return false;
+  std::cout << name << "  attempts " << attempts << "  " << ms << " ms\n";
+  return true;
 }
 
 }  // namespace zorvek::cli

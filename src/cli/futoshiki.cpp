@@ -79,18 +79,14 @@ int Generate(const GenerateOptions& options) {
     header.playState = kTimerRunning;
     FutGrid grid{};
     int attempts = 0;
-    const auto start = std::chrono::steady_clock::now();
+    const Stopwatch watch;
     CreateFutoshikiForPrint(random, progress, options.difficulty, size, grid, &flags, &attempts);
-    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
-                        std::chrono::steady_clock::now() - start).count();
+    const long long ms = watch.Milliseconds();
     const std::string stem =
         std::string("Futoshiki") + DifficultyWord(options.difficulty) + std::to_string(size);
-    const std::string name = NextFreeName(options.outDir, stem, counter);
     const FutRecord record = MakeFutoshikiRecord(header, grid);
-    if (!WriteOrComplain((std::filesystem::path(options.outDir) / name).string(), &record,
-                         sizeof record))
+    if (!WriteGenerated(options, stem, counter, &record, sizeof record, attempts, ms))
       return 1;
-    std::cout << name << "  attempts " << attempts << "  " << ms << " ms\n";
   }
   return 0;
 }

@@ -96,18 +96,14 @@ int Generate(const GenerateOptions& options) {
     settings.timerState = kTimerRunning;
     HexGrid grid{};
     int attempts = 0;
-    const auto start = std::chrono::steady_clock::now();
+    const Stopwatch watch;
     CreateHexKakuroForPrint(random, progress, options.difficulty, rows, cols, grid, &attempts);
-    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
-                        std::chrono::steady_clock::now() - start).count();
+    const long long ms = watch.Milliseconds();
     const std::string stem =
         std::string("HexKakuro") + DifficultyWord(options.difficulty) + SizeText(rows, cols);
-    const std::string name = NextFreeName(options.outDir, stem, counter);
     const HexRecord record = MakeHexKakuroRecord(settings, grid);
-    if (!WriteOrComplain((std::filesystem::path(options.outDir) / name).string(), &record,
-                         sizeof record))
+    if (!WriteGenerated(options, stem, counter, &record, sizeof record, attempts, ms))
       return 1;
-    std::cout << name << "  attempts " << attempts << "  " << ms << " ms\n";
   }
   return 0;
 }

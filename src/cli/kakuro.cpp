@@ -86,19 +86,15 @@ int Generate(const GenerateOptions& options) {
     CreateProgress progress;
     KakHeader header{};
     KakGrid grid{};
-    const auto start = std::chrono::steady_clock::now();
+    const Stopwatch watch;
     CreateKakuroForPrint(random, progress, options.difficulty, rows, cols, header, grid);
-    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
-                        std::chrono::steady_clock::now() - start).count();
+    const long long ms = watch.Milliseconds();
     // The save dialog's name: the grid size counts the clue row and column.
     const std::string stem = std::string("Kakuro") + DifficultyWord(options.difficulty) +
                              std::to_string(rows + 1) + "x" + std::to_string(cols + 1);
-    const std::string name = NextFreeName(options.outDir, stem, counter);
     const KakRecord record = MakeKakuroRecord(header, grid);
-    if (!WriteOrComplain((std::filesystem::path(options.outDir) / name).string(), &record,
-                         sizeof record))
+    if (!WriteGenerated(options, stem, counter, &record, sizeof record, progress.attempts.load(), ms))
       return 1;
-    std::cout << name << "  attempts " << progress.attempts.load() << "  " << ms << " ms\n";
   }
   return 0;
 }

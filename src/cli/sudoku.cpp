@@ -50,17 +50,13 @@ int Generate(const GenerateOptions& options) {
     settings.timerState = kTimerRunning;
     SudPuzzle puzzle{};
     int attempts = 0;
-    const auto start = std::chrono::steady_clock::now();
+    const Stopwatch watch;
     CreateSudokuForPrint(random, progress, options.difficulty, puzzle, usedFlags, &attempts);
-    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
-                        std::chrono::steady_clock::now() - start).count();
+    const long long ms = watch.Milliseconds();
     const std::string stem = std::string("Sudoku") + DifficultyWord(options.difficulty);
-    const std::string name = NextFreeName(options.outDir, stem, counter);
     const SudRecord record = MakeSudokuRecord(settings, puzzle);
-    if (!WriteOrComplain((std::filesystem::path(options.outDir) / name).string(), &record,
-                         sizeof record))
+    if (!WriteGenerated(options, stem, counter, &record, sizeof record, attempts, ms))
       return 1;
-    std::cout << name << "  attempts " << attempts << "  " << ms << " ms\n";
   }
   return 0;
 }

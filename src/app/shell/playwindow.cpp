@@ -238,6 +238,7 @@ void TPlayWindow::PlaceTypingBox() {
     edText->hide();
     return;
   }
+  m.AgreeTypedTexts();  // the box shows what the cell will be drawn with
   const QString text = QString::fromStdString(m.adapter().Text(m.CursorRow(), m.CursorCol()));
   const QRect cell = CellRect(m.CursorRow(), m.CursorCol()).adjusted(3, 3, -3, -3);
   edText->setGeometry(cell);

@@ -462,7 +462,9 @@ void PlayModel::AgreeTypedTexts() {
       if (entry == 0 && text.size() == 1 && text[0] >= '0' + adapter_.MarkLow() &&
           text[0] <= '0' + adapter_.MarkHigh()) {
         adapter_.SetEntry(r, c, text[0] - '0');
-      } else if (entry != 0 && text != std::to_string(entry)) {
+      } else if (entry != 0 && r == cursorRow_ && c == cursorCol_ && text != std::to_string(entry)) {
+        // Only the cell under the typing box: a filled cell elsewhere keeps
+        // its notes, so they come back as marks in Mouse mode.
         adapter_.SetText(r, c, std::to_string(entry));
       }
     }

@@ -99,7 +99,8 @@ class PlayModel {
   void MoveToFirstEmpty();
   void ResetCursor();
   void CommitTypedEntry();
-  // Brings entry and typed text of every cell into agreement (Type mode view).
+  // Type mode view: a single typed digit becomes the entry of an open cell,
+  // and the cell under the typing box shows its entry as its text.
   void AgreeTypedTexts();
   bool HasCursor() const { return cursorCol_ >= 0; }
   int CursorRow() const { return cursorRow_; }

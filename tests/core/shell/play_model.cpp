@@ -170,12 +170,18 @@ TEST(PlayModes, MouseTypeMouseKeepsMarks) {
   Fixture f;
   f.puzzle.cells[2][5].marks[0] = f.puzzle.cells[2][5].marks[2] = f.puzzle.cells[2][5].marks[4] = 1;
   f.puzzle.cells[6][1].marks[8] = f.puzzle.cells[6][1].marks[1] = 1;
+  // A filled cell keeps the marks hidden under its entry.
+  f.puzzle.cells[3][5].entry = 4;
+  f.puzzle.cells[3][5].marks[1] = f.puzzle.cells[3][5].marks[6] = 1;
+  f.model.RecordMove();
   const SudPuzzle before = f.puzzle;
   f.model.ClickMode(kModeType);
   EXPECT_EQ(f.adapter.Text(2, 5), "135");
   EXPECT_EQ(f.adapter.Text(6, 1), "29");
   EXPECT_TRUE(f.model.TypingBoxVisible());
   EXPECT_FALSE(f.model.pencilEnabled);
+  f.model.AgreeTypedTexts();  // as every paint in Type mode does
+  EXPECT_EQ(f.adapter.Text(3, 5), "27");
   f.model.ClickMode(kModeMouse);
   for (int r = 0; r < 9; ++r)
     for (int c = 0; c < 9; ++c)
@@ -252,6 +258,10 @@ TEST(PlayTyping, CursorSkipsAndWraps) {
   for (int r = 0; r < 9; ++r)
     for (int c = 0; c < 9; ++c) g.puzzle.cells[r][c].entry = g.puzzle.cells[r][c].given ? 0 : 1;
   g.model.SelectCell(0, 1);
+  // Only the cell under the typing box takes its entry as typed text.
+  g.model.AgreeTypedTexts();
+  EXPECT_EQ(g.adapter.Text(0, 1), "1");
+  EXPECT_EQ(g.adapter.Text(0, 2), "");
   g.model.MoveTypingCursor(Arrow::Right);
   EXPECT_EQ(g.model.CursorCol(), 2);
   g.model.SelectCell(0, 1);

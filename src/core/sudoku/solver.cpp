@@ -167,10 +167,10 @@ void Solver::NakedSubsets(SolverBoard& board, int kind, int level, bool& progres
         bool inSubset = false;
         for (int k = 0; k < size; ++k) inSubset |= chosen[k] == pos;
         if (inSubset) continue;
+        // A cell determined on the way still loses the rest of U: that is
+        // how a contradiction here surfaces in AllDigitsCoverable.
         for (int d = 1; d <= 9; ++d) {
-          const SolverCell& c = board.cells[cells[pos]];
-          if (c.Value != -1) break;
-          if ((u >> (d - 1) & 1u) && c.Candidates[d - 1]) {
+          if ((u >> (d - 1) & 1u) && board.cells[cells[pos]].Candidates[d - 1]) {
             RemoveCandidate(board, cells[pos], d);
             progress = true;
           }
@@ -245,7 +245,7 @@ void Solver::Intersections(SolverBoard& board, bool& progress) {
           for (int k = 0; k < 3; ++k) {
             const int other = segment * 3 + k;
             const int i = kind == 0 ? l * 9 + other : other * 9 + l;
-            if (board.cells[i].Value == -1) RemoveCandidate(board, i, d);
+            RemoveCandidate(board, i, d);
           }
         }
       }
@@ -277,7 +277,7 @@ void Solver::Intersections(SolverBoard& board, bool& progress) {
         for (int other = 0; other < 9; ++other) {
           if (other >= first && other < first + 3) continue;
           const int i = kind == 0 ? line * 9 + other : other * 9 + line;
-          if (board.cells[i].Value == -1) RemoveCandidate(board, i, d);
+          RemoveCandidate(board, i, d);
         }
       }
     }

@@ -125,6 +125,31 @@ TEST_F(SolverTest, TripleInABoxCountsBoxPositionsAsConsecutive) {
   EXPECT_FALSE(solver.SolveLogically(board, 3));
 }
 
+TEST_F(SolverTest, SubsetEliminationStripsACellItJustDetermined) {
+  // An empty cell and {1,2} make a "pair" of row 0. Clearing 1 from (0,1)
+  // places 2 there; 2 is in the pair's union too, so (0,1) loses it as well
+  // and the contradiction shows as a column without a 2.
+  Restrict(board, 0, 0, {});
+  Restrict(board, 0, 1, {1, 2});
+  board.at(0, 1).SubsetMarks[0] = 1;  // kept out of the pair search
+  Restrict(board, 0, 2, {1, 2});
+  solver.SolveLogically(board, 3);
+  EXPECT_EQ(board.at(0, 1).Value, 2);
+  EXPECT_FALSE(Has(board, 0, 1, 2));
+  EXPECT_FALSE(AllDigitsCoverable(board));
+}
+
+TEST_F(SolverTest, IntersectionStripsADeterminedCellOfTheBoxToo) {
+  // A board already in contradiction: 5 placed at (1,0) while row 0 keeps
+  // 5 only in its first box. The elimination reaches (1,0) like any cell.
+  for (int c = 3; c < 9; ++c) RemoveDigit(board, 0, c, 5);
+  Restrict(board, 1, 0, {5});
+  board.at(1, 0).Value = 5;
+  solver.SolveLogically(board, 3);
+  EXPECT_FALSE(Has(board, 1, 0, 5));
+  EXPECT_EQ(board.at(1, 0).CandidateCount, 0);
+}
+
 TEST_F(SolverTest, QuadsNeedLevelFive) {
   for (int c : {0, 2, 4, 6}) Restrict(board, 0, c, {1, 2, 3, 4});
   SolverBoard medium = board;

@@ -131,7 +131,66 @@ TEST(HexFillSteps, FreshRunGetsAnExtremeSumAndTwinsCostARetry) {
     EXPECT_TRUE(fill.HasAdjacentTwin(clue.row, clue.col, 24, 3));
     EXPECT_FALSE(fill.HasAdjacentTwin(clue.row, clue.col, 24, 2));
     EXPECT_FALSE(fill.HasAdjacentTwin(clue.row, clue.col, 23, 3));
+
+    // Drawing the twin's sum costs a retry and leaves the clue without a sum.
+    const HexBoard withTwin = b;
+    fill.ClearTally();
+    int retries = 0;
+    for (int tries = 0; tries < 4; ++tries) {
+      b = withTwin;
+      bool retry = false;
+      fill.ChooseClueSum(clue.row, clue.col, tries, retry);
+      if (retry) {
+        ++retries;
+        EXPECT_EQ(b.at(clue).sum, 0);
+        EXPECT_EQ(fill.tally(24), 0);
+      } else {
+        EXPECT_NE(b.at(clue).sum, 24);
+      }
+    }
+    EXPECT_EQ(retries, 1);
   }
+}
+
+// Seeding gives pairs of fresh neighbouring clues sums that force the cell
+// they share, and keeps every clue's touched count true to its run. (A pair
+// can clash with cells forced earlier; that seeding ends as a failed fill.)
+TEST(HexFillSteps, SeedingForcesTheSharedCellOfEachPair) {
+  for (auto [rows, cols] : kSizes)
+    for (int level = 0; level <= 2; ++level) {
+      int seeded = 0;
+      for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+        SCOPED_TRACE(testing::Message() << rows << "x" << cols << " level " << level << " seed " << seed);
+        Random random(seed);
+        HexBoard b;
+        MakeHexLayout(random, level, rows, cols, b);
+        HexFill fill(random, level, rows, cols, b);
+        fill.ResetHexBoard();
+        fill.SeedClues();
+        if (fill.failure()) continue;
+        ++seeded;
+        int summed = 0, fixed = 0;
+        for (int r = 1; r <= rows; ++r)
+          for (int c = 1; c <= cols; ++c) {
+            const HexCell& x = b.at(r, c);
+            fixed += x.kind == kHexWhite && x.assigned;
+            if (x.kind != kHexClue) continue;
+            HexPos run[6];
+            const int n = RunCells(b, r, c, run);
+            int reached = 0;
+            for (int i = 0; i < n; ++i) reached += b.at(run[i]).touchedCell;
+            EXPECT_EQ(x.touched, x.sum > 0 ? x.count : reached) << r << "," << c;
+            summed += x.sum > 0;
+          }
+        EXPECT_EQ(summed % 2, 0);
+        EXPECT_LE(summed / 2, ParametersFor(level).seedPairs);
+        EXPECT_GE(fixed, summed / 2);  // each pair has its own shared cell
+        if (level < 2) {
+          EXPECT_GT(summed, 0);
+        }
+      }
+      EXPECT_GE(seeded, 5);
+    }
 }
 
 // The independent checker accepts every puzzle (lattice, runs, sums, distinct

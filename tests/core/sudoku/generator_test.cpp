@@ -201,6 +201,27 @@ TEST(Pool, DrawTakesTheNextUnusedEntryAndSavesState) {
   EXPECT_EQ(used, 0);
 }
 
+TEST(Pool, FreshFlagsGiveTheEntryAfterTheDrawnOneAndStayClear) {
+  // s = Random(5000) + 1, then the search steps to s + 1 before looking.
+  for (std::uint64_t seed : {31u, 32u, 33u}) {
+    Random probe(seed);
+    const int s = probe(kPoolSize) + 1;
+    const int expected = s == kPoolSize ? 1 : s + 1;
+    std::uint8_t flags[kPoolSize] = {};
+    Random random(seed);
+    Generator g(random);
+    SolverBoard board{};
+    ASSERT_TRUE(g.PuzzleFromPool(board, flags));
+    char digits[82];
+    ASSERT_TRUE(ExpandPoolEntry(kSudokuPool[expected - 1], digits));
+    for (int k = 0; k < 81; ++k) {
+      EXPECT_EQ(board.cells[k].Value, digits[k] - '0') << "seed " << seed << " cell " << k;
+      EXPECT_EQ(board.cells[k].Given, digits[k] != '0' ? 1 : 0);
+    }
+    for (std::uint8_t f : flags) ASSERT_EQ(f, 0);  // a draw never marks its entry
+  }
+}
+
 TEST(Drivers, InteractiveCreateInstallsARunningPuzzle) {
   Random random(21);
   CreateProgress progress;

@@ -56,12 +56,23 @@ TEST(FutoshikiBank, RejectsEntriesThatDoNotMakeABoard) {
   FutBoard b{};
   ClearBoard(h, b);
   EXPECT_FALSE(DecodeBankEntry(h, "", b));
-  EXPECT_FALSE(DecodeBankEntry(h, "3cA0bN1", b)) << "24 cells";
+  EXPECT_FALSE(DecodeBankEntry(h, "3cA0b", b)) << "18 cells: four more empty ones do not fill 25";
   EXPECT_FALSE(DecodeBankEntry(h, "6A0000000P", b)) << "digit above N";
   EXPECT_FALSE(DecodeBankEntry(h, "00000cA0000", b)) << "sign off the right edge";
   EXPECT_FALSE(DecodeBankEntry(h, "A00000a0000", b)) << "sign off the bottom edge";
   EXPECT_FALSE(DecodeBankEntry(h, "IAJ", b)) << "I is no run letter";
   EXPECT_TRUE(DecodeBankEntry(h, "AJ0Q", b)) << "text past the last cell is ignored";
+  // The last four cells may be left off: they are empty.
+  b.at(4, 4).given = true;
+  b.at(4, 4).signRight = 1;
+  ASSERT_TRUE(DecodeBankEntry(h, "3cA0bN1", b)) << "23 cells";
+  EXPECT_TRUE(b.at(4, 2).given);
+  EXPECT_EQ(b.at(4, 2).value, 1);
+  for (int c = 3; c < 5; ++c) {
+    EXPECT_FALSE(b.at(4, c).given) << "column " << c;
+    EXPECT_EQ(b.at(4, c).value, 0) << "column " << c;
+    EXPECT_EQ(b.at(4, c).signRight, 0) << "column " << c;
+  }
   char runs[40];
   std::memset(runs, 'A', sizeof runs - 1);
   runs[sizeof runs - 1] = 0;

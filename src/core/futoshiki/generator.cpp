@@ -222,7 +222,11 @@ bool ExpandBankEntry(const char* entry, char* out, int outSize) {
 bool DecodeBankEntry(const FutHeader& header, const char* entry, FutBoard& board) {
   const int n = header.size;
   char text[256];
-  if (entry == nullptr || !ExpandBankEntry(entry, text, sizeof text)) return false;
+  constexpr char kTail[] = "0000";
+  if (entry == nullptr || !ExpandBankEntry(entry, text, sizeof text - (sizeof kTail - 1)))
+    return false;
+  // An entry may leave off up to four trailing empty cells.
+  std::strcat(text, kTail);
   const char* p = text;
   for (int row = 0; row < n; ++row) {
     for (int col = 0; col < n; ++col) {

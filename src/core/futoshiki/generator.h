@@ -68,8 +68,9 @@ struct BankUsedFlags {
 // terminating 0). False when the text does not fit.
 bool ExpandBankEntry(const char* entry, char* out, int outSize);
 // Fills the board's givens, values and signs from an entry for an N x N
-// board. False when the entry holds fewer than N x N cells, a digit above N
-// or a sign pointing off the board.
+// board; the expanded text is followed by four empty cells, so an entry may
+// leave off its last few. False when even then it holds fewer than N x N
+// cells, or a digit above N or a sign pointing off the board.
 bool DecodeBankEntry(const FutHeader& header, const char* entry, FutBoard& board);
 // The opposite, from the N x N cells of a play grid: digits or "0", sign
 // letters "a".."h", runs of zeros compressed longest first. Returns the

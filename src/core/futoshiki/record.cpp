@@ -38,8 +38,9 @@ FutLoadResult ParseFutoshikiRecord(const std::uint8_t* bytes, std::size_t size) 
   if (whole) std::memcpy(&record, bytes, kFutRecordSize);
   if (!whole || KindOfMagic(bytes, size) != kKindFutoshiki ||
       !BlocksAreValid(record.settings, record.grid)) {
-    // A short read never reached the magic, so it names no other kind.
-    result.message = PuzRejectMessage(kKindFutoshiki, whole ? bytes : nullptr, size);
+    // Named by the magic read even when the file is short: a Sudoku record
+    // is four bytes shorter than ours and still says what it is.
+    result.message = PuzRejectMessage(kKindFutoshiki, bytes, size);
     return result;
   }
   result.ok = true;

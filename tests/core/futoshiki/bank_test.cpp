@@ -162,6 +162,16 @@ TEST(FutoshikiBank, DrawWalksPastUsedEntriesAndStartsOverWhenAllAreUsed) {
   for (std::uint8_t f : h9) ASSERT_EQ(f, 0);
   for (std::uint8_t f : h7) ASSERT_EQ(f, 0);
 
+  // The walk starts at a drawn entry: with nothing used, that one is taken.
+  {
+    std::uint8_t fresh[kBankSize] = {};
+    Random draw(11), twin(11);
+    ASSERT_TRUE(
+        LoadStoredPuzzle(medium, b, draw, BankUsedFlags{fresh, h9, h7}, &progress));
+    EXPECT_EQ(fresh[twin(kBankSize)], 1);
+    EXPECT_EQ(draw.Next32(), twin.Next32()) << "one draw per stored puzzle";
+  }
+
   // Now every Medium entry is used: the flags start over, one draw marks one.
   ASSERT_TRUE(LoadStoredPuzzle(medium, b, random, BankUsedFlags{m9, h9, h7}, &progress));
   int used = 0;
@@ -182,7 +192,7 @@ TEST(FutoshikiBank, DrawWalksPastUsedEntriesAndStartsOverWhenAllAreUsed) {
   used = 0;
   for (std::uint8_t f : h9) used += f;
   EXPECT_EQ(used, 1);
-  EXPECT_EQ(saves, 5);
+  EXPECT_EQ(saves, 6);
 }
 
 }  // namespace

@@ -351,6 +351,17 @@ CreateResult CreateFutoshikiPuzzle(Random& random, CreateProgress& progress, Fut
   return result;
 }
 
+CreateResult CreateFutoshikiPuzzle(Random& random, CreateProgress& progress, int difficulty,
+                                   int size, FutHeader& header, FutGrid& grid,
+                                   BankUsedFlags flags) {
+  const FutHeader current = header;
+  header.size = size;
+  header.difficulty = static_cast<std::uint8_t>(difficulty);
+  const CreateResult result = CreateFutoshikiPuzzle(random, progress, header, grid, flags);
+  if (!result.success) header = current;
+  return result;
+}
+
 bool CreateFutoshikiForPrint(Random& random, CreateProgress& progress, int difficulty, int size,
                              FutGrid& grid, const BankUsedFlags* flags, int* attemptsOut) {
   FutHeader header{};

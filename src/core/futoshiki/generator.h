@@ -105,6 +105,13 @@ constexpr const char* kCreateFailedMessage = "Error creating Futoshiki puzzle.  
 // they were.
 CreateResult CreateFutoshikiPuzzle(Random& random, CreateProgress& progress, FutHeader& header,
                                    FutGrid& grid, BankUsedFlags flags);
+// The same for the dialog's choice of difficulty and size, with header and
+// grid holding the current puzzle: a failed or cancelled run leaves both,
+// size and difficulty included, as they were, so the previous puzzle is never
+// shown under another size.
+CreateResult CreateFutoshikiPuzzle(Random& random, CreateProgress& progress, int difficulty,
+                                   int size, FutHeader& header, FutGrid& grid,
+                                   BankUsedFlags flags);
 
 // One puzzle for batch printing: no limit; banks from attempt 1501 for Hard
 // 7 x 7 and from attempt 151 for non-Easy 9 x 9 (never when flags is null:

@@ -322,6 +322,36 @@ TEST(FutoshikiDrivers, CancelledRunKeepsThePreviousPuzzle) {
   EXPECT_EQ(std::memcmp(&grid, &gridBefore, sizeof grid), 0);
 }
 
+TEST(FutoshikiDrivers, ChoosingAnotherSizeKeepsThePreviousPuzzleOnCancel) {
+  std::uint8_t m9[kBankSize] = {}, h9[kBankSize] = {}, h7[kBankSize] = {};
+  Random random(2);
+  FutHeader header{};
+  FutGrid grid{};
+  CreateStartupFutoshiki(random, header, grid);  // Medium 7 x 7
+  header.elapsed = 95;
+  const FutHeader headerBefore = header;
+  const FutGrid gridBefore = grid;
+  CreateProgress progress;
+  std::thread canceller([&] {
+    while (progress.attempts.load() < 1) std::this_thread::yield();
+    progress.cancelled = true;
+  });
+  const CreateResult cancelled = CreateFutoshikiPuzzle(random, progress, kHard, 5, header, grid,
+                                                       BankUsedFlags{m9, h9, h7});
+  canceller.join();
+  ASSERT_FALSE(cancelled.success);
+  EXPECT_EQ(std::memcmp(&header, &headerBefore, sizeof header), 0) << "size 7 kept for the 7 x 7 grid";
+  EXPECT_EQ(std::memcmp(&grid, &gridBefore, sizeof grid), 0);
+
+  const CreateResult made = CreateFutoshikiPuzzle(random, progress, kEasy, 5, header, grid,
+                                                  BankUsedFlags{m9, h9, h7});
+  ASSERT_TRUE(made.success);
+  EXPECT_EQ(header.size, 5);
+  EXPECT_EQ(header.difficulty, kEasy);
+  EXPECT_EQ(header.elapsed, 0);
+  EXPECT_TRUE(BlocksAreValid(header, grid));
+}
+
 TEST(FutoshikiDrivers, PrintAndStartupDrivers) {
   Random random(9);
   CreateProgress progress;

@@ -280,11 +280,18 @@ class SudokuWindowTest : public QObject {
     TfrmSudoku* w = Window();
     QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, MiniDigitPoint(w, 7, 5, 2));
     QTest::mouseClick(w->bnKeyboard, Qt::LeftButton);
+    QTest::mouseClick(w->bnPause, Qt::LeftButton);  // closed while paused
     main_->resize(760, 640);
     main_->close();
     main_.reset();
     TfrmMain second({StatePath(), false, 3});
     QVERIFY(second.stateWasLoaded());
+    // A new run starts with the grid shown and the clock going.
+    second.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&second));
+    QVERIFY(!second.sudokuWindow()->PanelPause->isVisible());
+    QVERIFY(second.sudokuWindow()->dgPuzzle()->isVisible());
+    QVERIFY(second.sudokuWindow()->PuzzTimer.isActive());
     QCOMPARE(int(second.state().sudokuPuzzle.cells[7][5].entry), 2);
     QCOMPARE(int(second.state().general.sudokuInputMode), int(kModeType));
     QCOMPARE(int(second.state().general.mainWidth), 760);

@@ -10,6 +10,7 @@
 #include <QShortcut>
 #include <QToolButton>
 
+#include "common/types.h"
 #include "shell/appstyle.h"
 #include "shell/mainwindow.h"
 #include "shell/quickhints.h"
@@ -445,6 +446,8 @@ void TPlayWindow::FormShow() {
   LayoutWindow();
   if (firstShow_) {
     firstShow_ = false;
+    // A new run starts the clock, whatever state the last run left it in.
+    m.adapter().TimerState() = kTimerRunning;
     InstallPuzzle();
     m.CommitTypedEntry();
     InitTimer.start();

@@ -476,12 +476,12 @@ void PlayModel::Pause() {
   gridVisible = false;
   CommitTypedEntry();
   paused = true;
-  if (adapter_.TimerState() == kTimerRunning) adapter_.TimerState() = kTimerPaused;
 }
 
 void PlayModel::Resume() {
   paused = false;
   gridVisible = true;
+  // A puzzle that arrived paused (from a file) runs from here on.
   if (adapter_.TimerState() == kTimerPaused) adapter_.TimerState() = kTimerRunning;
   clockText = FormatElapsed(adapter_.Elapsed());
   pauseEnabled = adapter_.TimerState() == kTimerRunning;

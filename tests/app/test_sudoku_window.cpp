@@ -319,10 +319,18 @@ class SudokuWindowTest : public QObject {
     box.Prepare(QStringLiteral("Short."), 0);
     QCOMPARE(box.panelWidth(), 400);
     QVERIFY(box.cancelButton()->isHidden());
-    box.Prepare(QStringLiteral("Error reading Sudoku puzzle file.\n\r\n\rUnrecognized file format."), 1);
+    box.Prepare(QStringLiteral("Error.\n\r\n\rUnrecognized file format."), 1);
     QCOMPARE(box.panelWidth(), 400);
     QVERIFY(!box.label()->text().contains(QLatin1Char('\r')));
     QCOMPARE(box.label()->text().count(QLatin1Char('\n')), 2);
+    // The width rule measures the whole text as one line, not its longest line.
+    const QFontMetrics fm(box.label()->font());
+    QString line = QStringLiteral("word");
+    while (fm.horizontalAdvance(line) < 290) line += QStringLiteral(" word");
+    box.Prepare(line + QStringLiteral("\n\r") + line, 0);
+    QCOMPARE(box.panelWidth(), 650);
+    QVERIFY(box.label()->wordWrap());
+    QCOMPARE(box.label()->text().count(QLatin1Char('\n')), 1);
     box.Prepare(QString(120, QLatin1Char('w')) + QStringLiteral(" and more words to wrap"), 1);
     QCOMPARE(box.panelWidth(), 650);
     QVERIFY(box.label()->wordWrap());

@@ -58,16 +58,19 @@ TfrmShowMsg::TfrmShowMsg(QWidget* parent) : QDialog(parent) {
 void TfrmShowMsg::Prepare(const QString& text, int style) {
   const QString shown = DisplayText(text);
   const QFontMetrics fm(lblMessage_->font());
-  int oneLine = 0;
+  // The width rule measures the whole text written on one line; a text with
+  // line breaks that would be long on one line gets the wide, wrapped panel.
+  const int oneLine = fm.horizontalAdvance(QString(shown).remove(QLatin1Char('\n')));
+  int longestLine = 0;
   for (const QString& line : shown.split(QLatin1Char('\n')))
-    oneLine = std::max(oneLine, fm.horizontalAdvance(line));
+    longestLine = std::max(longestLine, fm.horizontalAdvance(line));
   lblMessage_->setText(shown);
   int textHeight;
   if (2 * kMargin + oneLine <= 600) {
     panelWidth_ = std::max(400, 2 * kMargin + oneLine);
     lblMessage_->setWordWrap(false);
     textHeight = fm.lineSpacing() * (shown.count(QLatin1Char('\n')) + 1);
-    lblMessage_->setGeometry(kMargin, kMargin, oneLine + 4, textHeight);
+    lblMessage_->setGeometry(kMargin, kMargin, longestLine + 4, textHeight);
   } else {
     panelWidth_ = 650;
     lblMessage_->setWordWrap(true);

@@ -35,7 +35,6 @@ constexpr int kDc[4] = {1, 0, -1, 0};
 
 TEST(FutoshikiGenerator, SignChainsInEveryMixOfDirections) {
   const FutHeader h = Header(7, kHard);
-  int walks = 0;
   for (int d1 = 0; d1 < 4; ++d1)
     for (int d2 = 0; d2 < 4; ++d2)
       for (int d3 = 0; d3 < 4; ++d3) {
@@ -59,9 +58,7 @@ TEST(FutoshikiGenerator, SignChainsInEveryMixOfDirections) {
           SetGreater(broken, r[2], c[2], r[3], c[3]);
           EXPECT_FALSE(HasSignChain(h, broken)) << d1 << d2 << d3;
         }
-        ++walks;
       }
-  EXPECT_EQ(walks, 36);
 
   // Along the edges of a small board, where the walk touches the margin.
   const FutHeader small = Header(5, kHard);

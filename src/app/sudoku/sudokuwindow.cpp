@@ -57,7 +57,9 @@ void SudokuGrid::paintEvent(QPaintEvent*) {
         if (mark == 0) continue;
         p.setPen(QPen(mark == 1 ? kCheckGreen : kCheckRed, 2));
         p.setBrush(Qt::NoBrush);
-        p.drawRect(QRectF(owner_.CellRect(r, c)).adjusted(4, 4, -4, -4));
+        // A 2-pixel pen centred 3 pixels in: the outline covers the 3rd and
+        // 4th pixel from the cell edge, clear of the heavy box lines.
+        p.drawRect(QRectF(owner_.CellRect(r, c)).adjusted(3, 3, -3, -3));
       }
     }
   }

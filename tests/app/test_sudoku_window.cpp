@@ -233,6 +233,22 @@ class SudokuWindowTest : public QObject {
     QCOMPARE(int(Puzzle().cells[0][2].marks[0]), 1);
   }
 
+  void commandColumnLayout() {
+    Open(kModeMouse);
+    TfrmSudoku* w = Window();
+    const QFontMetrics fm(w->bnReduce->font());
+    const int bw = fm.horizontalAdvance(QStringLiteral("Reduce pencilmarks")) + 10, bh = fm.height() * 3 / 2;
+    QCOMPARE(w->PanelLeft->x(), 8);
+    for (QPushButton* b : {w->bnInstruct, w->bnClear, w->bnReduce, w->bnCreate}) QCOMPARE(b->size(), QSize(bw, bh));
+    QCOMPARE(w->bnFill->y(), w->bnClear->y() + bh - 1);  // a group overlaps by one pixel
+    const int spare = w->PanelLeft->height() - 11 * bh - w->PanelMode->height();
+    const int gap = std::min(spare / 6, 30);
+    QCOMPARE(w->bnInstruct->y(), (spare - 4 * gap) / 2);
+    QCOMPARE(w->PanelMode->y(), w->bnInstruct->y() + bh + gap);
+    QCOMPARE(w->bnPencil->y(), w->bnUndo->y() + bh + gap);
+    QCOMPARE(w->bnPrint->y(), w->bnReduce->y() + bh + gap);
+  }
+
   void saveThenLoadAndRejectedFiles() {
     Open(kModeMouse);
     TfrmSudoku* w = Window();

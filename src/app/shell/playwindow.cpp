@@ -163,7 +163,7 @@ int TPlayWindow::ButtonWidth() const {
 }
 
 int TPlayWindow::ButtonHeight() const {
-  return QFontMetrics(bnReduce->font()).height() * 3 / 2 + 4;
+  return QFontMetrics(bnReduce->font()).height() * 3 / 2;
 }
 
 int TPlayWindow::LayoutCommandColumn(int height) {

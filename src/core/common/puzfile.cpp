@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <unistd.h>
+
 #include "common/types.h"
 
 namespace zorvek {
@@ -53,21 +55,18 @@ std::vector<std::uint8_t> ReadFilePrefix(const std::string& path, std::size_t ma
 }
 
 bool WriteFileAtomic(const std::string& path, const void* data, std::size_t size) {
-  const std::string temp = path + ".tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
-    out.flush();
-    if (!out) {
-      out.close();
-      std::remove(temp.c_str());
-      return false;
-    }
-  }
+  // A name of our own beside the target, so the rename stays on one file system
+  // and no file of the player's is touched.
+  const std::string temp = path + ".zorvek-tmp";
+  std::FILE* out = std::fopen(temp.c_str(), "wb");
+  if (out == nullptr) return false;
+  bool ok = std::fwrite(data, 1, size, out) == size && std::fflush(out) == 0;
+  // On disk before the rename, so a crash leaves the old file or the new one.
+  ok = ok && ::fsync(::fileno(out)) == 0;
+  ok = std::fclose(out) == 0 && ok;
   std::error_code ec;
-  std::filesystem::rename(temp, path, ec);
-  if (ec) {
+  if (ok) std::filesystem::rename(temp, path, ec);
+  if (!ok || ec) {
     std::remove(temp.c_str());
     return false;
   }

@@ -82,7 +82,7 @@ TEST(PuzFile, AtomicWriteReplacesWholeFileOrNothing) {
   EXPECT_FALSE(WriteFileAtomic((dir / "missing" / "b.bin").string(), "zz", 2));
   bytes = ReadFilePrefix(path, 100);
   EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "xy");
-  EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+  EXPECT_FALSE(std::filesystem::exists(path + ".zorvek-tmp"));
   EXPECT_TRUE(ReadFilePrefix((dir / "nope").string(), 10).empty());
   std::filesystem::remove_all(dir);
 }

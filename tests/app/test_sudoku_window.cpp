@@ -269,6 +269,14 @@ class SudokuWindowTest : public QObject {
     QCOMPARE(0, std::memcmp(&Puzzle(), &saved, sizeof saved));
     QCOMPARE(w->PanelHeader->text(), QStringLiteral("Hard Sudoku puzzle"));
     QVERIFY(!w->bnUndo->isEnabled());
+    // The forced resize keeps a window whose bottom edge just meets the line
+    // 30 pixels above the screen's bottom.
+    const QRect avail = main_->screen()->availableGeometry();
+    const int top = avail.top() + avail.height() - 30 - main_->preset(1).height();
+    main_->move(avail.left(), top);
+    QTest::mouseClick(w->bnFile, Qt::LeftButton);
+    QCOMPARE(main_->y(), top);
+    QCOMPARE(main_->size(), main_->preset(1));
 
     // A short file is rejected with the exact message and changes nothing.
     QFile shortFile(dir_.filePath(QStringLiteral("short.puz")));

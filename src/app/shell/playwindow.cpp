@@ -431,8 +431,12 @@ void TPlayWindow::EnsureWindowSize(bool force) {
   const QRect avail = screen->availableGeometry();
   int left = main_.x(), top = main_.y();
   main_.setResizing(true);
-  if (left + preset.width() > avail.right()) left = avail.left() + (avail.width() - preset.width()) / 2;
-  if (top + preset.height() > avail.bottom() - 30) top = avail.top() + (avail.height() - 30 - preset.height()) / 2;
+  // Right and bottom edges are exclusive: a window that just touches the
+  // screen's edge stays where it is.
+  if (left + preset.width() > avail.left() + avail.width())
+    left = avail.left() + (avail.width() - preset.width()) / 2;
+  if (top + preset.height() > avail.top() + avail.height() - 30)
+    top = avail.top() + (avail.height() - 30 - preset.height()) / 2;
   main_.move(std::max(avail.left(), left), std::max(avail.top(), top));
   main_.resize(preset.width(), main_.height());
   main_.setResizing(false);

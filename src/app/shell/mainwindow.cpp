@@ -171,7 +171,8 @@ void TfrmMain::showEvent(QShowEvent* e) {
   if (shownOnce_) return;
   shownOnce_ = true;
   QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-  ComputePresets(s ? s->availableGeometry().height() : 768, presetH_, presetW_);
+  // The presets already leave 40 pixels for a task bar: the whole screen counts.
+  ComputePresets(s ? s->geometry().height() : 768, presetH_, presetW_);
   PanelClick(0);
 }
 

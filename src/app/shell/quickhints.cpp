@@ -8,6 +8,7 @@
 
 #include "shell/appstyle.h"
 #include "shell/hinttexts.h"
+#include "shell/mainwindow.h"
 
 namespace zorvek::app {
 
@@ -74,7 +75,8 @@ void TfrmQuickHints::ShowInstructions(int kind) {
     if (TaskBarStaysOnTop()) setWindowFlag(Qt::WindowStaysOnTopHint, true);
     QScreen* screen = main_->screen() ? main_->screen() : QGuiApplication::primaryScreen();
     const QRect avail = screen->availableGeometry();
-    const Placement p = Place(saved_, avail.top() + avail.height(), 30);
+    const auto* mainWindow = qobject_cast<const TfrmMain*>(main_);
+    const Placement p = Place(saved_, avail.top() + avail.height(), mainWindow ? mainWindow->selectorHeight() : 30);
     if (p.mainTop != saved_.top()) main_->move(saved_.left(), p.mainTop);
     setGeometry(p.hints);
     positioned_ = true;

@@ -152,6 +152,13 @@ class SudokuWindowTest : public QObject {
     QCOMPARE(int(Puzzle().cells[0][1].entry), 1);
     QVERIFY(w->edText->isVisible());
     QCOMPARE(w->edText->text(), QString());
+
+    // A command button takes the keyboard: the typed digit is a move of its own.
+    QTest::keyClicks(w->edText, QStringLiteral("5"));
+    QTest::mouseClick(w->bnClear, Qt::LeftButton);
+    QCOMPARE(int(Puzzle().cells[5][0].entry), 0);
+    QTest::mouseClick(w->bnUndo, Qt::LeftButton);
+    QCOMPARE(int(Puzzle().cells[5][0].entry), 5);
   }
 
   void checkOutlinesShowInTheGrid() {

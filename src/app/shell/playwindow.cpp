@@ -356,17 +356,24 @@ void TPlayWindow::bnModeClick(int mode) {
   SyncFromModel();
 }
 
+void TPlayWindow::LeaveTypingBox() {
+  if (model_->StoredMode() == kModeType && model_->TypingBoxVisible()) model_->RecordMove();
+}
+
 void TPlayWindow::bnClearClick() {
+  LeaveTypingBox();
   model_->ClearAll();
   SyncFromModel();
 }
 
 void TPlayWindow::bnFillClick() {
+  LeaveTypingBox();
   model_->FillAll();
   SyncFromModel();
 }
 
 void TPlayWindow::bnCheckClick() {
+  LeaveTypingBox();
   model_->CheckAll();
   SyncFromModel();
 }
@@ -379,6 +386,7 @@ void TPlayWindow::bnUndoClick() {
 
 void TPlayWindow::bnPauseClick() {
   if (!model_->pauseEnabled) return;
+  LeaveTypingBox();
   model_->Pause();
   SyncFromModel();
 }
@@ -391,6 +399,7 @@ void TPlayWindow::bnResumeClick() {
 void TPlayWindow::bnInstructClick() {
   TfrmQuickHints* hints = main_.hints();
   if (!hints) return;
+  LeaveTypingBox();
   if (!hints->Showing()) hints->RecordMainGeometry(QRect(main_.pos(), main_.size()));
   hints->ShowInstructions(kind_);
 }
@@ -408,6 +417,7 @@ void TPlayWindow::PuzzTimerTimer() {
 }
 
 void TPlayWindow::SuspendForDialog() {
+  LeaveTypingBox();
   model_->SuspendForDialog();
   SyncFromModel();
 }

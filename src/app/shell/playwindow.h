@@ -96,6 +96,9 @@ class TPlayWindow : public QWidget {
 
  private:
   void edTextEdited(const QString& text);
+  // A command button takes the keyboard from the typing box: what was typed
+  // there becomes a move of its own before the command runs.
+  void LeaveTypingBox();
   void UpdateEraseLook();
   void CreateShortcuts();
   bool eraseLook_ = false;

@@ -526,6 +526,12 @@ int KakFill::FillDigits() {
   return 0;
 }
 
+KakSeedPairs SeedPairs(bool zeroAllowed, int lo, int hi) {
+  const SumPairs* found = FindPairs(zeroAllowed, lo, hi);
+  if (found == nullptr) return {0, nullptr};
+  return {found->count, found->pairs};
+}
+
 int FillDigits(const KakHeader& header, KakWorkGrid& grid, Random& random) {
   KakFill fill(header, grid, random);
   return fill.FillDigits();

@@ -70,4 +70,12 @@ class KakFill : public KakPropagation {
 // Runs the fill on a grid holding the colours of a layout.
 int FillDigits(const KakHeader& header, KakWorkGrid& grid, Random& random);
 
+// The sum pairs (shorter run, longer run) that seed a crossing of runs `lo`
+// and `hi` cells long; count 0 when that crossing gets no seed.
+struct KakSeedPairs {
+  int count;
+  const int (*pairs)[2];
+};
+KakSeedPairs SeedPairs(bool zeroAllowed, int lo, int hi);
+
 }  // namespace zorvek::kakuro

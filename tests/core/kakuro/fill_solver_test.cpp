@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "common/types.h"
@@ -138,6 +141,101 @@ TEST(KakuroFill, ContradictionIsResultOne) {
   KakWorkGrid work = ColoursFrom(h, {"##########", "#123456789"});
   Random random(1);
   EXPECT_EQ(FillDigits(h, work, random), 1);
+}
+
+// The digits any set of `length` distinct digits from `lowest`..9 adding up to
+// `sum` can use, as a bit mask.
+int PossibleMask(int lowest, int length, int sum) {
+  int mask = 0;
+  for (int set = 0; set < 1024; ++set) {
+    if (set & ((1 << lowest) - 1)) continue;
+    int n = 0, total = 0;
+    for (int d = 0; d <= 9; ++d)
+      if (set >> d & 1) ++n, total += d;
+    if (n == length && total == sum) mask |= set;
+  }
+  return mask;
+}
+
+// A seeded crossing must decide its cell: the two runs' possible digits share
+// exactly one digit, for every entry of both tables. Crossings of runs longer
+// than six cells, or of two runs of five or more, get no seed.
+TEST(KakuroFill, EverySeedPairDecidesItsCrossingDigit) {
+  for (const bool zero : {false, true}) {
+    const int lowest = zero ? 0 : 1;
+    for (int lo = 1; lo <= 9; ++lo)
+      for (int hi = lo; hi <= 9; ++hi) {
+        SCOPED_TRACE(::testing::Message() << (zero ? "0..9 " : "1..9 ") << lo << " x " << hi);
+        const KakSeedPairs table = SeedPairs(zero, lo, hi);
+        const bool seeded = lo >= 2 && lo <= 4 && hi <= 6;
+        ASSERT_EQ(table.count > 0, seeded);
+        for (int i = 0; i < table.count; ++i) {
+          const int shorter = table.pairs[i][0], longer = table.pairs[i][1];
+          const int shared = PossibleMask(lowest, lo, shorter) & PossibleMask(lowest, hi, longer);
+          EXPECT_EQ(std::popcount(static_cast<unsigned>(shared)), 1) << shorter << "," << longer;
+          for (int j = 0; j < i; ++j)
+            EXPECT_FALSE(table.pairs[j][0] == shorter && table.pairs[j][1] == longer);
+        }
+      }
+  }
+}
+
+// A picked run gets a sum with the fewest fillings; each retry takes another
+// sum, never one tried before, and the run fails once every sum was tried.
+TEST(KakuroFill, RetriedRunSumsGoFromFewestFillingsUpAndNeverRepeat) {
+  const KakHeader h = MakeKakHeader(kHard, 7, 7);
+  KakWorkGrid work = ColoursFrom(h, {"########", "#123####"});
+  Random random(8);
+  KakFill fill(h, work, random);
+  fill.InitFill();
+  const KakWorkGrid fresh = work;
+  // Sets of three distinct digits per sum; every set fills the run 6 ways.
+  int sets[46] = {};
+  for (int a = 1; a <= 9; ++a)
+    for (int b = a + 1; b <= 9; ++b)
+      for (int c = b + 1; c <= 9; ++c) ++sets[a + b + c];
+  std::vector<int> chosen;
+  for (int retry = 0; retry < 19; ++retry) {
+    work = fresh;
+    ASSERT_EQ(fill.ChooseRunSum(1, 0, kAcross, retry), 0) << "retry " << retry;
+    chosen.push_back(work.cells[1][0].runSum[kAcross]);
+  }
+  EXPECT_EQ(std::set<int>(chosen.begin(), chosen.end()).size(), 19u) << "a sum came twice";
+  EXPECT_EQ(std::set<int>(chosen.begin(), chosen.begin() + 4), (std::set<int>{6, 7, 23, 24}));
+  for (std::size_t i = 1; i < chosen.size(); ++i) {
+    ASSERT_GE(chosen[i], 6);
+    ASSERT_LE(chosen[i], 24);
+    EXPECT_LE(sets[chosen[i - 1]], sets[chosen[i]]) << "retry " << i;
+  }
+  work = fresh;
+  EXPECT_EQ(fill.ChooseRunSum(1, 0, kAcross, 19), 2);
+  EXPECT_EQ(work.cells[1][0].runSum[kAcross], 0);
+}
+
+// The next run to sum: the first whose open cells are fewer than two, else
+// the last with two open, else the last with more; none once all have sums.
+TEST(KakuroFill, PickRunOrder) {
+  const KakHeader h = MakeKakHeader(kHard, 7, 7);
+  KakWorkGrid work = ColoursFrom(h, {"########", "#12#123#", "#21#231#"});
+  Random random(1);
+  KakFill fill(h, work, random);
+  fill.InitFill();
+  int hr, hc, direction;
+  ASSERT_TRUE(fill.PickRun(hr, hc, direction));
+  EXPECT_EQ((std::tuple{hr, hc, direction}), (std::tuple{2, 0, kAcross}));
+  ASSERT_TRUE(fill.SetRunSum(2, 0, kAcross, 3));
+  ASSERT_TRUE(fill.PickRun(hr, hc, direction));
+  EXPECT_EQ((std::tuple{hr, hc, direction}), (std::tuple{0, 1, kDown}));
+
+  work = ColoursFrom(h, {"########", "#123####", "#231####", "#312####"});
+  fill.InitFill();
+  ASSERT_TRUE(fill.PickRun(hr, hc, direction));
+  EXPECT_EQ((std::tuple{hr, hc, direction}), (std::tuple{3, 0, kAcross}));
+  for (int i = 1; i <= 3; ++i) {
+    ASSERT_TRUE(fill.SetRunSum(i, 0, kAcross, 6));
+    ASSERT_TRUE(fill.SetRunSum(0, i, kDown, 6));
+  }
+  EXPECT_FALSE(fill.PickRun(hr, hc, direction));
 }
 
 // Fills over real layouts: a success leaves every white cell decided with a

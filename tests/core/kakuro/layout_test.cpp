@@ -119,6 +119,16 @@ TEST_F(FinalCheck, OneCellRunOrUndecidedCellIsCodeOne) {
   EXPECT_EQ(layout.FinalLayoutCheck(), 1);
 }
 
+// A white cell next to a corner, walled in on both inner sides, is refused
+// although every run is fine; with only the side wall it is accepted.
+TEST_F(FinalCheck, WalledInCornerCellIsCodeOne) {
+  for (int r = 1; r <= 3; ++r) Black(r, 3);
+  EXPECT_EQ(layout.FinalLayoutCheck(), 0);
+  Black(3, 1);
+  Black(3, 2);
+  EXPECT_EQ(layout.FinalLayoutCheck(), 1);
+}
+
 TEST_F(FinalCheck, LoneBlackCellsInsideWhiteAreAllowed) {
   Black(3, 3);
   Black(5, 5);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstddef>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace zorvek::bench {
@@ -18,6 +20,14 @@ T Percentile(std::vector<T> v, double p) {
   std::sort(v.begin(), v.end());
   const auto i = static_cast<std::size_t>(p * static_cast<double>(v.size() - 1) + 0.5);
   return v[std::min(i, v.size() - 1)];
+}
+
+// Mean milliseconds per puzzle of another generator's command line that makes
+// `count` puzzles, process start included; -1 when it fails or is missing.
+inline double CommandMsPerPuzzle(const std::string& command, int count) {
+  const auto start = Clock::now();
+  if (std::system((command + " >/dev/null 2>&1").c_str()) != 0) return -1;
+  return Ms(Clock::now() - start) / count;
 }
 
 }  // namespace zorvek::bench

@@ -25,11 +25,8 @@ const char* kUnequal = "/usr/games/sgt-unequal";
 // included; -1 when the program is not installed or fails.
 double UnequalMsPerPuzzle(int size, char level, int count) {
   const std::string params = std::to_string(size) + "d" + level;
-  const std::string cmd = std::string(kUnequal) + " --generate " + std::to_string(count) + " " +
-                          params + " >/dev/null 2>&1";
-  const auto start = Clock::now();
-  if (std::system(cmd.c_str()) != 0) return -1;
-  return std::chrono::duration<double, std::milli>(Clock::now() - start).count() / count;
+  return CommandMsPerPuzzle(
+      std::string(kUnequal) + " --generate " + std::to_string(count) + " " + params, count);
 }
 
 }  // namespace

@@ -17,14 +17,11 @@ using namespace zorvek::bench;
 
 namespace {
 
-
 double QqwingMsPerPuzzle(const char* difficulty, int count) {
   if (std::system("command -v qqwing >/dev/null 2>&1") != 0) return -1;
-  const std::string cmd = "qqwing --generate " + std::to_string(count) + " --difficulty " +
-                          difficulty + " --compact >/dev/null 2>&1";
-  const auto start = Clock::now();
-  if (std::system(cmd.c_str()) != 0) return -1;
-  return std::chrono::duration<double, std::milli>(Clock::now() - start).count() / count;
+  return CommandMsPerPuzzle("qqwing --generate " + std::to_string(count) + " --difficulty " +
+                                difficulty + " --compact",
+                            count);
 }
 
 }  // namespace

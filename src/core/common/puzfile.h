@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,21 @@ int KindOfMagic(const std::uint8_t* bytes, std::size_t size);
 // The message a window of `readerKind` shows for a rejected file: names the
 // file's kind when its magic is another kind's, else "Unrecognized file format.".
 std::string PuzRejectMessage(int readerKind, const std::uint8_t* bytes, std::size_t size);
+
+// Takes a whole record of `kind` from the start of the bytes when its magic
+// is that kind's and `valid` accepts its blocks; otherwise sets the window's
+// message. A file of another kind is named by its magic even when it is
+// shorter than this kind's record: the HexKakuro record is the longest, so
+// its window could never name any other kind otherwise.
+template <typename Record, typename Valid>
+bool ParsePuzRecord(int kind, const std::uint8_t* bytes, std::size_t size, Record& record,
+                    std::string& message, Valid valid) {
+  const bool whole = bytes != nullptr && size >= sizeof(Record);
+  if (whole) std::memcpy(&record, bytes, sizeof(Record));
+  if (whole && KindOfMagic(bytes, size) == kind && valid(record)) return true;
+  message = PuzRejectMessage(kind, bytes, size);
+  return false;
+}
 
 // "<stem><Difficulty><gridSize>_<counter + 1>", e.g. SudokuMedium_4,
 // KakuroHard12x14_3. gridSize is empty for Sudoku.

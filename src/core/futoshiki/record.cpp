@@ -34,18 +34,12 @@ bool BlocksAreValid(const FutHeader& header, const FutGrid& grid) {
 FutLoadResult ParseFutoshikiRecord(const std::uint8_t* bytes, std::size_t size) {
   FutLoadResult result;
   FutRecord record{};
-  const bool whole = bytes != nullptr && size >= kFutRecordSize;
-  if (whole) std::memcpy(&record, bytes, kFutRecordSize);
-  if (!whole || KindOfMagic(bytes, size) != kKindFutoshiki ||
-      !BlocksAreValid(record.settings, record.grid)) {
-    // Named by the magic read even when the file is short: a Sudoku record
-    // is four bytes shorter than ours and still says what it is.
-    result.message = PuzRejectMessage(kKindFutoshiki, bytes, size);
-    return result;
+  result.ok = ParsePuzRecord(kKindFutoshiki, bytes, size, record, result.message,
+                             [](const FutRecord& r) { return BlocksAreValid(r.settings, r.grid); });
+  if (result.ok) {
+    result.header = record.settings;
+    result.grid = record.grid;
   }
-  result.ok = true;
-  result.header = record.settings;
-  result.grid = record.grid;
   return result;
 }
 

@@ -54,17 +54,12 @@ bool BlocksAreValid(const HexHeader& settings, const HexGrid& grid) {
 HexLoadResult ParseHexKakuroRecord(const std::uint8_t* bytes, std::size_t size) {
   HexLoadResult result;
   HexRecord record{};
-  const bool whole = bytes != nullptr && size >= kHexRecordSize;
-  if (whole) std::memcpy(&record, bytes, kHexRecordSize);
-  if (!whole || KindOfMagic(bytes, size) != kKindHexKakuro ||
-      !BlocksAreValid(record.settings, record.grid)) {
-    // A short read never reached the magic, so it names no other kind.
-    result.message = PuzRejectMessage(kKindHexKakuro, whole ? bytes : nullptr, size);
-    return result;
+  result.ok = ParsePuzRecord(kKindHexKakuro, bytes, size, record, result.message,
+                             [](const HexRecord& r) { return BlocksAreValid(r.settings, r.grid); });
+  if (result.ok) {
+    result.settings = record.settings;
+    result.grid = record.grid;
   }
-  result.ok = true;
-  result.settings = record.settings;
-  result.grid = record.grid;
   return result;
 }
 

@@ -62,18 +62,12 @@ bool BlocksAreValid(const KakHeader& header, const KakGrid& grid) {
 KakLoadResult ParseKakuroRecord(const std::uint8_t* bytes, std::size_t size) {
   KakLoadResult result;
   KakRecord record{};
-  const bool whole = bytes != nullptr && size >= kKakRecordSize;
-  if (whole) std::memcpy(&record, bytes, kKakRecordSize);
-  if (!whole || KindOfMagic(bytes, size) != kKindKakuro ||
-      !BlocksAreValid(record.settings, record.grid)) {
-    // The other kinds' records are shorter than this one, so a short read
-    // still names the kind its magic shows.
-    result.message = PuzRejectMessage(kKindKakuro, bytes, size);
-    return result;
+  result.ok = ParsePuzRecord(kKindKakuro, bytes, size, record, result.message,
+                             [](const KakRecord& r) { return BlocksAreValid(r.settings, r.grid); });
+  if (result.ok) {
+    result.header = record.settings;
+    result.grid = record.grid;
   }
-  result.ok = true;
-  result.header = record.settings;
-  result.grid = record.grid;
   return result;
 }
 

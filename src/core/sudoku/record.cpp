@@ -29,17 +29,12 @@ bool BlocksAreValid(const SudSettings& settings, const SudPuzzle& puzzle) {
 SudLoadResult ParseSudokuRecord(const std::uint8_t* bytes, std::size_t size) {
   SudLoadResult result;
   SudRecord record{};
-  const bool whole = bytes != nullptr && size >= kSudRecordSize;
-  if (whole) std::memcpy(&record, bytes, kSudRecordSize);
-  if (!whole || KindOfMagic(bytes, size) != kKindSudoku ||
-      !BlocksAreValid(record.settings, record.puzzle)) {
-    // A short read never reached the magic, so it names no other kind.
-    result.message = PuzRejectMessage(kKindSudoku, whole ? bytes : nullptr, size);
-    return result;
+  result.ok = ParsePuzRecord(kKindSudoku, bytes, size, record, result.message,
+                             [](const SudRecord& r) { return BlocksAreValid(r.settings, r.puzzle); });
+  if (result.ok) {
+    result.settings = record.settings;
+    result.puzzle = record.puzzle;
   }
-  result.ok = true;
-  result.settings = record.settings;
-  result.puzzle = record.puzzle;
   return result;
 }
 

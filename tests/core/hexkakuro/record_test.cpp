@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <tuple>
 #include <vector>
 
 #include "common/types.h"
@@ -90,6 +91,13 @@ TEST(HexRecord, RejectionMessages) {
   b[8] = 3;  // difficulty
   EXPECT_EQ(Message(b), kUnrecognized);
   EXPECT_EQ(Message({good.begin(), good.end() - 1}), kUnrecognized);
+  // Every other kind's file is shorter than ours; its magic still names it.
+  for (auto [letter, length, name] : {std::tuple{'S', 2612, "Sudoku"}, {'K', 6088, "Kakuro"},
+                                      {'F', 2616, "Futoshiki"}}) {
+    std::vector<std::uint8_t> other(good.begin(), good.begin() + length);
+    other[4] = static_cast<std::uint8_t>(letter);
+    EXPECT_EQ(Message(other), kPrefix + "The file you have accessed is a " + name + " puzzle.");
+  }
   EXPECT_EQ(Message({}), kUnrecognized);
   EXPECT_EQ(LoadHexKakuroFile("/nonexistent/none.puz").message, kUnrecognized);
   for (auto [rows, cols] : {std::pair{11, 11}, {9, 13}, {13, 15}, {-1, 9}}) {

@@ -84,6 +84,12 @@ TEST(SudokuRecord, ForeignAndBrokenFilesGetTheWindowsMessage) {
   auto shortFile = good;
   shortFile.resize(2611);
   EXPECT_EQ(MessageFor(shortFile), kUnrecognized);
+  // A cut-off file of another kind still names its kind.
+  auto cutKakuro = shortFile;
+  cutKakuro.resize(100);
+  cutKakuro[4] = 'K';
+  EXPECT_EQ(MessageFor(cutKakuro),
+            "Error reading Sudoku puzzle file.\n\r\n\rThe file you have accessed is a Kakuro puzzle.");
   EXPECT_EQ(MessageFor({}), kUnrecognized);
   auto difficulty3 = good;
   difficulty3[8] = 3;

@@ -15,18 +15,11 @@
 namespace zorvek::cli {
 namespace {
 
-// Each kind's entry is compiled in with its engine (see CMakeLists.txt).
 const KindCommands* const kKinds[] = {
     &SudokuCommands(),
-#ifdef ZORVEK_HAVE_KAKURO
     &KakuroCommands(),
-#endif
-#ifdef ZORVEK_HAVE_FUTOSHIKI
     &FutoshikiCommands(),
-#endif
-#ifdef ZORVEK_HAVE_HEXKAKURO
     &HexKakuroCommands(),
-#endif
 };
 
 const KindCommands* FindKind(const std::string& name) {

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "bench_util.h"
-#include "common/types.h"
-#include "futoshiki/generator.h"
+#include "core/common/types.h"
+#include "core/futoshiki/generator.h"
 
 using namespace zorvek;
 using namespace zorvek::bench;

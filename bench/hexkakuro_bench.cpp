@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "bench_util.h"
-#include "hexkakuro/deduce.h"
-#include "hexkakuro/generator.h"
-#include "hexkakuro/layout.h"
+#include "core/hexkakuro/deduce.h"
+#include "core/hexkakuro/generator.h"
+#include "core/hexkakuro/layout.h"
 
 using namespace zorvek;
 using namespace zorvek::hexkakuro;

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "bench_util.h"
-#include "common/types.h"
-#include "kakuro/generator.h"
+#include "core/common/types.h"
+#include "core/kakuro/generator.h"
 
 using namespace zorvek;
 using namespace zorvek::bench;

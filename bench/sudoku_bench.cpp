@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "bench_util.h"
-#include "common/types.h"
-#include "sudoku/generator.h"
+#include "core/common/types.h"
+#include "core/sudoku/generator.h"
 
 using namespace zorvek;
 using namespace zorvek::bench;

@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "shell/mainwindow.h"
+#include "app/shell/mainwindow.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

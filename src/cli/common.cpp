@@ -2,7 +2,7 @@
 #include <iostream>
 
 #include "cli/cli.h"
-#include "common/puzfile.h"
+#include "core/common/puzfile.h"
 
 namespace zorvek::cli {
 

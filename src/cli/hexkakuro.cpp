@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "cli/cli.h"
-#include "common/types.h"
-#include "hexkakuro/deduce.h"
-#include "hexkakuro/generator.h"
-#include "hexkakuro/record.h"
+#include "core/common/types.h"
+#include "core/hexkakuro/deduce.h"
+#include "core/hexkakuro/generator.h"
+#include "core/hexkakuro/record.h"
 
 namespace zorvek::cli {
 namespace {

@@ -6,11 +6,11 @@
 #include <string>
 
 #include "cli/cli.h"
-#include "common/types.h"
-#include "kakuro/generator.h"
-#include "kakuro/record.h"
-#include "kakuro/solver.h"
-#include "kakuro/workgrid.h"
+#include "core/common/types.h"
+#include "core/kakuro/generator.h"
+#include "core/kakuro/record.h"
+#include "core/kakuro/solver.h"
+#include "core/kakuro/workgrid.h"
 
 namespace zorvek::cli {
 namespace {

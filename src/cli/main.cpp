@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "cli/cli.h"
-#include "common/puzfile.h"
-#include "common/random.h"
+#include "core/common/puzfile.h"
+#include "core/common/random.h"
 
 namespace zorvek::cli {
 namespace {

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "cli/cli.h"
-#include "common/types.h"
-#include "sudoku/generator.h"
-#include "sudoku/record.h"
+#include "core/common/types.h"
+#include "core/sudoku/generator.h"
+#include "core/sudoku/record.h"
 
 namespace zorvek::cli {
 namespace {

@@ -11,14 +11,14 @@
 #include <chrono>
 #include <thread>
 
-#include "common/types.h"
-#include "shell/helpwindow.h"
-#include "shell/hinttexts.h"
-#include "shell/mainwindow.h"
-#include "shell/quickhints.h"
-#include "shell/showmsg.h"
-#include "sudoku/sudnew.h"
-#include "sudoku/sudokuwindow.h"
+#include "core/common/types.h"
+#include "app/shell/helpwindow.h"
+#include "app/shell/hinttexts.h"
+#include "app/shell/mainwindow.h"
+#include "app/shell/quickhints.h"
+#include "app/shell/showmsg.h"
+#include "app/sudoku/sudnew.h"
+#include "app/sudoku/sudokuwindow.h"
 
 using namespace zorvek;
 using namespace zorvek::app;

@@ -7,11 +7,11 @@
 #include <QtTest>
 #include <cstring>
 
-#include "common/types.h"
-#include "shell/filedialogs.h"
-#include "shell/mainwindow.h"
-#include "shell/showmsg.h"
-#include "sudoku/sudokuwindow.h"
+#include "core/common/types.h"
+#include "app/shell/filedialogs.h"
+#include "app/shell/mainwindow.h"
+#include "app/shell/showmsg.h"
+#include "app/sudoku/sudokuwindow.h"
 
 using namespace zorvek;
 using namespace zorvek::app;

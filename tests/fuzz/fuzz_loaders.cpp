@@ -11,13 +11,13 @@
 #include <utility>
 #include <vector>
 
-#include "common/random.h"
-#include "common/types.h"
-#include "futoshiki/record.h"
-#include "hexkakuro/record.h"
-#include "kakuro/record.h"
-#include "shell/state.h"
-#include "sudoku/record.h"
+#include "core/common/random.h"
+#include "core/common/types.h"
+#include "core/futoshiki/record.h"
+#include "core/hexkakuro/record.h"
+#include "core/kakuro/record.h"
+#include "core/shell/state.h"
+#include "core/sudoku/record.h"
 
 using namespace zorvek;
 

@@ -1,4 +1,4 @@
-#include "shell/appstyle.h"
+#include "app/shell/appstyle.h"
 
 #include <QPalette>
 #include <QWidget>

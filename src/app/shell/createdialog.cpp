@@ -1,9 +1,9 @@
-#include "shell/createdialog.h"
+#include "app/shell/createdialog.h"
 
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "shell/showmsg.h"
+#include "app/shell/showmsg.h"
 
 namespace zorvek::app {
 

@@ -8,7 +8,7 @@
 #include <functional>
 #include <thread>
 
-#include "common/progress.h"
+#include "core/common/progress.h"
 
 class QProgressBar;
 class QPushButton;

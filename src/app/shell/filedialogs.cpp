@@ -1,4 +1,4 @@
-#include "shell/filedialogs.h"
+#include "app/shell/filedialogs.h"
 
 #include <QDir>
 #include <QFileDialog>

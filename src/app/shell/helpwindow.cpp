@@ -1,11 +1,11 @@
-#include "shell/helpwindow.h"
+#include "app/shell/helpwindow.h"
 
 #include <QFile>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QTextBrowser>
 
-#include "shell/appstyle.h"
+#include "app/shell/appstyle.h"
 
 namespace zorvek::app {
 

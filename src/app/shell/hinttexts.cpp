@@ -1,6 +1,6 @@
-#include "shell/hinttexts.h"
+#include "app/shell/hinttexts.h"
 
-#include "common/types.h"
+#include "core/common/types.h"
 
 namespace zorvek::app {
 namespace {

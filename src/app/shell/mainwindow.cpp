@@ -1,4 +1,4 @@
-#include "shell/mainwindow.h"
+#include "app/shell/mainwindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -9,11 +9,11 @@
 #include <QScreen>
 #include <QStandardPaths>
 
-#include "shell/appstyle.h"
-#include "shell/helpwindow.h"
-#include "shell/quickhints.h"
-#include "shell/showmsg.h"
-#include "sudoku/sudokuwindow.h"
+#include "app/shell/appstyle.h"
+#include "app/shell/helpwindow.h"
+#include "app/shell/quickhints.h"
+#include "app/shell/showmsg.h"
+#include "app/sudoku/sudokuwindow.h"
 
 // The pictures, cursor and help pages live in this static library; a static
 // library's resources must be registered by hand.

@@ -7,9 +7,9 @@
 #include <array>
 #include <memory>
 
-#include "common/random.h"
-#include "common/types.h"
-#include "shell/state.h"
+#include "core/common/random.h"
+#include "core/common/types.h"
+#include "core/shell/state.h"
 
 class QLabel;
 

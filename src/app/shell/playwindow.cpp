@@ -1,4 +1,4 @@
-#include "shell/playwindow.h"
+#include "app/shell/playwindow.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -10,10 +10,10 @@
 #include <QShortcut>
 #include <QToolButton>
 
-#include "common/types.h"
-#include "shell/appstyle.h"
-#include "shell/mainwindow.h"
-#include "shell/quickhints.h"
+#include "core/common/types.h"
+#include "app/shell/appstyle.h"
+#include "app/shell/mainwindow.h"
+#include "app/shell/quickhints.h"
 
 namespace zorvek::app {
 namespace {

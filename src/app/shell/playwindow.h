@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "shell/play.h"
+#include "core/shell/play.h"
 
 class QLabel;
 class QLineEdit;

@@ -1,4 +1,4 @@
-#include "shell/quickhints.h"
+#include "app/shell/quickhints.h"
 
 #include <QGuiApplication>
 #include <QPlainTextEdit>
@@ -6,9 +6,9 @@
 #include <QScreen>
 #include <QScrollBar>
 
-#include "shell/appstyle.h"
-#include "shell/hinttexts.h"
-#include "shell/mainwindow.h"
+#include "app/shell/appstyle.h"
+#include "app/shell/hinttexts.h"
+#include "app/shell/mainwindow.h"
 
 namespace zorvek::app {
 

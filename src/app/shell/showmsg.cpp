@@ -1,4 +1,4 @@
-#include "shell/showmsg.h"
+#include "app/shell/showmsg.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "shell/appstyle.h"
+#include "app/shell/appstyle.h"
 
 namespace zorvek::app {
 namespace {

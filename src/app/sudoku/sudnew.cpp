@@ -1,4 +1,4 @@
-#include "sudoku/sudnew.h"
+#include "app/sudoku/sudnew.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -7,10 +7,10 @@
 #include <QVBoxLayout>
 #include <cstring>
 
-#include "shell/appstyle.h"
-#include "shell/mainwindow.h"
-#include "shell/showmsg.h"
-#include "sudoku/generator.h"
+#include "app/shell/appstyle.h"
+#include "app/shell/mainwindow.h"
+#include "app/shell/showmsg.h"
+#include "core/sudoku/generator.h"
 
 namespace zorvek::app {
 

@@ -1,8 +1,8 @@
 #pragma once
 // The Sudoku create dialog: choose a difficulty, watch the progress, cancel.
-#include "shell/createdialog.h"
-#include "sudoku/record.h"
-#include "shell/state.h"
+#include "app/shell/createdialog.h"
+#include "core/sudoku/record.h"
+#include "core/shell/state.h"
 
 class QRadioButton;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "sudoku/sudokuwindow.h"
+#include "app/sudoku/sudokuwindow.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -7,13 +7,13 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "common/types.h"
-#include "shell/appstyle.h"
-#include "shell/filedialogs.h"
-#include "shell/mainwindow.h"
-#include "shell/showmsg.h"
-#include "sudoku/generator.h"
-#include "sudoku/sudnew.h"
+#include "core/common/types.h"
+#include "app/shell/appstyle.h"
+#include "app/shell/filedialogs.h"
+#include "app/shell/mainwindow.h"
+#include "app/shell/showmsg.h"
+#include "core/sudoku/generator.h"
+#include "app/sudoku/sudnew.h"
 
 namespace zorvek::app {
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 // The Sudoku play window: the 9 x 9 grid, its drawing and mouse handling,
 // the two pencil-mark commands, files and the create dialog.
-#include "shell/play_sudoku.h"
-#include "shell/playwindow.h"
+#include "core/shell/play_sudoku.h"
+#include "app/shell/playwindow.h"
 
 namespace zorvek::app {
 

@@ -1,4 +1,4 @@
-#include "common/puzfile.h"
+#include "core/common/puzfile.h"
 
 #include <cstdio>
 #include <cstring>
@@ -7,7 +7,7 @@
 
 #include <unistd.h>
 
-#include "common/types.h"
+#include "core/common/types.h"
 
 namespace zorvek {
 

@@ -1,4 +1,4 @@
-#include "common/types.h"
+#include "core/common/types.h"
 
 #include <cstdio>
 

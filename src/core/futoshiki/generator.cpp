@@ -1,8 +1,8 @@
-#include "futoshiki/generator.h"
+#include "core/futoshiki/generator.h"
 
 #include <cstring>
 
-#include "common/types.h"
+#include "core/common/types.h"
 
 namespace zorvek::futoshiki {
 

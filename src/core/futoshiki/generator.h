@@ -6,10 +6,10 @@
 // difficulty and size, and then solves again from its givens alone.
 #include <cstdint>
 
-#include "common/progress.h"
-#include "common/random.h"
-#include "futoshiki/record.h"
-#include "futoshiki/solver.h"
+#include "core/common/progress.h"
+#include "core/common/random.h"
+#include "core/futoshiki/record.h"
+#include "core/futoshiki/solver.h"
 
 namespace zorvek::futoshiki {
 

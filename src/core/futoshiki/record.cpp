@@ -1,8 +1,8 @@
-#include "futoshiki/record.h"
+#include "core/futoshiki/record.h"
 
 #include <cstring>
 
-#include "common/types.h"
+#include "core/common/types.h"
 
 namespace zorvek::futoshiki {
 

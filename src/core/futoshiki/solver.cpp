@@ -1,4 +1,4 @@
-#include "futoshiki/solver.h"
+#include "core/futoshiki/solver.h"
 
 #include <cstring>
 

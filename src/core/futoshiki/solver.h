@@ -4,7 +4,7 @@
 // subsets up to the level's size, repeated until nothing more follows.
 #include <cstdint>
 
-#include "futoshiki/record.h"
+#include "core/futoshiki/record.h"
 
 namespace zorvek::futoshiki {
 

@@ -2,7 +2,7 @@
 // The generator's working board: plain cells, copied whole to roll back.
 #include <cstdint>
 
-#include "hexkakuro/geometry.h"
+#include "core/hexkakuro/geometry.h"
 
 namespace zorvek::hexkakuro {
 

@@ -1,4 +1,4 @@
-#include "hexkakuro/deduce.h"
+#include "core/hexkakuro/deduce.h"
 
 #include <cstring>
 

@@ -6,8 +6,8 @@
 // Every operation reports a contradiction through a flag the caller owns and
 // returns at the first one, leaving the board partly changed (the caller
 // restores or discards it). `changed` is set whenever a candidate is removed.
-#include "hexkakuro/board.h"
-#include "hexkakuro/record.h"
+#include "core/hexkakuro/board.h"
+#include "core/hexkakuro/record.h"
 
 namespace zorvek::hexkakuro {
 

@@ -1,8 +1,8 @@
-#include "hexkakuro/generator.h"
+#include "core/hexkakuro/generator.h"
 
-#include "common/types.h"
-#include "hexkakuro/deduce.h"
-#include "hexkakuro/layout.h"
+#include "core/common/types.h"
+#include "core/hexkakuro/deduce.h"
+#include "core/hexkakuro/layout.h"
 
 namespace zorvek::hexkakuro {
 namespace {

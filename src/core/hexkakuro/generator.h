@@ -1,10 +1,10 @@
 #pragma once
 // The three ways a finished HexKakuro puzzle is made: the create dialog's
 // limited loop, batch printing's unlimited loop, and the start-up puzzle.
-#include "common/progress.h"
-#include "common/random.h"
-#include "hexkakuro/board.h"
-#include "hexkakuro/record.h"
+#include "core/common/progress.h"
+#include "core/common/random.h"
+#include "core/hexkakuro/board.h"
+#include "core/hexkakuro/record.h"
 
 namespace zorvek::hexkakuro {
 

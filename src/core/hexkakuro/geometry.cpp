@@ -1,4 +1,4 @@
-#include "hexkakuro/geometry.h"
+#include "core/hexkakuro/geometry.h"
 
 #include <bit>
 #include <cmath>

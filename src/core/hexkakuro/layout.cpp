@@ -1,8 +1,8 @@
-#include "hexkakuro/layout.h"
+#include "core/hexkakuro/layout.h"
 
 #include <algorithm>
 
-#include "hexkakuro/deduce.h"
+#include "core/hexkakuro/deduce.h"
 
 namespace zorvek::hexkakuro {
 namespace {

@@ -6,8 +6,8 @@
 // Both draw every choice from the caller's Random, in a fixed order.
 #include <cstdint>
 
-#include "common/random.h"
-#include "hexkakuro/board.h"
+#include "core/common/random.h"
+#include "core/hexkakuro/board.h"
 
 namespace zorvek::hexkakuro {
 

@@ -1,9 +1,9 @@
-#include "hexkakuro/record.h"
+#include "core/hexkakuro/record.h"
 
 #include <cstring>
 
-#include "common/types.h"
-#include "hexkakuro/geometry.h"
+#include "core/common/types.h"
+#include "core/hexkakuro/geometry.h"
 
 namespace zorvek::hexkakuro {
 namespace {

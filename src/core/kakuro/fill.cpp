@@ -1,10 +1,10 @@
-#include "kakuro/fill.h"
+#include "core/kakuro/fill.h"
 
 #include <algorithm>
 #include <bit>
 
-#include "common/types.h"
-#include "kakuro/tables.h"
+#include "core/common/types.h"
+#include "core/kakuro/tables.h"
 
 namespace zorvek::kakuro {
 namespace {

@@ -5,9 +5,9 @@
 // reachable by deduction alone.
 #include <cstdint>
 
-#include "common/random.h"
-#include "kakuro/record.h"
-#include "kakuro/workgrid.h"
+#include "core/common/random.h"
+#include "core/kakuro/record.h"
+#include "core/kakuro/workgrid.h"
 
 namespace zorvek::kakuro {
 

@@ -1,12 +1,12 @@
-#include "kakuro/generator.h"
+#include "core/kakuro/generator.h"
 
 #include <chrono>
 
-#include "common/types.h"
-#include "kakuro/fill.h"
-#include "kakuro/layout.h"
-#include "kakuro/solver.h"
-#include "kakuro/workgrid.h"
+#include "core/common/types.h"
+#include "core/kakuro/fill.h"
+#include "core/kakuro/layout.h"
+#include "core/kakuro/solver.h"
+#include "core/kakuro/workgrid.h"
 
 namespace zorvek::kakuro {
 namespace {

@@ -4,9 +4,9 @@
 // stopping rules.
 #include <cstdint>
 
-#include "common/progress.h"
-#include "common/random.h"
-#include "kakuro/record.h"
+#include "core/common/progress.h"
+#include "core/common/random.h"
+#include "core/kakuro/record.h"
 
 namespace zorvek::kakuro {
 

@@ -1,8 +1,8 @@
-#include "kakuro/layout.h"
+#include "core/kakuro/layout.h"
 
 #include <algorithm>
 
-#include "common/types.h"
+#include "core/common/types.h"
 
 namespace zorvek::kakuro {
 

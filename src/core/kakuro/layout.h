@@ -3,9 +3,9 @@
 // local forcing rules, checked, and rebuilt from scratch until one passes.
 #include <cstdint>
 
-#include "common/random.h"
-#include "kakuro/record.h"
-#include "kakuro/workgrid.h"
+#include "core/common/random.h"
+#include "core/kakuro/record.h"
+#include "core/kakuro/workgrid.h"
 
 namespace zorvek::kakuro {
 

@@ -1,8 +1,8 @@
-#include "kakuro/record.h"
+#include "core/kakuro/record.h"
 
 #include <cstring>
 
-#include "common/types.h"
+#include "core/common/types.h"
 
 namespace zorvek::kakuro {
 namespace {

@@ -1,10 +1,10 @@
-#include "kakuro/solver.h"
+#include "core/kakuro/solver.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "kakuro/fill.h"
-#include "kakuro/tables.h"
+#include "core/kakuro/fill.h"
+#include "core/kakuro/tables.h"
 
 namespace zorvek::kakuro {
 namespace {

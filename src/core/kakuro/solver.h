@@ -2,8 +2,8 @@
 // The acceptance test of a generated puzzle: forget every digit, keep the
 // layout and the clues, and solve again by deduction alone. Success writes the
 // finished puzzle (clues and solution, play fields empty).
-#include "kakuro/record.h"
-#include "kakuro/workgrid.h"
+#include "core/kakuro/record.h"
+#include "core/kakuro/workgrid.h"
 
 namespace zorvek::kakuro {
 

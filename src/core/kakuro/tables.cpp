@@ -1,4 +1,4 @@
-#include "kakuro/tables.h"
+#include "core/kakuro/tables.h"
 
 #include <array>
 

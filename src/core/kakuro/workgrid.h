@@ -3,7 +3,7 @@
 // plain fixed-size struct: attempts copy it whole to roll back.
 #include <cstdint>
 
-#include "kakuro/record.h"
+#include "core/kakuro/record.h"
 
 namespace zorvek::kakuro {
 

@@ -1,10 +1,10 @@
-#include "shell/play.h"
+#include "core/shell/play.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 
-#include "common/types.h"
+#include "core/common/types.h"
 
 namespace zorvek {
 

@@ -1,4 +1,4 @@
-#include "shell/play_sudoku.h"
+#include "core/shell/play_sudoku.h"
 
 #include <algorithm>
 #include <cstring>

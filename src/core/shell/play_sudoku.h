@@ -1,8 +1,8 @@
 #pragma once
 // The Sudoku puzzle block seen through the play model, and the two pencil-mark
 // commands that only Sudoku has in this form.
-#include "shell/play.h"
-#include "sudoku/record.h"
+#include "core/shell/play.h"
+#include "core/sudoku/record.h"
 
 namespace zorvek::sudoku {
 

@@ -1,14 +1,14 @@
-#include "shell/state.h"
+#include "core/shell/state.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "common/puzfile.h"
-#include "common/types.h"
-#include "futoshiki/generator.h"
-#include "hexkakuro/generator.h"
-#include "kakuro/generator.h"
-#include "sudoku/generator.h"
+#include "core/common/puzfile.h"
+#include "core/common/types.h"
+#include "core/futoshiki/generator.h"
+#include "core/hexkakuro/generator.h"
+#include "core/kakuro/generator.h"
+#include "core/sudoku/generator.h"
 
 namespace zorvek {
 namespace {

@@ -6,11 +6,11 @@
 #include <cstdint>
 #include <string>
 
-#include "common/random.h"
-#include "futoshiki/record.h"
-#include "kakuro/record.h"
-#include "hexkakuro/record.h"
-#include "sudoku/record.h"
+#include "core/common/random.h"
+#include "core/futoshiki/record.h"
+#include "core/kakuro/record.h"
+#include "core/hexkakuro/record.h"
+#include "core/sudoku/record.h"
 
 namespace zorvek {
 

@@ -1,8 +1,8 @@
-#include "sudoku/generator.h"
+#include "core/sudoku/generator.h"
 
 #include <cstring>
 
-#include "common/types.h"
+#include "core/common/types.h"
 
 namespace zorvek::sudoku {
 namespace {

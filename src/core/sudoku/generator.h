@@ -4,10 +4,10 @@
 // then a re-solve from the givens alone accepts the puzzle.
 #include <cstdint>
 
-#include "common/progress.h"
-#include "common/random.h"
-#include "sudoku/record.h"
-#include "sudoku/solver.h"
+#include "core/common/progress.h"
+#include "core/common/random.h"
+#include "core/sudoku/record.h"
+#include "core/sudoku/solver.h"
 
 namespace zorvek::sudoku {
 

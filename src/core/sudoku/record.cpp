@@ -1,8 +1,8 @@
-#include "sudoku/record.h"
+#include "core/sudoku/record.h"
 
 #include <cstring>
 
-#include "common/types.h"
+#include "core/common/types.h"
 
 namespace zorvek::sudoku {
 

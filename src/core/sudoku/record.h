@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "common/puzfile.h"
+#include "core/common/puzfile.h"
 
 namespace zorvek::sudoku {
 

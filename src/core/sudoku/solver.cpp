@@ -1,4 +1,4 @@
-#include "sudoku/solver.h"
+#include "core/sudoku/solver.h"
 
 #include <cstring>
 

@@ -4,9 +4,9 @@
 #include <fstream>
 #include <set>
 
-#include "common/puzfile.h"
-#include "common/random.h"
-#include "common/types.h"
+#include "core/common/puzfile.h"
+#include "core/common/random.h"
+#include "core/common/types.h"
 
 using namespace zorvek;
 

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "brute.h"
-#include "common/types.h"
-#include "futoshiki/generator.h"
+#include "core/common/types.h"
+#include "core/futoshiki/generator.h"
 
 namespace zorvek::futoshiki {
 namespace {

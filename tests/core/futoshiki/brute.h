@@ -3,7 +3,7 @@
 // domains, sharing nothing with the engine's solver.
 #include <array>
 
-#include "futoshiki/record.h"
+#include "core/futoshiki/record.h"
 
 namespace zorvek::testing {
 

@@ -6,8 +6,8 @@
 #include <thread>
 
 #include "brute.h"
-#include "common/types.h"
-#include "futoshiki/generator.h"
+#include "core/common/types.h"
+#include "core/futoshiki/generator.h"
 
 namespace zorvek::futoshiki {
 namespace {

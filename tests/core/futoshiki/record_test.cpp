@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "common/types.h"
-#include "futoshiki/generator.h"
-#include "futoshiki/record.h"
+#include "core/common/types.h"
+#include "core/futoshiki/generator.h"
+#include "core/futoshiki/record.h"
 
 namespace zorvek::futoshiki {
 namespace {

@@ -3,10 +3,10 @@
 #include <cstring>
 #include <string>
 
-#include "common/types.h"
+#include "core/common/types.h"
 
-#include "futoshiki/generator.h"
-#include "futoshiki/solver.h"
+#include "core/futoshiki/generator.h"
+#include "core/futoshiki/solver.h"
 
 namespace zorvek::futoshiki {
 namespace {

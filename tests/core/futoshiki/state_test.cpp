@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "common/types.h"
-#include "shell/state.h"
+#include "core/common/types.h"
+#include "core/shell/state.h"
 
 namespace zorvek {
 namespace {

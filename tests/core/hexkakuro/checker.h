@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "hexkakuro/record.h"
+#include "core/hexkakuro/record.h"
 
 namespace hexcheck {
 

@@ -1,9 +1,9 @@
-#include "hexkakuro/geometry.h"
+#include "core/hexkakuro/geometry.h"
 
 #include <gtest/gtest.h>
 
 #include "checker.h"
-#include "hexkakuro/layout.h"
+#include "core/hexkakuro/layout.h"
 
 namespace zorvek::hexkakuro {
 namespace {

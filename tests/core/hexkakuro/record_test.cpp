@@ -1,4 +1,4 @@
-#include "hexkakuro/record.h"
+#include "core/hexkakuro/record.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <tuple>
 #include <vector>
 
-#include "common/types.h"
-#include "hexkakuro/generator.h"
+#include "core/common/types.h"
+#include "core/hexkakuro/generator.h"
 
 namespace zorvek::hexkakuro {
 namespace {

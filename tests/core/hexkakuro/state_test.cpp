@@ -4,8 +4,8 @@
 #include <cstring>
 #include <memory>
 
-#include "common/types.h"
-#include "shell/state.h"
+#include "core/common/types.h"
+#include "core/shell/state.h"
 
 namespace zorvek {
 namespace {

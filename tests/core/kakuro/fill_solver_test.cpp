@@ -6,11 +6,11 @@
 #include <tuple>
 #include <vector>
 
-#include "common/types.h"
-#include "kakuro/fill.h"
-#include "kakuro/generator.h"
-#include "kakuro/layout.h"
-#include "kakuro/solver.h"
+#include "core/common/types.h"
+#include "core/kakuro/fill.h"
+#include "core/kakuro/generator.h"
+#include "core/kakuro/layout.h"
+#include "core/kakuro/solver.h"
 #include "kakuro_check.h"
 
 namespace zorvek::kakuro {

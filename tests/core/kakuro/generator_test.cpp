@@ -2,10 +2,10 @@
 
 #include <cstring>
 
-#include "common/types.h"
-#include "kakuro/generator.h"
-#include "kakuro/solver.h"
-#include "kakuro/workgrid.h"
+#include "core/common/types.h"
+#include "core/kakuro/generator.h"
+#include "core/kakuro/solver.h"
+#include "core/kakuro/workgrid.h"
 #include "kakuro_check.h"
 
 namespace zorvek::kakuro {

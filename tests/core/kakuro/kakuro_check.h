@@ -4,7 +4,7 @@
 // with the engine.
 #include <string>
 
-#include "kakuro/record.h"
+#include "core/kakuro/record.h"
 
 namespace zorvek::kakuro::testing {
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "common/types.h"
-#include "kakuro/generator.h"
-#include "kakuro/layout.h"
+#include "core/common/types.h"
+#include "core/kakuro/generator.h"
+#include "core/kakuro/layout.h"
 
 namespace zorvek::kakuro {
 namespace {

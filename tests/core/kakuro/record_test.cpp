@@ -6,10 +6,10 @@
 #include <functional>
 #include <vector>
 
-#include "common/puzfile.h"
-#include "common/types.h"
-#include "kakuro/generator.h"
-#include "kakuro/record.h"
+#include "core/common/puzfile.h"
+#include "core/common/types.h"
+#include "core/kakuro/generator.h"
+#include "core/kakuro/record.h"
 
 namespace zorvek::kakuro {
 namespace {

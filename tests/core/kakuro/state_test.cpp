@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "common/types.h"
+#include "core/common/types.h"
 #include "kakuro_check.h"
-#include "shell/state.h"
+#include "core/shell/state.h"
 
 namespace zorvek {
 namespace {

@@ -3,7 +3,7 @@
 #include <set>
 #include <string>
 
-#include "kakuro/tables.h"
+#include "core/kakuro/tables.h"
 
 namespace zorvek::kakuro {
 namespace {

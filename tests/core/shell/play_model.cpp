@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "common/types.h"
-#include "shell/play.h"
-#include "shell/play_sudoku.h"
+#include "core/common/types.h"
+#include "core/shell/play.h"
+#include "core/shell/play_sudoku.h"
 
 namespace zorvek {
 namespace {

@@ -5,8 +5,8 @@
 #include <fstream>
 #include <vector>
 
-#include "common/types.h"
-#include "shell/state.h"
+#include "core/common/types.h"
+#include "core/shell/state.h"
 
 using namespace zorvek;
 

@@ -4,9 +4,9 @@
 #include <set>
 #include <string>
 
-#include "common/types.h"
+#include "core/common/types.h"
 #include "support/brute_sudoku.h"
-#include "sudoku/generator.h"
+#include "core/sudoku/generator.h"
 
 using namespace zorvek;
 using namespace zorvek::sudoku;

@@ -5,9 +5,9 @@
 #include <fstream>
 #include <vector>
 
-#include "common/types.h"
-#include "sudoku/generator.h"
-#include "sudoku/record.h"
+#include "core/common/types.h"
+#include "core/sudoku/generator.h"
+#include "core/sudoku/record.h"
 
 using namespace zorvek;
 using namespace zorvek::sudoku;

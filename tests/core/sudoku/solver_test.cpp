@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "sudoku/solver.h"
+#include "core/sudoku/solver.h"
 
 using namespace zorvek::sudoku;
 

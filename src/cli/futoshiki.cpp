@@ -84,7 +84,7 @@ int Generate(const GenerateOptions& options) {
     const long long ms = watch.Milliseconds();
     const std::string stem =
         std::string("Futoshiki") + DifficultyWord(options.difficulty) + std::to_string(size);
-    const FutRecord record = MakeFutoshikiRecord(header, grid);
+    const FutRecord record = MakePuzRecord<FutoshikiBlocks>(header, grid);
     if (!WriteGenerated(options, stem, counter, &record, sizeof record, attempts, ms))
       return 1;
   }
@@ -92,45 +92,45 @@ int Generate(const GenerateOptions& options) {
 }
 
 int Show(const std::vector<std::uint8_t>& bytes) {
-  const FutLoadResult loaded = ParseFutoshikiRecord(bytes.data(), bytes.size());
+  const FutLoadResult loaded = ParsePuzFile<FutoshikiBlocks>(bytes.data(), bytes.size());
   if (!loaded.ok) {
     std::cout << loaded.message << "\n";
     return 1;
   }
-  const int n = loaded.header.size;
+  const int n = loaded.settings.size;
   int givens = 0, signs = 0;
   for (int r = 0; r < n; ++r)
     for (int c = 0; c < n; ++c) {
-      const FutGridCell& cell = loaded.grid.cells[r][c];
+      const FutGridCell& cell = loaded.puzzle.cells[r][c];
       givens += cell.given;
       signs += (cell.signRight != 0) + (cell.signDown != 0);
     }
   std::cout << "Kind:       Futoshiki\n"
-            << "Difficulty: " << DifficultyWord(loaded.header.difficulty) << "\n"
+            << "Difficulty: " << DifficultyWord(loaded.settings.difficulty) << "\n"
             << "Grid size:  " << n << " x " << n << "\n"
-            << "Elapsed:    " << FormatElapsed(loaded.header.elapsed) << "\n"
-            << "Clock:      " << TimerWord(loaded.header.playState) << "\n"
+            << "Elapsed:    " << FormatElapsed(loaded.settings.elapsed) << "\n"
+            << "Clock:      " << TimerWord(loaded.settings.playState) << "\n"
             << "Givens:     " << givens << "\n"
             << "Signs:      " << signs << "\n\nPuzzle (givens and entries):\n";
-  PrintGrid(loaded.header, loaded.grid, false);
+  PrintGrid(loaded.settings, loaded.puzzle, false);
   std::cout << "\nSolution:\n";
-  PrintGrid(loaded.header, loaded.grid, true);
+  PrintGrid(loaded.settings, loaded.puzzle, true);
   return 0;
 }
 
 int Solve(const std::vector<std::uint8_t>& bytes) {
-  const FutLoadResult loaded = ParseFutoshikiRecord(bytes.data(), bytes.size());
+  const FutLoadResult loaded = ParsePuzFile<FutoshikiBlocks>(bytes.data(), bytes.size());
   if (!loaded.ok) {
     std::cout << loaded.message << "\n";
     return 1;
   }
-  const FutHeader& header = loaded.header;
+  const FutHeader& header = loaded.settings;
   const int n = header.size;
   FutBoard board{};
   ClearBoard(header, board);
   for (int r = 0; r < n; ++r)
     for (int c = 0; c < n; ++c) {
-      const FutGridCell& g = loaded.grid.cells[r][c];
+      const FutGridCell& g = loaded.puzzle.cells[r][c];
       FutCell& cell = board.at(r, c);
       cell.given = g.given != 0;
       cell.value = g.given ? g.solution : -1;
@@ -139,7 +139,7 @@ int Solve(const std::vector<std::uint8_t>& bytes) {
     }
   const int difficulty = header.difficulty;
   const int level = SolverLevel(difficulty, n);
-  FutGrid solved = loaded.grid;
+  FutGrid solved = loaded.puzzle;
   if (!SolveAndExport(header, board, solved)) {
     std::cout << "Not solved: the " << DifficultyWord(difficulty) << " solver (level " << level
               << ") does not solve this puzzle from its givens.\n";
@@ -147,7 +147,7 @@ int Solve(const std::vector<std::uint8_t>& bytes) {
   }
   for (int r = 0; r < n; ++r)
     for (int c = 0; c < n; ++c)
-      if (solved.cells[r][c].solution != loaded.grid.cells[r][c].solution) {
+      if (solved.cells[r][c].solution != loaded.puzzle.cells[r][c].solution) {
         std::cout << "Solved, but the result differs from the solution stored in the file.\n";
         return 1;
       }

@@ -101,7 +101,7 @@ int Generate(const GenerateOptions& options) {
     const long long ms = watch.Milliseconds();
     const std::string stem =
         std::string("HexKakuro") + DifficultyWord(options.difficulty) + SizeText(rows, cols);
-    const HexRecord record = MakeHexKakuroRecord(settings, grid);
+    const HexRecord record = MakePuzRecord<HexKakuroBlocks>(settings, grid);
     if (!WriteGenerated(options, stem, counter, &record, sizeof record, attempts, ms))
       return 1;
   }
@@ -109,13 +109,13 @@ int Generate(const GenerateOptions& options) {
 }
 
 int Show(const std::vector<std::uint8_t>& bytes) {
-  const HexLoadResult loaded = ParseHexKakuroRecord(bytes.data(), bytes.size());
+  const HexLoadResult loaded = ParsePuzFile<HexKakuroBlocks>(bytes.data(), bytes.size());
   if (!loaded.ok) {
     std::cout << loaded.message << "\n";
     return 1;
   }
   int clues = 0, whites = 0, entries = 0;
-  for (const auto& row : loaded.grid.cells)
+  for (const auto& row : loaded.puzzle.cells)
     for (const HexGridCell& c : row) {
       clues += c.kind == kHexClue;
       whites += c.kind == kHexWhite;
@@ -130,14 +130,14 @@ int Show(const std::vector<std::uint8_t>& bytes) {
             << "Clues:      " << clues << "\n"
             << "White:      " << whites << " (" << entries << " entered)\n\n"
             << "Puzzle (clue sums in brackets, entries):\n";
-  PrintHexGrid(h, loaded.grid, false);
+  PrintHexGrid(h, loaded.puzzle, false);
   std::cout << "\nSolution:\n";
-  PrintHexGrid(h, loaded.grid, true);
+  PrintHexGrid(h, loaded.puzzle, true);
   return 0;
 }
 
 int Solve(const std::vector<std::uint8_t>& bytes) {
-  const HexLoadResult loaded = ParseHexKakuroRecord(bytes.data(), bytes.size());
+  const HexLoadResult loaded = ParsePuzFile<HexKakuroBlocks>(bytes.data(), bytes.size());
   if (!loaded.ok) {
     std::cout << loaded.message << "\n";
     return 1;
@@ -145,7 +145,7 @@ int Solve(const std::vector<std::uint8_t>& bytes) {
   const int rows = loaded.settings.rows;
   const int cols = loaded.settings.cols;
   HexBoard board;
-  if (!DeduceFromClues(loaded.grid, rows, cols, board)) {
+  if (!DeduceFromClues(loaded.puzzle, rows, cols, board)) {
     std::cout << "Not solved: the clue sums contradict each other.\n";
     return 1;
   }
@@ -158,7 +158,7 @@ int Solve(const std::vector<std::uint8_t>& bytes) {
       ++whites;
       if (!cell.assigned) continue;
       ++fixed;
-      matches &= cell.digit == loaded.grid.cells[r][c].number;
+      matches &= cell.digit == loaded.puzzle.cells[r][c].number;
     }
   if (fixed < whites) {
     std::cout << "Not solved: deduction fixes " << fixed << " of " << whites << " white cells.\n";

@@ -92,7 +92,7 @@ int Generate(const GenerateOptions& options) {
     // The save dialog's name: the grid size counts the clue row and column.
     const std::string stem = std::string("Kakuro") + DifficultyWord(options.difficulty) +
                              std::to_string(rows + 1) + "x" + std::to_string(cols + 1);
-    const KakRecord record = MakeKakuroRecord(header, grid);
+    const KakRecord record = MakePuzRecord<KakuroBlocks>(header, grid);
     if (!WriteGenerated(options, stem, counter, &record, sizeof record, progress.attempts.load(), ms))
       return 1;
   }
@@ -100,16 +100,16 @@ int Generate(const GenerateOptions& options) {
 }
 
 int Show(const std::vector<std::uint8_t>& bytes) {
-  const KakLoadResult loaded = ParseKakuroRecord(bytes.data(), bytes.size());
+  const KakLoadResult loaded = ParsePuzFile<KakuroBlocks>(bytes.data(), bytes.size());
   if (!loaded.ok) {
     std::cout << loaded.message << "\n";
     return 1;
   }
-  const KakHeader& h = loaded.header;
+  const KakHeader& h = loaded.settings;
   int clues = 0, whites = 0, entries = 0;
   for (int r = 0; r <= h.rows; ++r)
     for (int c = 0; c <= h.cols; ++c) {
-      const KakCell& cell = loaded.grid.cells[r][c];
+      const KakCell& cell = loaded.puzzle.cells[r][c];
       if (cell.colour == kBlack) {
         clues += (cell.acrossLength > 0) + (cell.downLength > 0);
       } else {
@@ -128,21 +128,21 @@ int Show(const std::vector<std::uint8_t>& bytes) {
             << "Clues:      " << clues << "\n"
             << "White:      " << whites << " (" << entries << " entered)\n\n"
             << "Puzzle (clue cells as down\\across sums, entries):\n";
-  PrintGrid(h, loaded.grid, false);
+  PrintGrid(h, loaded.puzzle, false);
   std::cout << "\nSolution:\n";
-  PrintGrid(h, loaded.grid, true);
+  PrintGrid(h, loaded.puzzle, true);
   return 0;
 }
 
 int Solve(const std::vector<std::uint8_t>& bytes) {
-  const KakLoadResult loaded = ParseKakuroRecord(bytes.data(), bytes.size());
+  const KakLoadResult loaded = ParsePuzFile<KakuroBlocks>(bytes.data(), bytes.size());
   if (!loaded.ok) {
     std::cout << loaded.message << "\n";
     return 1;
   }
-  const KakHeader& h = loaded.header;
+  const KakHeader& h = loaded.settings;
   KakWorkGrid work;
-  WorkGridFromPuzzle(h, loaded.grid, work);
+  WorkGridFromPuzzle(h, loaded.puzzle, work);
   KakGrid solved;
   if (SolveKakuro(h, work, solved) != 0) {
     std::cout << "Not solved: deduction from the clue sums alone does not decide every white "
@@ -153,9 +153,9 @@ int Solve(const std::vector<std::uint8_t>& bytes) {
   bool matches = true;
   for (int r = 1; r <= h.rows; ++r)
     for (int c = 1; c <= h.cols; ++c) {
-      if (loaded.grid.cells[r][c].colour != kWhite) continue;
+      if (loaded.puzzle.cells[r][c].colour != kWhite) continue;
       ++whites;
-      matches &= solved.cells[r][c].sum == loaded.grid.cells[r][c].sum;
+      matches &= solved.cells[r][c].sum == loaded.puzzle.cells[r][c].sum;
     }
   if (!matches) {
     std::cout << "Solved, but the result differs from the solution stored in the file.\n";

@@ -54,7 +54,7 @@ int Generate(const GenerateOptions& options) {
     CreateSudokuForPrint(random, progress, options.difficulty, puzzle, usedFlags, &attempts);
     const long long ms = watch.Milliseconds();
     const std::string stem = std::string("Sudoku") + DifficultyWord(options.difficulty);
-    const SudRecord record = MakeSudokuRecord(settings, puzzle);
+    const SudRecord record = MakePuzRecord<SudokuBlocks>(settings, puzzle);
     if (!WriteGenerated(options, stem, counter, &record, sizeof record, attempts, ms))
       return 1;
   }
@@ -62,7 +62,7 @@ int Generate(const GenerateOptions& options) {
 }
 
 int Show(const std::vector<std::uint8_t>& bytes) {
-  const SudLoadResult loaded = ParseSudokuRecord(bytes.data(), bytes.size());
+  const SudLoadResult loaded = ParsePuzFile<SudokuBlocks>(bytes.data(), bytes.size());
   if (!loaded.ok) {
     std::cout << loaded.message << "\n";
     return 1;
@@ -82,7 +82,7 @@ int Show(const std::vector<std::uint8_t>& bytes) {
 }
 
 int Solve(const std::vector<std::uint8_t>& bytes) {
-  const SudLoadResult loaded = ParseSudokuRecord(bytes.data(), bytes.size());
+  const SudLoadResult loaded = ParsePuzFile<SudokuBlocks>(bytes.data(), bytes.size());
   if (!loaded.ok) {
     std::cout << loaded.message << "\n";
     return 1;

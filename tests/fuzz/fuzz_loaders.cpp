@@ -28,14 +28,14 @@ namespace {
 // which is what keeps play and drawing inside their arrays.
 int LoadEverything(const std::uint8_t* data, std::size_t size) {
   int accepted = 0;
-  const auto s = sudoku::ParseSudokuRecord(data, size);
+  const auto s = ParsePuzFile<sudoku::SudokuBlocks>(data, size);
   if (s.ok && !sudoku::BlocksAreValid(s.settings, s.puzzle)) __builtin_trap();
-  const auto k = kakuro::ParseKakuroRecord(data, size);
-  if (k.ok && !kakuro::BlocksAreValid(k.header, k.grid)) __builtin_trap();
-  const auto f = futoshiki::ParseFutoshikiRecord(data, size);
-  if (f.ok && !futoshiki::BlocksAreValid(f.header, f.grid)) __builtin_trap();
-  const auto h = hexkakuro::ParseHexKakuroRecord(data, size);
-  if (h.ok && !hexkakuro::BlocksAreValid(h.settings, h.grid)) __builtin_trap();
+  const auto k = ParsePuzFile<kakuro::KakuroBlocks>(data, size);
+  if (k.ok && !kakuro::BlocksAreValid(k.settings, k.puzzle)) __builtin_trap();
+  const auto f = ParsePuzFile<futoshiki::FutoshikiBlocks>(data, size);
+  if (f.ok && !futoshiki::BlocksAreValid(f.settings, f.puzzle)) __builtin_trap();
+  const auto h = ParsePuzFile<hexkakuro::HexKakuroBlocks>(data, size);
+  if (h.ok && !hexkakuro::BlocksAreValid(h.settings, h.puzzle)) __builtin_trap();
   accepted |= s.ok << kKindSudoku | k.ok << kKindKakuro | f.ok << kKindFutoshiki |
               h.ok << kKindHexKakuro;
   if (size >= kStateRecordSize) {
@@ -73,11 +73,11 @@ int main(int argc, char** argv) {
   ResetState(*state, context);
   // Valid seeds of every record, each with the loader bit it must set.
   const std::vector<std::pair<std::vector<std::uint8_t>, int>> seeds = {
-      {AsBytes(sudoku::MakeSudokuRecord(state->sudokuSettings, state->sudokuPuzzle)), 1 << kKindSudoku},
-      {AsBytes(kakuro::MakeKakuroRecord(state->kakuroSettings, state->kakuroPuzzle)), 1 << kKindKakuro},
-      {AsBytes(futoshiki::MakeFutoshikiRecord(state->futoshikiSettings, state->futoshikiPuzzle)),
+      {AsBytes(MakePuzRecord<sudoku::SudokuBlocks>(state->sudokuSettings, state->sudokuPuzzle)), 1 << kKindSudoku},
+      {AsBytes(MakePuzRecord<kakuro::KakuroBlocks>(state->kakuroSettings, state->kakuroPuzzle)), 1 << kKindKakuro},
+      {AsBytes(MakePuzRecord<futoshiki::FutoshikiBlocks>(state->futoshikiSettings, state->futoshikiPuzzle)),
        1 << kKindFutoshiki},
-      {AsBytes(hexkakuro::MakeHexKakuroRecord(state->hexKakuroSettings, state->hexKakuroPuzzle)),
+      {AsBytes(MakePuzRecord<hexkakuro::HexKakuroBlocks>(state->hexKakuroSettings, state->hexKakuroPuzzle)),
        1 << kKindHexKakuro},
       {AsBytes(*state), 1 << 8},
   };

@@ -237,10 +237,10 @@ void TfrmSudoku::bnSaveClick() {
   SuspendForDialog();
   GeneralSettings& g = main_.state().general;
   const QString suggested =
-      QString::fromStdString(sudoku::DefaultSudokuFileName(adapter_.settings(), g.sudokuSaveCounter));
+      QString::fromStdString(DefaultFileName<sudoku::SudokuBlocks>(adapter_.settings(), g.sudokuSaveCounter));
   const QString path = AskSaveFileName(this, suggested);
   if (!path.isEmpty()) {
-    if (sudoku::SaveSudokuFile(path.toStdString(), adapter_.settings(), adapter_.puzzle())) {
+    if (SavePuzFile<sudoku::SudokuBlocks>(path.toStdString(), adapter_.settings(), adapter_.puzzle())) {
       if (g.sudokuSaveCounter < INT32_MAX) ++g.sudokuSaveCounter;
     } else {
       // Losing the player's puzzle silently is worse than a message.
@@ -256,7 +256,7 @@ void TfrmSudoku::bnFileClick() {
   SuspendForDialog();
   const QString path = AskOpenFileName(this);
   if (!path.isEmpty()) {
-    const sudoku::SudLoadResult result = sudoku::LoadSudokuFile(path.toStdString());
+    const sudoku::SudLoadResult result = LoadPuzFile<sudoku::SudokuBlocks>(path.toStdString());
     if (!result.ok) {
       ShowMessageBox(QString::fromStdString(result.message), 0);
     } else {

@@ -46,6 +46,24 @@ bool ParsePuzRecord(int kind, const std::uint8_t* bytes, std::size_t size, Recor
   return false;
 }
 
+// A kind's .puz record: the header, then the same settings and puzzle blocks
+// the application state holds. Blocks names the kind's two block types, its
+// kind number, the validity check of its blocks and its grid-size text.
+template <typename Blocks>
+struct PuzRecord {
+  PuzHeader header;
+  typename Blocks::Settings settings;
+  typename Blocks::Puzzle puzzle;
+};
+
+template <typename Blocks>
+struct PuzLoadResult {
+  bool ok = false;
+  std::string message;  // the window's message when !ok
+  typename Blocks::Settings settings{};
+  typename Blocks::Puzzle puzzle{};
+};
+
 // "<stem><Difficulty><gridSize>_<counter + 1>", e.g. SudokuMedium_4,
 // KakuroHard12x14_3. gridSize is empty for Sudoku.
 std::string DefaultPuzFileName(int kind, int difficulty, const std::string& gridSize,
@@ -57,5 +75,49 @@ std::vector<std::uint8_t> ReadFilePrefix(const std::string& path, std::size_t ma
 // Writes the bytes to a temporary file beside `path` and renames it over
 // `path`, so a failed write leaves the previous file intact. False on failure.
 bool WriteFileAtomic(const std::string& path, const void* data, std::size_t size);
+
+// Validates a record read from the start of a file (bytes may be short).
+template <typename Blocks>
+PuzLoadResult<Blocks> ParsePuzFile(const std::uint8_t* bytes, std::size_t size) {
+  PuzLoadResult<Blocks> result;
+  PuzRecord<Blocks> record{};
+  result.ok = ParsePuzRecord(Blocks::kKind, bytes, size, record, result.message,
+                             [](const PuzRecord<Blocks>& r) { return Blocks::Valid(r.settings, r.puzzle); });
+  if (result.ok) {
+    result.settings = record.settings;
+    result.puzzle = record.puzzle;
+  }
+  return result;
+}
+
+template <typename Blocks>
+PuzLoadResult<Blocks> LoadPuzFile(const std::string& path) {
+  const auto bytes = ReadFilePrefix(path, sizeof(PuzRecord<Blocks>));
+  return ParsePuzFile<Blocks>(bytes.data(), bytes.size());
+}
+
+template <typename Blocks>
+PuzRecord<Blocks> MakePuzRecord(const typename Blocks::Settings& settings,
+                                const typename Blocks::Puzzle& puzzle) {
+  PuzRecord<Blocks> record{};
+  record.header = MakePuzHeader(Blocks::kKind);
+  record.settings = settings;
+  record.puzzle = puzzle;
+  return record;
+}
+
+template <typename Blocks>
+bool SavePuzFile(const std::string& path, const typename Blocks::Settings& settings,
+                 const typename Blocks::Puzzle& puzzle) {
+  const PuzRecord<Blocks> record = MakePuzRecord<Blocks>(settings, puzzle);
+  return WriteFileAtomic(path, &record, sizeof record);
+}
+
+// The save dialog's proposal for these blocks, e.g. "KakuroHard12x14_3".
+template <typename Blocks>
+std::string DefaultFileName(const typename Blocks::Settings& settings, int saveCounter) {
+  return DefaultPuzFileName(Blocks::kKind, settings.difficulty, Blocks::GridSizeText(settings),
+                            saveCounter);
+}
 
 }  // namespace zorvek

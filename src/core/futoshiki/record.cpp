@@ -31,39 +31,5 @@ bool BlocksAreValid(const FutHeader& header, const FutGrid& grid) {
   return true;
 }
 
-FutLoadResult ParseFutoshikiRecord(const std::uint8_t* bytes, std::size_t size) {
-  FutLoadResult result;
-  FutRecord record{};
-  result.ok = ParsePuzRecord(kKindFutoshiki, bytes, size, record, result.message,
-                             [](const FutRecord& r) { return BlocksAreValid(r.settings, r.grid); });
-  if (result.ok) {
-    result.header = record.settings;
-    result.grid = record.grid;
-  }
-  return result;
-}
-
-FutLoadResult LoadFutoshikiFile(const std::string& path) {
-  const auto bytes = ReadFilePrefix(path, kFutRecordSize);
-  return ParseFutoshikiRecord(bytes.data(), bytes.size());
-}
-
-FutRecord MakeFutoshikiRecord(const FutHeader& header, const FutGrid& grid) {
-  FutRecord record{};
-  record.header = MakePuzHeader(kKindFutoshiki);
-  record.settings = header;
-  record.grid = grid;
-  return record;
-}
-
-bool SaveFutoshikiFile(const std::string& path, const FutHeader& header, const FutGrid& grid) {
-  const FutRecord record = MakeFutoshikiRecord(header, grid);
-  return WriteFileAtomic(path, &record, sizeof record);
-}
-
-std::string DefaultFutoshikiFileName(const FutHeader& header, int saveCounter) {
-  return DefaultPuzFileName(kKindFutoshiki, header.difficulty, std::to_string(header.size),
-                            saveCounter);
-}
 
 }  // namespace zorvek::futoshiki

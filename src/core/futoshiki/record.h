@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/common/puzfile.h"
+#include "core/common/types.h"
 
 namespace zorvek::futoshiki {
 
@@ -53,20 +54,6 @@ struct FutGrid {
 };
 static_assert(sizeof(FutGrid) == 2592);
 
-struct FutRecord {
-  PuzHeader header;
-  FutHeader settings;
-  FutGrid grid;
-};
-static_assert(sizeof(FutRecord) == 2616);
-static_assert(offsetof(FutRecord, settings) == 8);
-static_assert(offsetof(FutRecord, settings.size) == 8);
-static_assert(offsetof(FutRecord, settings.difficulty) == 12);
-static_assert(offsetof(FutRecord, settings.elapsed) == 16);
-static_assert(offsetof(FutRecord, settings.playState) == 20);
-static_assert(offsetof(FutRecord, grid) == 24);
-
-constexpr std::size_t kFutRecordSize = sizeof(FutRecord);
 
 // True when the grid holds a puzzle (the state marks "none yet" with a
 // negative solution in the first cell).
@@ -76,21 +63,18 @@ bool HasPuzzle(const FutGrid& grid);
 // and printing can index with its bytes safely.
 bool BlocksAreValid(const FutHeader& header, const FutGrid& grid);
 
-struct FutLoadResult {
-  bool ok = false;
-  std::string message;  // the window's message when !ok
-  FutHeader header{};
-  FutGrid grid{};
+struct FutoshikiBlocks {
+  using Settings = FutHeader;
+  using Puzzle = FutGrid;
+  static constexpr int kKind = kKindFutoshiki;
+  static bool Valid(const Settings& s, const Puzzle& p) { return BlocksAreValid(s, p); }
+  static std::string GridSizeText(const Settings& s) { return std::to_string(s.size); }
 };
-
-// Validates a record read from the start of a file (bytes may be short).
-FutLoadResult ParseFutoshikiRecord(const std::uint8_t* bytes, std::size_t size);
-FutLoadResult LoadFutoshikiFile(const std::string& path);
-
-FutRecord MakeFutoshikiRecord(const FutHeader& header, const FutGrid& grid);
-bool SaveFutoshikiFile(const std::string& path, const FutHeader& header, const FutGrid& grid);
-
-// e.g. "FutoshikiMedium7_4" for a save counter of 3.
-std::string DefaultFutoshikiFileName(const FutHeader& header, int saveCounter);
+using FutRecord = PuzRecord<FutoshikiBlocks>;
+using FutLoadResult = PuzLoadResult<FutoshikiBlocks>;
+static_assert(sizeof(FutRecord) == 2616);
+static_assert(offsetof(FutRecord, settings) == 8);
+static_assert(offsetof(FutRecord, puzzle) == 24);
+static_assert(offsetof(FutRecord, settings.playState) == 20);
 
 }  // namespace zorvek::futoshiki

@@ -51,40 +51,5 @@ bool BlocksAreValid(const HexHeader& settings, const HexGrid& grid) {
   return true;
 }
 
-HexLoadResult ParseHexKakuroRecord(const std::uint8_t* bytes, std::size_t size) {
-  HexLoadResult result;
-  HexRecord record{};
-  result.ok = ParsePuzRecord(kKindHexKakuro, bytes, size, record, result.message,
-                             [](const HexRecord& r) { return BlocksAreValid(r.settings, r.grid); });
-  if (result.ok) {
-    result.settings = record.settings;
-    result.grid = record.grid;
-  }
-  return result;
-}
-
-HexLoadResult LoadHexKakuroFile(const std::string& path) {
-  const auto bytes = ReadFilePrefix(path, kHexRecordSize);
-  return ParseHexKakuroRecord(bytes.data(), bytes.size());
-}
-
-HexRecord MakeHexKakuroRecord(const HexHeader& settings, const HexGrid& grid) {
-  HexRecord record{};
-  record.header = MakePuzHeader(kKindHexKakuro);
-  record.settings = settings;
-  record.grid = grid;
-  return record;
-}
-
-bool SaveHexKakuroFile(const std::string& path, const HexHeader& settings, const HexGrid& grid) {
-  const HexRecord record = MakeHexKakuroRecord(settings, grid);
-  return WriteFileAtomic(path, &record, sizeof record);
-}
-
-std::string DefaultHexKakuroFileName(const HexHeader& settings, int saveCounter) {
-  return DefaultPuzFileName(kKindHexKakuro, settings.difficulty,
-                            std::to_string(settings.rows) + "x" + std::to_string(settings.cols),
-                            saveCounter);
-}
 
 }  // namespace zorvek::hexkakuro

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/common/puzfile.h"
+#include "core/common/types.h"
 
 namespace zorvek::hexkakuro {
 
@@ -55,16 +56,6 @@ struct HexGrid {
 static_assert(sizeof(HexGrid) == 8064);
 static_assert(offsetof(HexGrid, cells[1][0]) == 576);
 
-struct HexRecord {
-  PuzHeader header;
-  HexHeader settings;
-  HexGrid grid;
-};
-static_assert(sizeof(HexRecord) == 8092);
-static_assert(offsetof(HexRecord, settings) == 8);
-static_assert(offsetof(HexRecord, grid) == 28);
-
-constexpr std::size_t kHexRecordSize = sizeof(HexRecord);
 
 // True when the puzzle block holds a puzzle (the state marks "none yet" with
 // a negative number in cell (1, 1)).
@@ -77,21 +68,17 @@ void MarkNoPuzzle(HexGrid& grid);
 // digits, sums, counts, marks, typed text, check marks and the clock.
 bool BlocksAreValid(const HexHeader& settings, const HexGrid& grid);
 
-struct HexLoadResult {
-  bool ok = false;
-  std::string message;  // the window's message when !ok
-  HexHeader settings{};
-  HexGrid grid{};
+struct HexKakuroBlocks {
+  using Settings = HexHeader;
+  using Puzzle = HexGrid;
+  static constexpr int kKind = kKindHexKakuro;
+  static bool Valid(const Settings& s, const Puzzle& p) { return BlocksAreValid(s, p); }
+  static std::string GridSizeText(const Settings& s) { return std::to_string(s.rows) + "x" + std::to_string(s.cols); }
 };
-
-// Validates a record read from the start of a file (bytes may be short).
-HexLoadResult ParseHexKakuroRecord(const std::uint8_t* bytes, std::size_t size);
-HexLoadResult LoadHexKakuroFile(const std::string& path);
-
-HexRecord MakeHexKakuroRecord(const HexHeader& settings, const HexGrid& grid);
-bool SaveHexKakuroFile(const std::string& path, const HexHeader& settings, const HexGrid& grid);
-
-// e.g. "HexKakuroEasy9x9_1" for a save counter of 0.
-std::string DefaultHexKakuroFileName(const HexHeader& settings, int saveCounter);
+using HexRecord = PuzRecord<HexKakuroBlocks>;
+using HexLoadResult = PuzLoadResult<HexKakuroBlocks>;
+static_assert(sizeof(HexRecord) == 8092);
+static_assert(offsetof(HexRecord, settings) == 8);
+static_assert(offsetof(HexRecord, puzzle) == 28);
 
 }  // namespace zorvek::hexkakuro

@@ -59,39 +59,5 @@ bool BlocksAreValid(const KakHeader& header, const KakGrid& grid) {
   return true;
 }
 
-KakLoadResult ParseKakuroRecord(const std::uint8_t* bytes, std::size_t size) {
-  KakLoadResult result;
-  KakRecord record{};
-  result.ok = ParsePuzRecord(kKindKakuro, bytes, size, record, result.message,
-                             [](const KakRecord& r) { return BlocksAreValid(r.settings, r.grid); });
-  if (result.ok) {
-    result.header = record.settings;
-    result.grid = record.grid;
-  }
-  return result;
-}
-
-KakLoadResult LoadKakuroFile(const std::string& path) {
-  const auto bytes = ReadFilePrefix(path, kKakRecordSize);
-  return ParseKakuroRecord(bytes.data(), bytes.size());
-}
-
-KakRecord MakeKakuroRecord(const KakHeader& header, const KakGrid& grid) {
-  KakRecord record{};
-  record.header = MakePuzHeader(kKindKakuro);
-  record.settings = header;
-  record.grid = grid;
-  return record;
-}
-
-bool SaveKakuroFile(const std::string& path, const KakHeader& header, const KakGrid& grid) {
-  const KakRecord record = MakeKakuroRecord(header, grid);
-  return WriteFileAtomic(path, &record, sizeof record);
-}
-
-std::string DefaultKakuroFileName(const KakHeader& header, int saveCounter) {
-  const std::string size = std::to_string(header.rows + 1) + "x" + std::to_string(header.cols + 1);
-  return DefaultPuzFileName(kKindKakuro, header.difficulty, size, saveCounter);
-}
 
 }  // namespace zorvek::kakuro

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/common/puzfile.h"
+#include "core/common/types.h"
 
 namespace zorvek::kakuro {
 
@@ -68,16 +69,6 @@ struct KakGrid {
 static_assert(sizeof(KakGrid) == 6048);
 static_assert(offsetof(KakGrid, cells[1][0]) == 504);
 
-struct KakRecord {
-  PuzHeader header;
-  KakHeader settings;
-  KakGrid grid;
-};
-static_assert(sizeof(KakRecord) == 6088);
-static_assert(offsetof(KakRecord, settings) == 8);
-static_assert(offsetof(KakRecord, grid) == 40);
-
-constexpr std::size_t kKakRecordSize = sizeof(KakRecord);
 
 // What the loader accepts: the size and difficulty checks of the file format,
 // plus every cell field that play or drawing later indexes with (colours, clue
@@ -85,22 +76,20 @@ constexpr std::size_t kKakRecordSize = sizeof(KakRecord);
 // text), so that a hostile block can never break the window.
 bool BlocksAreValid(const KakHeader& header, const KakGrid& grid);
 
-struct KakLoadResult {
-  bool ok = false;
-  std::string message;  // the window's message when !ok
-  KakHeader header{};
-  KakGrid grid{};
+struct KakuroBlocks {
+  using Settings = KakHeader;
+  using Puzzle = KakGrid;
+  static constexpr int kKind = kKindKakuro;
+  static bool Valid(const Settings& s, const Puzzle& p) { return BlocksAreValid(s, p); }
+  // The size in a file name counts the clue row and column: "KakuroHard12x14_3".
+  static std::string GridSizeText(const Settings& s) {
+    return std::to_string(s.rows + 1) + "x" + std::to_string(s.cols + 1);
+  }
 };
-
-// Validates a record read from the start of a file (bytes may be short).
-KakLoadResult ParseKakuroRecord(const std::uint8_t* bytes, std::size_t size);
-KakLoadResult LoadKakuroFile(const std::string& path);
-
-KakRecord MakeKakuroRecord(const KakHeader& header, const KakGrid& grid);
-bool SaveKakuroFile(const std::string& path, const KakHeader& header, const KakGrid& grid);
-
-// The save dialog's proposal, e.g. "KakuroHard12x14_3" for an 11 x 13 Hard
-// puzzle and a save counter of 2: the grid size counts the clue row and column.
-std::string DefaultKakuroFileName(const KakHeader& header, int saveCounter);
+using KakRecord = PuzRecord<KakuroBlocks>;
+using KakLoadResult = PuzLoadResult<KakuroBlocks>;
+static_assert(sizeof(KakRecord) == 6088);
+static_assert(offsetof(KakRecord, settings) == 8);
+static_assert(offsetof(KakRecord, puzzle) == 40);
 
 }  // namespace zorvek::kakuro

@@ -26,39 +26,5 @@ bool BlocksAreValid(const SudSettings& settings, const SudPuzzle& puzzle) {
   return true;
 }
 
-SudLoadResult ParseSudokuRecord(const std::uint8_t* bytes, std::size_t size) {
-  SudLoadResult result;
-  SudRecord record{};
-  result.ok = ParsePuzRecord(kKindSudoku, bytes, size, record, result.message,
-                             [](const SudRecord& r) { return BlocksAreValid(r.settings, r.puzzle); });
-  if (result.ok) {
-    result.settings = record.settings;
-    result.puzzle = record.puzzle;
-  }
-  return result;
-}
-
-SudLoadResult LoadSudokuFile(const std::string& path) {
-  const auto bytes = ReadFilePrefix(path, kSudRecordSize);
-  return ParseSudokuRecord(bytes.data(), bytes.size());
-}
-
-SudRecord MakeSudokuRecord(const SudSettings& settings, const SudPuzzle& puzzle) {
-  SudRecord record{};
-  record.header = MakePuzHeader(kKindSudoku);
-  record.settings = settings;
-  record.puzzle = puzzle;
-  return record;
-}
-
-bool SaveSudokuFile(const std::string& path, const SudSettings& settings,
-                    const SudPuzzle& puzzle) {
-  const SudRecord record = MakeSudokuRecord(settings, puzzle);
-  return WriteFileAtomic(path, &record, sizeof record);
-}
-
-std::string DefaultSudokuFileName(const SudSettings& settings, int saveCounter) {
-  return DefaultPuzFileName(kKindSudoku, settings.difficulty, "", saveCounter);
-}
 
 }  // namespace zorvek::sudoku

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/common/puzfile.h"
+#include "core/common/types.h"
 
 namespace zorvek::sudoku {
 
@@ -44,17 +45,6 @@ struct SudPuzzle {
 };
 static_assert(sizeof(SudPuzzle) == 2592);
 
-struct SudRecord {
-  PuzHeader header;
-  SudSettings settings;
-  SudPuzzle puzzle;
-};
-static_assert(sizeof(SudRecord) == 2612);
-static_assert(offsetof(SudRecord, settings) == 8);
-static_assert(offsetof(SudRecord, puzzle) == 20);
-
-constexpr std::size_t kSudRecordSize = sizeof(SudRecord);
-
 // True when the puzzle block holds a puzzle (the state marks "none yet" with
 // a negative solution in the first cell).
 bool HasPuzzle(const SudPuzzle& puzzle);
@@ -63,22 +53,17 @@ bool HasPuzzle(const SudPuzzle& puzzle);
 // can index with its bytes safely.
 bool BlocksAreValid(const SudSettings& settings, const SudPuzzle& puzzle);
 
-struct SudLoadResult {
-  bool ok = false;
-  std::string message;  // the window's message when !ok
-  SudSettings settings{};
-  SudPuzzle puzzle{};
+struct SudokuBlocks {
+  using Settings = SudSettings;
+  using Puzzle = SudPuzzle;
+  static constexpr int kKind = kKindSudoku;
+  static bool Valid(const Settings& s, const Puzzle& p) { return BlocksAreValid(s, p); }
+  static std::string GridSizeText(const Settings&) { return ""; }
 };
-
-// Validates a record read from the start of a file (bytes may be short).
-SudLoadResult ParseSudokuRecord(const std::uint8_t* bytes, std::size_t size);
-SudLoadResult LoadSudokuFile(const std::string& path);
-
-SudRecord MakeSudokuRecord(const SudSettings& settings, const SudPuzzle& puzzle);
-bool SaveSudokuFile(const std::string& path, const SudSettings& settings,
-                    const SudPuzzle& puzzle);
-
-// e.g. "SudokuMedium_4" for a save counter of 3.
-std::string DefaultSudokuFileName(const SudSettings& settings, int saveCounter);
+using SudRecord = PuzRecord<SudokuBlocks>;
+using SudLoadResult = PuzLoadResult<SudokuBlocks>;
+static_assert(sizeof(SudRecord) == 2612);
+static_assert(offsetof(SudRecord, settings) == 8);
+static_assert(offsetof(SudRecord, puzzle) == 20);
 
 }  // namespace zorvek::sudoku

@@ -38,7 +38,7 @@ Sample PlayedPuzzle() {
 }
 
 std::vector<std::uint8_t> Bytes(const Sample& s) {
-  const FutRecord record = MakeFutoshikiRecord(s.header, s.grid);
+  const FutRecord record = MakePuzRecord<FutoshikiBlocks>(s.header, s.grid);
   std::vector<std::uint8_t> bytes(sizeof record);
   std::memcpy(bytes.data(), &record, sizeof record);
   return bytes;
@@ -47,27 +47,27 @@ std::vector<std::uint8_t> Bytes(const Sample& s) {
 TEST(FutoshikiRecord, SavedFileLoadsBackUnchanged) {
   const Sample s = PlayedPuzzle();
   const auto path = (std::filesystem::temp_directory_path() / "zorvek_fut_roundtrip.puz").string();
-  ASSERT_TRUE(SaveFutoshikiFile(path, s.header, s.grid));
+  ASSERT_TRUE(SavePuzFile<FutoshikiBlocks>(path, s.header, s.grid));
   EXPECT_EQ(std::filesystem::file_size(path), 2616u);
-  const FutLoadResult loaded = LoadFutoshikiFile(path);
+  const FutLoadResult loaded = LoadPuzFile<FutoshikiBlocks>(path);
   std::filesystem::remove(path);
   ASSERT_TRUE(loaded.ok) << loaded.message;
-  EXPECT_EQ(std::memcmp(&loaded.header, &s.header, sizeof s.header), 0);
-  EXPECT_EQ(std::memcmp(&loaded.grid, &s.grid, sizeof s.grid), 0);
+  EXPECT_EQ(std::memcmp(&loaded.settings, &s.header, sizeof s.header), 0);
+  EXPECT_EQ(std::memcmp(&loaded.puzzle, &s.grid, sizeof s.grid), 0);
 
   const auto bytes = Bytes(s);
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(bytes.data()), 5), "\x04QVZF");
 
-  EXPECT_EQ(DefaultFutoshikiFileName(s.header, 3), "FutoshikiHard7_4");
+  EXPECT_EQ(DefaultFileName<FutoshikiBlocks>(s.header, 3), "FutoshikiHard7_4");
   FutHeader medium = s.header;
   medium.difficulty = kMedium;
-  EXPECT_EQ(DefaultFutoshikiFileName(medium, 3), "FutoshikiMedium7_4");
+  EXPECT_EQ(DefaultFileName<FutoshikiBlocks>(medium, 3), "FutoshikiMedium7_4");
 }
 
 TEST(FutoshikiRecord, RejectedFilesGetTheWindowsMessage) {
   const auto good = Bytes(PlayedPuzzle());
   auto message = [](std::vector<std::uint8_t> bytes) {
-    const FutLoadResult r = ParseFutoshikiRecord(bytes.data(), bytes.size());
+    const FutLoadResult r = ParsePuzFile<FutoshikiBlocks>(bytes.data(), bytes.size());
     EXPECT_FALSE(r.ok);
     return r.message;
   };
@@ -91,7 +91,7 @@ TEST(FutoshikiRecord, RejectedFilesGetTheWindowsMessage) {
   auto foreign = good;
   foreign[3] = 'X';
   EXPECT_EQ(message(foreign), unrecognized);
-  EXPECT_EQ(LoadFutoshikiFile("/nonexistent/dir/none.puz").message, unrecognized);
+  EXPECT_EQ(LoadPuzFile<FutoshikiBlocks>("/nonexistent/dir/none.puz").message, unrecognized);
 }
 
 // Bytes that would break play, drawing or printing: each gets the
@@ -122,7 +122,7 @@ TEST(FutoshikiRecord, HostileFieldsAreRejected) {
     spoil(s);
     EXPECT_FALSE(BlocksAreValid(s.header, s.grid)) << name;
     const auto bytes = Bytes(s);
-    const FutLoadResult r = ParseFutoshikiRecord(bytes.data(), bytes.size());
+    const FutLoadResult r = ParsePuzFile<FutoshikiBlocks>(bytes.data(), bytes.size());
     EXPECT_FALSE(r.ok) << name;
     EXPECT_EQ(r.message, kPrefix + "Unrecognized file format.") << name;
   }
@@ -142,14 +142,14 @@ TEST(FutoshikiRecord, RandomBytesNeverCrashTheLoader) {
     for (int k = random(6) + 1; k > 0; --k)
       spoiled[random(static_cast<int>(spoiled.size()))] = static_cast<std::uint8_t>(random(256));
     spoiled.resize(spoiled.size() - static_cast<std::size_t>(random(4) == 0 ? random(40) : 0));
-    const FutLoadResult r = ParseFutoshikiRecord(spoiled.data(), spoiled.size());
+    const FutLoadResult r = ParsePuzFile<FutoshikiBlocks>(spoiled.data(), spoiled.size());
     if (!r.ok) continue;
     ++accepted;
-    ASSERT_TRUE(BlocksAreValid(r.header, r.grid));
-    const int n = r.header.size;
+    ASSERT_TRUE(BlocksAreValid(r.settings, r.puzzle));
+    const int n = r.settings.size;
     for (int row = 0; row < n; ++row)
       for (int col = 0; col < n; ++col) {
-        const FutGridCell& c = r.grid.cells[row][col];
+        const FutGridCell& c = r.puzzle.cells[row][col];
         ASSERT_TRUE(c.solution >= 1 && c.solution <= n && c.entry <= n);
       }
   }

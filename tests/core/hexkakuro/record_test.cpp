@@ -31,14 +31,14 @@ Puzzle Generated(int level, int rows, int cols) {
 }
 
 std::vector<std::uint8_t> Bytes(const Puzzle& p) {
-  const HexRecord record = MakeHexKakuroRecord(p.settings, p.grid);
+  const HexRecord record = MakePuzRecord<HexKakuroBlocks>(p.settings, p.grid);
   std::vector<std::uint8_t> bytes(sizeof record);
   std::memcpy(bytes.data(), &record, sizeof record);
   return bytes;
 }
 
 std::string Message(const std::vector<std::uint8_t>& b) {
-  const HexLoadResult r = ParseHexKakuroRecord(b.data(), b.size());
+  const HexLoadResult r = ParsePuzFile<HexKakuroBlocks>(b.data(), b.size());
   return r.ok ? "ok" : r.message;
 }
 
@@ -56,21 +56,21 @@ TEST(HexRecord, SaveAndLoadKeepEveryField) {
 
   const auto dir = std::filesystem::temp_directory_path() / "zorvek_hexkakuro_record_test";
   std::filesystem::create_directories(dir);
-  const std::string path = (dir / DefaultHexKakuroFileName(p.settings, 4)).string() + ".puz";
+  const std::string path = (dir / DefaultFileName<HexKakuroBlocks>(p.settings, 4)).string() + ".puz";
   EXPECT_EQ(std::filesystem::path(path).filename(), "HexKakuroMedium11x13_5.puz");
-  ASSERT_TRUE(SaveHexKakuroFile(path, p.settings, p.grid));
+  ASSERT_TRUE(SavePuzFile<HexKakuroBlocks>(path, p.settings, p.grid));
   EXPECT_EQ(std::filesystem::file_size(path), 8092u);
-  const HexLoadResult loaded = LoadHexKakuroFile(path);
+  const HexLoadResult loaded = LoadPuzFile<HexKakuroBlocks>(path);
   ASSERT_TRUE(loaded.ok) << loaded.message;
   EXPECT_EQ(std::memcmp(&loaded.settings, &p.settings, sizeof p.settings), 0);
-  EXPECT_EQ(std::memcmp(&loaded.grid, &p.grid, sizeof p.grid), 0);
+  EXPECT_EQ(std::memcmp(&loaded.puzzle, &p.grid, sizeof p.grid), 0);
   const auto bytes = ReadFilePrefix(path, 9000);
   EXPECT_EQ(std::memcmp(bytes.data(), "\x04QVZH", 5), 0);
   EXPECT_EQ(bytes[28 + 2 * 576 + 2 * 36 + 23], '1');  // cell (2,2), its typed text
   std::filesystem::remove_all(dir);
 
   HexHeader easy{0, {}, 9, 9, 0, 0, {}};
-  EXPECT_EQ(DefaultHexKakuroFileName(easy, 0), "HexKakuroEasy9x9_1");
+  EXPECT_EQ(DefaultFileName<HexKakuroBlocks>(easy, 0), "HexKakuroEasy9x9_1");
   HexGrid none{};
   MarkNoPuzzle(none);
   EXPECT_FALSE(HasPuzzle(none));
@@ -99,7 +99,7 @@ TEST(HexRecord, RejectionMessages) {
     EXPECT_EQ(Message(other), kPrefix + "The file you have accessed is a " + name + " puzzle.");
   }
   EXPECT_EQ(Message({}), kUnrecognized);
-  EXPECT_EQ(LoadHexKakuroFile("/nonexistent/none.puz").message, kUnrecognized);
+  EXPECT_EQ(LoadPuzFile<HexKakuroBlocks>("/nonexistent/none.puz").message, kUnrecognized);
   for (auto [rows, cols] : {std::pair{11, 11}, {9, 13}, {13, 15}, {-1, 9}}) {
     b = good;
     std::memcpy(&b[12], &rows, 4);
@@ -159,10 +159,10 @@ TEST(HexRecord, HostileFieldsAreRejected) {
     auto b = bytes;
     for (int i = 0; i <= random(4); ++i)
       b[static_cast<std::size_t>(random(static_cast<int>(b.size())))] = static_cast<std::uint8_t>(random(256));
-    const HexLoadResult r = ParseHexKakuroRecord(b.data(), b.size());
+    const HexLoadResult r = ParsePuzFile<HexKakuroBlocks>(b.data(), b.size());
     if (!r.ok) continue;
     EXPECT_TRUE(IsHexSize(r.settings.rows, r.settings.cols));
-    for (const auto& row : r.grid.cells)
+    for (const auto& row : r.puzzle.cells)
       for (const HexGridCell& c : row) EXPECT_TRUE(c.kind <= 3 && c.textLength <= 9 && c.entry <= 9);
   }
 }

@@ -38,7 +38,7 @@ KakRecord PlayedRecord() {
       cell.mark = static_cast<std::uint8_t>((r + c) % 2 ? 3 : 4);
     }
   g.cells[1][0].mark = 1;
-  return MakeKakuroRecord(h, g);
+  return MakePuzRecord<KakuroBlocks>(h, g);
 }
 
 std::vector<std::uint8_t> Bytes(const KakRecord& record) {
@@ -47,7 +47,7 @@ std::vector<std::uint8_t> Bytes(const KakRecord& record) {
 }
 
 std::string MessageFor(const std::vector<std::uint8_t>& bytes) {
-  const KakLoadResult result = ParseKakuroRecord(bytes.data(), bytes.size());
+  const KakLoadResult result = ParsePuzFile<KakuroBlocks>(bytes.data(), bytes.size());
   return result.ok ? "" : result.message;
 }
 
@@ -55,15 +55,15 @@ TEST(KakuroRecord, SavedAndLoadedPuzzleIsIdenticalByteForByte) {
   const KakRecord record = PlayedRecord();
   const std::string path =
       (std::filesystem::temp_directory_path() / "zorvek_kakuro_roundtrip.puz").string();
-  ASSERT_TRUE(SaveKakuroFile(path, record.settings, record.grid));
+  ASSERT_TRUE(SavePuzFile<KakuroBlocks>(path, record.settings, record.grid));
   EXPECT_EQ(std::filesystem::file_size(path), 6088u);
   const auto onDisk = ReadFilePrefix(path, 10000);
   EXPECT_EQ(onDisk, Bytes(record));
-  const KakLoadResult loaded = LoadKakuroFile(path);
+  const KakLoadResult loaded = LoadPuzFile<KakuroBlocks>(path);
   std::remove(path.c_str());
   ASSERT_TRUE(loaded.ok) << loaded.message;
-  EXPECT_EQ(std::memcmp(&loaded.header, &record.settings, sizeof loaded.header), 0);
-  EXPECT_EQ(std::memcmp(&loaded.grid, &record.grid, sizeof loaded.grid), 0);
+  EXPECT_EQ(std::memcmp(&loaded.settings, &record.settings, sizeof loaded.settings), 0);
+  EXPECT_EQ(std::memcmp(&loaded.puzzle, &record.grid, sizeof loaded.puzzle), 0);
   EXPECT_EQ(std::memcmp(onDisk.data(), "\x04QVZK", 5), 0);
 }
 
@@ -80,7 +80,7 @@ TEST(KakuroRecord, OtherKindsAndBadFilesGetTheirMessages) {
   }
   EXPECT_EQ(MessageFor({}), kUnrecognized);
   EXPECT_EQ(MessageFor({valid.begin(), valid.end() - 1}), kUnrecognized);
-  EXPECT_EQ(LoadKakuroFile("/nonexistent/dir/none.puz").message, kUnrecognized);
+  EXPECT_EQ(LoadPuzFile<KakuroBlocks>("/nonexistent/dir/none.puz").message, kUnrecognized);
   auto wrongMagic = valid;
   wrongMagic[4] = 'X';
   EXPECT_EQ(MessageFor(wrongMagic), kUnrecognized);
@@ -102,7 +102,7 @@ TEST(KakuroRecord, OtherKindsAndBadFilesGetTheirMessages) {
 // Cells that would break play or drawing are refused as a whole file.
 TEST(KakuroRecord, HostileCellsAreRefused) {
   const KakRecord base = PlayedRecord();
-  ASSERT_TRUE(ParseKakuroRecord(Bytes(base).data(), sizeof base).ok);
+  ASSERT_TRUE(ParsePuzFile<KakuroBlocks>(Bytes(base).data(), sizeof base).ok);
   int wr = -1, wc = -1;  // a white cell
   for (int r = 1; r <= base.settings.rows && wr < 0; ++r)
     for (int c = 1; c <= base.settings.cols && wr < 0; ++c)
@@ -150,9 +150,9 @@ TEST(KakuroRecord, DamagedRecordsNeverSlipThrough) {
     auto bytes = valid;
     for (int flips = 1 + random(4); flips > 0; --flips)
       bytes[random(static_cast<int>(bytes.size()))] = static_cast<std::uint8_t>(random(256));
-    const KakLoadResult result = ParseKakuroRecord(bytes.data(), bytes.size());
+    const KakLoadResult result = ParsePuzFile<KakuroBlocks>(bytes.data(), bytes.size());
     if (result.ok) {
-      EXPECT_TRUE(BlocksAreValid(result.header, result.grid));
+      EXPECT_TRUE(BlocksAreValid(result.settings, result.puzzle));
     } else {
       EXPECT_EQ(result.message.rfind(kPrefix, 0), 0u);
     }
@@ -160,9 +160,9 @@ TEST(KakuroRecord, DamagedRecordsNeverSlipThrough) {
 }
 
 TEST(KakuroRecord, DefaultFileNameCountsTheClueRowAndColumn) {
-  EXPECT_EQ(DefaultKakuroFileName(MakeKakHeader(kHard, 11, 13), 2), "KakuroHard12x14_3");
-  EXPECT_EQ(DefaultKakuroFileName(MakeKakHeader(kEasy, 7, 7), 0), "KakuroEasy8x8_1");
-  EXPECT_EQ(DefaultKakuroFileName(MakeKakHeader(kMedium, 9, 11), 9), "KakuroMedium10x12_10");
+  EXPECT_EQ(DefaultFileName<KakuroBlocks>(MakeKakHeader(kHard, 11, 13), 2), "KakuroHard12x14_3");
+  EXPECT_EQ(DefaultFileName<KakuroBlocks>(MakeKakHeader(kEasy, 7, 7), 0), "KakuroEasy8x8_1");
+  EXPECT_EQ(DefaultFileName<KakuroBlocks>(MakeKakHeader(kMedium, 9, 11), 9), "KakuroMedium10x12_10");
 }
 
 }  // namespace

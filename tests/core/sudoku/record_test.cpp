@@ -32,7 +32,7 @@ SudRecord SampleRecord() {
   puzzle.cells[2][2].textLength = 2;
   std::memcpy(puzzle.cells[2][2].text, "37", 2);
   puzzle.cells[4][4].check = 2;
-  return MakeSudokuRecord(settings, puzzle);
+  return MakePuzRecord<SudokuBlocks>(settings, puzzle);
 }
 
 std::vector<std::uint8_t> Bytes(const SudRecord& r) {
@@ -41,7 +41,7 @@ std::vector<std::uint8_t> Bytes(const SudRecord& r) {
 }
 
 std::string MessageFor(const std::vector<std::uint8_t>& bytes) {
-  const SudLoadResult r = ParseSudokuRecord(bytes.data(), bytes.size());
+  const SudLoadResult r = ParsePuzFile<SudokuBlocks>(bytes.data(), bytes.size());
   return r.ok ? "ok" : r.message;
 }
 
@@ -52,12 +52,12 @@ TEST(SudokuRecord, RoundTripsByteForByte) {
   const auto dir = std::filesystem::temp_directory_path() / "zorvek_sud_record";
   std::filesystem::create_directories(dir);
   const std::string path = (dir / "SudokuHard_1.puz").string();
-  ASSERT_TRUE(SaveSudokuFile(path, record.settings, record.puzzle));
+  ASSERT_TRUE(SavePuzFile<SudokuBlocks>(path, record.settings, record.puzzle));
   EXPECT_EQ(std::filesystem::file_size(path), 2612u);
   std::ifstream in(path, std::ios::binary);
   std::vector<std::uint8_t> onDisk((std::istreambuf_iterator<char>(in)), {});
   EXPECT_EQ(onDisk, Bytes(record));
-  const SudLoadResult loaded = LoadSudokuFile(path);
+  const SudLoadResult loaded = LoadPuzFile<SudokuBlocks>(path);
   ASSERT_TRUE(loaded.ok) << loaded.message;
   EXPECT_EQ(0, std::memcmp(&loaded.puzzle, &record.puzzle, sizeof record.puzzle));
   EXPECT_EQ(loaded.settings.elapsed, 754);
@@ -98,7 +98,7 @@ TEST(SudokuRecord, ForeignAndBrokenFilesGetTheWindowsMessage) {
   auto longer = good;
   longer.resize(5000, 0xAB);
   EXPECT_EQ(MessageFor(longer), "ok");
-  EXPECT_EQ(LoadSudokuFile("/nonexistent/zorvek.puz").message, kUnrecognized);
+  EXPECT_EQ(LoadPuzFile<SudokuBlocks>("/nonexistent/zorvek.puz").message, kUnrecognized);
 }
 
 TEST(SudokuRecord, FieldsThatWouldBreakPlayAreRejected) {
@@ -136,10 +136,10 @@ TEST(SudokuRecord, FieldsThatWouldBreakPlayAreRejected) {
 TEST(SudokuRecord, DefaultNameFollowsDifficultyAndCounter) {
   SudSettings s{};
   s.difficulty = kHard;
-  EXPECT_EQ(DefaultSudokuFileName(s, 0), "SudokuHard_1");
-  EXPECT_EQ(DefaultSudokuFileName(s, 1), "SudokuHard_2");
+  EXPECT_EQ(DefaultFileName<SudokuBlocks>(s, 0), "SudokuHard_1");
+  EXPECT_EQ(DefaultFileName<SudokuBlocks>(s, 1), "SudokuHard_2");
   s.difficulty = kMedium;
-  EXPECT_EQ(DefaultSudokuFileName(s, 3), "SudokuMedium_4");
+  EXPECT_EQ(DefaultFileName<SudokuBlocks>(s, 3), "SudokuMedium_4");
 }
 
 TEST(SudokuRecord, RandomDamageNeverYieldsAnUnsafeBlock) {
@@ -152,7 +152,7 @@ TEST(SudokuRecord, RandomDamageNeverYieldsAnUnsafeBlock) {
       bytes[static_cast<std::size_t>(random(static_cast<int>(bytes.size())))] =
           static_cast<std::uint8_t>(random(256));
     if (random(10) == 0) bytes.resize(static_cast<std::size_t>(random(2612)));
-    const SudLoadResult r = ParseSudokuRecord(bytes.data(), bytes.size());
+    const SudLoadResult r = ParsePuzFile<SudokuBlocks>(bytes.data(), bytes.size());
     if (r.ok) {
       EXPECT_TRUE(BlocksAreValid(r.settings, r.puzzle));
     } else {

@@ -10,12 +10,6 @@ namespace zorvek::app {
 inline const QColor kBackground(255, 255, 202);  // light yellow of all windows
 inline const QColor kHintsBackground(255, 255, 176);
 inline const QColor kNavy(0, 0, 128);
-inline const QColor kMarkYellow(255, 255, 0);
-inline const QColor kPencilGrey(128, 128, 128);
-inline const QColor kCheckGreen(0, 236, 0);
-inline const QColor kCheckRed(249, 61, 6);
-inline const QColor kGivenRed(255, 0, 0);
-inline const QColor kSilver(192, 192, 192);
 inline const QColor kClockGrey(128, 128, 128);
 
 // Spacing unit from the screen's logical pixels per inch: 20 up to 96,

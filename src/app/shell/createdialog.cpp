@@ -23,12 +23,14 @@ TCreateDialog::TCreateDialog(QWidget* parent) : QDialog(parent) {
 
 TCreateDialog::~TCreateDialog() {
   progress_.cancelled = true;
+  progress_.Resume();
   if (worker_.joinable()) worker_.join();
 }
 
 void TCreateDialog::StartCreation(std::function<Outcome()> job) {
   progress_.attempts = 0;
   progress_.cancelled = false;
+  stoppedByPlayer_ = false;
   saveRequested_ = false;
   lastPosition_ = -1;
   done_ = false;
@@ -53,15 +55,26 @@ void TCreateDialog::Poll() {
   poll_.stop();
   worker_.join();
   creating_ = false;
-  Finished(outcome_);
+  Outcome outcome = outcome_;
+  if (stoppedByPlayer_) {
+    // The player said stop: a puzzle that was finished meanwhile is dropped.
+    outcome.success = false;
+    outcome.cancelled = true;
+  }
+  Finished(outcome);
 }
 
 void TCreateDialog::bnCancelClick() {
   if (!creating_ || asking_) return;
   asking_ = true;
+  progress_.Pause();  // the engine waits for the answer at its next look
   const int answer = ShowMessageBox(QString::fromLatin1(kStopCreationQuestion), 1);
   asking_ = false;
-  if (answer == 1) progress_.cancelled = true;
+  if (answer == 1) {
+    stoppedByPlayer_ = true;
+    progress_.cancelled = true;
+  }
+  progress_.Resume();
 }
 
 void TCreateDialog::reject() {
@@ -83,6 +96,187 @@ void TCreateDialog::CloseAfter(const Outcome& outcome) {
   } else {
     QDialog::reject();
   }
+}
+
+}  // namespace zorvek::app
+
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+#include <QRadioButton>
+
+#include "app/shell/appstyle.h"
+#include "app/shell/mainwindow.h"
+#include "core/common/types.h"
+
+namespace zorvek::app {
+namespace {
+
+QRadioButton* MakeChoice(const QString& caption, const QString& name, QWidget* parent) {
+  auto* b = new QRadioButton(caption, parent);
+  b->setObjectName(name);
+  return b;
+}
+
+QFrame* MakeFrame(const char* name, QWidget* parent) {
+  auto* f = new QFrame(parent);
+  f->setObjectName(QString::fromLatin1(name));
+  f->setFrameShape(QFrame::Panel);
+  f->setFrameShadow(QFrame::Sunken);
+  f->setLineWidth(2);
+  return f;
+}
+
+}  // namespace
+
+TKindCreateDialog::TKindCreateDialog(TfrmMain& main, int kind, bool cancellable, QWidget* parent)
+    : TCreateDialog(parent), main_(main), kind_(kind), cancellable_(cancellable) {
+  const QString name = QString::fromLatin1(KindName(kind));
+  setWindowTitle(QStringLiteral("Create %1 puzzle").arg(name));
+  PaintBackground(this);
+  QFont bold = font();
+  bold.setBold(true);
+  setFont(bold);
+
+  PanelDiff = MakeFrame("PanelDiff", this);
+  rbDiff0 = MakeChoice(QStringLiteral("Easy"), QStringLiteral("rbDiff0"), PanelDiff);
+  rbDiff1 = MakeChoice(QStringLiteral("Medium"), QStringLiteral("rbDiff1"), PanelDiff);
+  rbDiff2 = MakeChoice(QStringLiteral("Hard"), QStringLiteral("rbDiff2"), PanelDiff);
+  rbDiff1->setChecked(true);
+  bnCreate = new QPushButton(QStringLiteral("Create new %1").arg(name), this);
+  bnCreate->setObjectName(QStringLiteral("bnCreate"));
+  bnInitCancel = new QPushButton(QStringLiteral("Cancel"), this);
+  bnInitCancel->setObjectName(QStringLiteral("bnInitCancel"));
+
+  PanelCreate = new QWidget(this);
+  PanelCreate->setObjectName(QStringLiteral("PanelCreate"));
+  lblCreating_ = new QLabel(QStringLiteral("Creating %1 Puzzle").arg(name), PanelCreate);
+  lblCreating_->setAlignment(Qt::AlignCenter);
+  pgCreate = new QProgressBar(PanelCreate);
+  pgCreate->setObjectName(QStringLiteral("pgCreate"));
+  pgCreate->setRange(0, 100);
+  pgCreate->setTextVisible(false);
+  bnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+  bnCancel->setObjectName(QStringLiteral("bnCancel"));
+  LayoutDialog();
+
+  connect(bnCreate, &QPushButton::clicked, this, &TKindCreateDialog::bnCreateClick);
+  connect(bnInitCancel, &QPushButton::clicked, this, [this] { QDialog::reject(); });
+  connect(bnCancel, &QPushButton::clicked, this, &TKindCreateDialog::bnCancelClick);
+}
+
+void TKindCreateDialog::SetSizeChoices(const QString& title, const QStringList& captions) {
+  PanelSize = MakeFrame("PanelSize", this);
+  auto* label = new QLabel(title, PanelSize);
+  label->setObjectName(QStringLiteral("lblSize"));
+  for (int i = 0; i < captions.size(); ++i)
+    rbSize.push_back(MakeChoice(captions[i], QStringLiteral("rbSize%1").arg(i), PanelSize));
+  if (!rbSize.empty()) rbSize.front()->setChecked(true);
+  LayoutDialog();
+}
+
+void TKindCreateDialog::LayoutDialog() {
+  // Both phases share one area, so the dialog keeps its size throughout.
+  const QFontMetrics fm(font());
+  const int unit = 20, rowH = fm.height() + 8, bh = fm.height() + 14;
+  const int rows = std::max<int>(3, PanelSize ? int(rbSize.size()) + 1 : 0);
+  const int panelH = rows * rowH + 12;
+  const int diffW = 220;
+  PanelDiff->setGeometry(unit, unit, diffW, panelH);
+  const int top = (panelH - 3 * rowH) / 2;
+  rbDiff0->setGeometry(40, top, diffW - 50, rowH);
+  rbDiff1->setGeometry(40, top + rowH, diffW - 50, rowH);
+  rbDiff2->setGeometry(40, top + 2 * rowH, diffW - 50, rowH);
+  int w = diffW + 2 * unit;
+  if (PanelSize) {
+    PanelSize->setGeometry(w, unit, diffW, panelH);
+    const QList<QLabel*> labels = PanelSize->findChildren<QLabel*>();
+    if (!labels.isEmpty()) labels.front()->setGeometry(15, 6, diffW - 20, rowH);
+    for (std::size_t i = 0; i < rbSize.size(); ++i) rbSize[i]->setGeometry(40, 6 + int(i + 1) * rowH, diffW - 50, rowH);
+    w += diffW + unit;
+  }
+  const int buttonsTop = unit + panelH + unit;
+  const int createW = fm.horizontalAdvance(bnCreate->text()) + 30;
+  bnCreate->setGeometry(unit, buttonsTop, createW, bh);
+  bnInitCancel->setGeometry(w - unit - 90, buttonsTop, 90, bh);
+  PanelCreate->setGeometry(unit, unit, w - 2 * unit, panelH);
+  lblCreating_->setGeometry(0, panelH / 2 - rowH - 4, PanelCreate->width(), rowH);
+  pgCreate->setGeometry(10, panelH / 2 + 4, PanelCreate->width() - 20, 22);
+  bnCancel->setGeometry((w - 90) / 2, buttonsTop, 90, bh);
+  setFixedSize(w, buttonsTop + bh + unit);
+}
+
+void TKindCreateDialog::paintEvent(QPaintEvent* e) {
+  QDialog::paintEvent(e);
+  // A raised navy edge, so the dialog stands out from the same-coloured window behind it.
+  QPainter p(this);
+  p.setPen(QPen(kNavy, 2));
+  p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+  p.setPen(QPen(Qt::white, 1));
+  p.drawLine(3, 3, width() - 4, 3);
+  p.drawLine(3, 3, 3, height() - 4);
+}
+
+void TKindCreateDialog::SetDifficulty(int difficulty) {
+  (difficulty == kEasy ? rbDiff0 : difficulty == kHard ? rbDiff2 : rbDiff1)->setChecked(true);
+}
+
+int TKindCreateDialog::Difficulty() const {
+  return rbDiff0->isChecked() ? kEasy : rbDiff2->isChecked() ? kHard : kMedium;
+}
+
+void TKindCreateDialog::SetSize(int index) {
+  if (index >= 0 && index < int(rbSize.size())) rbSize[index]->setChecked(true);
+}
+
+int TKindCreateDialog::Size() const {
+  for (std::size_t i = 0; i < rbSize.size(); ++i)
+    if (rbSize[i]->isChecked()) return int(i);
+  return -1;
+}
+
+void TKindCreateDialog::FormShow() {
+  const QRect m = main_.frameGeometry();
+  move(m.left() + (m.width() - width()) / 2, m.top() + (m.height() - height()) / 2);
+  TimerClose.stop();
+  created_ = false;
+  for (QWidget* w : {static_cast<QWidget*>(PanelDiff), static_cast<QWidget*>(bnCreate),
+                     static_cast<QWidget*>(bnInitCancel)})
+    w->show();
+  if (PanelSize) PanelSize->show();
+  PanelCreate->hide();
+  bnCancel->hide();
+  pgCreate->setValue(0);
+}
+
+void TKindCreateDialog::bnCreateClick() {
+  if (Creating()) return;
+  PanelDiff->hide();
+  if (PanelSize) PanelSize->hide();
+  bnCreate->hide();
+  bnInitCancel->hide();
+  PanelCreate->show();
+  bnCancel->setVisible(cancellable_);
+  pgCreate->setValue(0);
+  StartCreation(PrepareJob(main_.state()));
+}
+
+void TKindCreateDialog::reject() {
+  // A kind whose creation cannot be stopped ignores Escape and the close box meanwhile.
+  if (Creating() && !cancellable_) return;
+  TCreateDialog::reject();
+}
+
+void TKindCreateDialog::Finished(const Outcome& outcome) {
+  AppState& state = main_.state();
+  if (!StoppedByPlayer()) {
+    Commit(state, outcome.success);
+    created_ = outcome.success;
+    if (saveRequested_) main_.SaveStateNow();
+  }
+  if (!outcome.success && !outcome.cancelled)
+    ShowMessageBox(QStringLiteral("Error creating %1 puzzle.  Please try again.").arg(QString::fromLatin1(KindName(kind_))), 0);
+  CloseAfter(outcome);
 }
 
 }  // namespace zorvek::app

@@ -30,6 +30,8 @@ class TCreateDialog : public QDialog {
   QProgressBar* progressBar() const { return pgCreate; }
   QPushButton* cancelButton() const { return bnCancel; }
   bool closeTimerActive() const { return TimerClose.isActive(); }
+  // True when the player answered O.K. to the stop question in this run.
+  bool StoppedByPlayer() const { return stoppedByPlayer_; }
 
   // Called on the UI thread when the job has returned.
   struct Outcome {
@@ -62,7 +64,76 @@ class TCreateDialog : public QDialog {
   Outcome outcome_;
   bool creating_ = false;
   bool asking_ = false;
+  bool stoppedByPlayer_ = false;
   int lastPosition_ = -1;
+};
+
+}  // namespace zorvek::app
+
+#include <QStringList>
+#include <vector>
+
+class QFrame;
+class QLabel;
+class QRadioButton;
+
+namespace zorvek {
+struct AppState;
+}
+
+namespace zorvek::app {
+
+class TfrmMain;
+
+// The create dialog of a kind: the difficulty frame (and, for kinds with
+// several grids, a size frame), "Create new <kind>" and Cancel, then the
+// progress panel while the engine works. The kind supplies the job and what
+// a success puts into the state.
+class TKindCreateDialog : public TCreateDialog {
+  Q_OBJECT
+ public:
+  TKindCreateDialog(TfrmMain& main, int kind, bool cancellable, QWidget* parent);
+
+  // Resets the dialog to its choice phase, centred over the main window.
+  void FormShow();
+  // The choices follow the kind's current puzzle (each time its window shows).
+  virtual void FollowPuzzle() = 0;
+  void SetDifficulty(int difficulty);
+  int Difficulty() const;
+  void SetSize(int index);
+  int Size() const;  // index of the checked size button, -1 without sizes
+  // True when the last run put a new puzzle into the state.
+  bool Created() const { return created_; }
+  void bnCreateClick();
+  void reject() override;
+
+  QFrame* PanelDiff;
+  QRadioButton *rbDiff0, *rbDiff1, *rbDiff2;
+  QFrame* PanelSize = nullptr;
+  std::vector<QRadioButton*> rbSize;
+  QPushButton *bnCreate, *bnInitCancel;
+  QWidget* PanelCreate;
+
+ protected:
+  // Adds the size frame with one button per caption (before the first FormShow).
+  void SetSizeChoices(const QString& title, const QStringList& captions);
+  // Copies what the engine needs from the state and returns the job that
+  // runs on the worker thread with those copies.
+  virtual std::function<Outcome()> PrepareJob(AppState& state) = 0;
+  // After a run the player did not stop: stored-bank flags the engine used
+  // (even on failure), and on success the new puzzle.
+  virtual void Commit(AppState& state, bool success) = 0;
+  void Finished(const Outcome& outcome) override;
+  void paintEvent(QPaintEvent* e) override;
+
+  TfrmMain& main_;
+  const int kind_;
+
+ private:
+  void LayoutDialog();
+  bool created_ = false;
+  bool cancellable_;
+  QLabel* lblCreating_;
 };
 
 }  // namespace zorvek::app

@@ -4,16 +4,20 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
 #include <QStandardPaths>
+#include <unistd.h>
 
 #include "app/shell/appstyle.h"
 #include "app/shell/helpwindow.h"
 #include "app/shell/quickhints.h"
 #include "app/shell/showmsg.h"
-#include "app/sudoku/sudokuwindow.h"
+#include "app/kinds.h"
+#include "app/shell/createdialog.h"
+#include "app/shell/playwindow.h"
 
 // The pictures, cursor and help pages live in this static library; a static
 // library's resources must be registered by hand.
@@ -51,18 +55,12 @@ void SelectorPanel::paintEvent(QPaintEvent*) {
 
 void SelectorPanel::mousePressEvent(QMouseEvent*) { emit clicked(); }
 
-QString TfrmMain::DefaultStatePath() {
-  const QString programDir = QCoreApplication::applicationDirPath();
-  // Probe with a real file: permission bits do not tell the whole story.
-  QFile probe(QDir(programDir).filePath(QStringLiteral(".zorvek_write_probe")));
-  if (probe.open(QIODevice::WriteOnly)) {
-    probe.close();
-    probe.remove();
-    return QDir(programDir).filePath(QString::fromLatin1(kStateFileName));
-  }
-  const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-  QDir().mkpath(dataDir);
-  return QDir(dataDir).filePath(QString::fromLatin1(kStateFileName));
+TfrmMain::StatePaths TfrmMain::ChooseStatePaths(const QString& programDir, const QString& userDir) {
+  const QString beside = QDir(programDir).filePath(QString::fromLatin1(kStateFileName));
+  // access() also knows read-only mounts and root, without writing a probe file.
+  if (::access(QFile::encodeName(programDir).constData(), W_OK) == 0) return {beside, beside};
+  const QString own = QDir(userDir).filePath(QString::fromLatin1(kStateFileName));
+  return {QFile::exists(own) ? own : beside, own};
 }
 
 void TfrmMain::ComputePresets(int sh, int (&h)[3], int (&w)[3]) {
@@ -90,7 +88,15 @@ TfrmMain::TfrmMain(const MainOptions& options)
   QScreen* screen = QGuiApplication::primaryScreen();
   spacingUnit_ = SpacingUnitForDpi(screen ? screen->logicalDotsPerInchY() : 96);
   selectorHeight_ = spacingUnit_ + 10;
-  statePath_ = options.statePath.isEmpty() ? DefaultStatePath() : options.statePath;
+  if (options.statePath.isEmpty()) {
+    const StatePaths paths =
+        ChooseStatePaths(QCoreApplication::applicationDirPath(),
+                         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    statePath_ = paths.save;
+    stateLoadPath_ = paths.load;
+  } else {
+    statePath_ = stateLoadPath_ = options.statePath;
+  }
   SetMessageOwner(this);
 
   for (int i = 0; i < 6; ++i) {
@@ -100,9 +106,13 @@ TfrmMain::TfrmMain(const MainOptions& options)
   }
 
   // Kind windows first: loading the state installs their puzzles.
-  sudoku_ = new TfrmSudoku(*this, this);
-  kindWindows_[kKindSudoku] = sudoku_;
-  for (int kind = kKindKakuro; kind <= kKindBatchPrint; ++kind) {
+  for (const AppKind& k : AppKinds()) {
+    TPlayWindow* window = k.makeWindow(*this, this);
+    window->SetCreateDialog(k.makeCreateDialog(*this, window));
+    kindWindows_[k.kind] = window;
+  }
+  for (int kind = kKindSudoku; kind <= kKindBatchPrint; ++kind) {
+    if (kindWindows_[kind]) continue;
     // Kinds whose windows are still to come show an empty page.
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("EmptyPage%1").arg(kind));
@@ -114,7 +124,7 @@ TfrmMain::TfrmMain(const MainOptions& options)
   StateContext context;
   context.random = &random_;
   if (screen) context.screen = ScreenSize{screen->geometry().width(), screen->geometry().height()};
-  stateLoaded_ = LoadState(*state_, statePath_.toStdString(), context);
+  stateLoaded_ = LoadState(*state_, stateLoadPath_.toStdString(), context);
 
   hints_ = new TfrmQuickHints(this);
   hints_->onHidden = [this] {
@@ -218,7 +228,12 @@ void TfrmMain::ShowHelp() {
   help_->activateWindow();
 }
 
+TPlayWindow* TfrmMain::playWindow(int kind) const {
+  return kind >= 0 && kind < int(kindWindows_.size()) ? qobject_cast<TPlayWindow*>(kindWindows_[kind]) : nullptr;
+}
+
 bool TfrmMain::SaveStateNow() {
+  QDir().mkpath(QFileInfo(statePath_).absolutePath());
   GeneralSettings& g = state_->general;
   g.mainHeight = height();
   g.mainWidth = width();

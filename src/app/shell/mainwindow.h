@@ -17,7 +17,6 @@ namespace zorvek::app {
 
 class TfrmQuickHints;
 class TPlayWindow;
-class TfrmSudoku;
 
 // One panel of the selector strip.
 class SelectorPanel : public QWidget {
@@ -62,10 +61,12 @@ class TfrmMain : public QWidget {
   int selectorHeight() const { return selectorHeight_; }
   QRect kindArea() const;
   TfrmQuickHints* hints() const { return hints_; }
-  TfrmSudoku* sudokuWindow() const { return sudoku_; }
+  // The play window of a kind (null while the kind has none), or any kind's page.
+  TPlayWindow* playWindow(int kind) const;
   QWidget* kindWindow(int kind) const { return kindWindows_[kind]; }
   SelectorPanel* panel(int index) const { return panels_[index]; }
   const QString& statePath() const { return statePath_; }
+  const QString& stateLoadPath() const { return stateLoadPath_; }
   bool stateWasLoaded() const { return stateLoaded_; }
 
   // A kind panel click (0..3, 4 print); 5 is Help.
@@ -78,9 +79,14 @@ class TfrmMain : public QWidget {
 
   // Presets from a screen height (exposed for tests).
   static void ComputePresets(int screenHeight, int (&h)[3], int (&w)[3]);
-  // The state file beside the program when that folder is writable, else in
-  // the per-user data folder, so an installed copy keeps the player's puzzles.
-  static QString DefaultStatePath();
+  // Where the state is read and written. Beside the program when that folder
+  // is writable; otherwise it is written to the per-user folder and read from
+  // there once a file exists, else from beside the program, so an installed
+  // copy keeps the player's puzzles and still finds a state shipped with it.
+  struct StatePaths {
+    QString load, save;
+  };
+  static StatePaths ChooseStatePaths(const QString& programDir, const QString& userDir);
 
  protected:
   void showEvent(QShowEvent* e) override;
@@ -92,7 +98,8 @@ class TfrmMain : public QWidget {
 
   std::unique_ptr<AppState> state_;
   Random random_;
-  QString statePath_;
+  QString statePath_;  // written on close
+  QString stateLoadPath_;
   bool stateLoaded_ = false;
   int currentKind_ = kKindSudoku;
   int spacingUnit_ = 20;
@@ -105,7 +112,6 @@ class TfrmMain : public QWidget {
   int presetW_[3] = {700, 700, 700};
   std::array<SelectorPanel*, 6> panels_{};
   std::array<QWidget*, 5> kindWindows_{};
-  TfrmSudoku* sudoku_ = nullptr;
   TfrmQuickHints* hints_ = nullptr;
   QWidget* help_ = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,10 +11,14 @@
 #include <QShortcut>
 #include <QToolButton>
 
-#include "core/common/types.h"
 #include "app/shell/appstyle.h"
+#include "app/shell/createdialog.h"
+#include "app/shell/filedialogs.h"
 #include "app/shell/mainwindow.h"
 #include "app/shell/quickhints.h"
+#include "app/shell/showmsg.h"
+#include "core/common/types.h"
+#include "core/shell/kinds.h"
 
 namespace zorvek::app {
 namespace {
@@ -40,10 +45,35 @@ QToolButton* MakeModeButton(const char* name, const char* caption, const char* p
 
 }  // namespace
 
-TPlayWindow::TPlayWindow(TfrmMain& main, int kind, QWidget* parent)
-    : QWidget(parent), main_(main), kind_(kind) {
+QCursor EraserCursor(qreal devicePixelRatio) {
+  const qreal dpr = std::max<qreal>(1, devicePixelRatio);
+  QPixmap picture(QStringLiteral(":/cursors/eraser.png"));
+  const QSize logical = picture.size();
+  if (dpr > 1) {
+    picture = picture.scaled(logical * dpr, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    picture.setDevicePixelRatio(dpr);
+  }
+  // The hot spot is the eraser's tip, in logical pixels.
+  return QCursor(picture, 3, 28);
+}
+
+TBoardWidget::TBoardWidget(TPlayWindow& owner, QWidget* parent) : QWidget(parent), owner_(owner) {
+  setObjectName(QStringLiteral("dgPuzzle"));
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TBoardWidget::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  owner_.PaintBoard(p);
+}
+
+void TBoardWidget::mousePressEvent(QMouseEvent* e) { owner_.dgPuzzleMouseDown(e->position().toPoint(), e->button()); }
+void TBoardWidget::mouseMoveEvent(QMouseEvent* e) { owner_.dgPuzzleMouseMove(e->position().toPoint()); }
+void TBoardWidget::mouseReleaseEvent(QMouseEvent*) { owner_.dgPuzzleMouseUp(); }
+
+TPlayWindow::TPlayWindow(TfrmMain& main, int kind, bool pencilCommands, QWidget* parent)
+    : QWidget(parent), main_(main), kind_(kind), pencilCommands_(pencilCommands) {
   PaintBackground(this);
-  eraserCursor_ = QCursor(QPixmap(QStringLiteral(":/cursors/eraser.png")), 3, 28);
 
   PanelLeft = new QWidget(this);
   PanelLeft->setObjectName(QStringLiteral("PanelLeft"));
@@ -59,6 +89,8 @@ TPlayWindow::TPlayWindow(TfrmMain& main, int kind, QWidget* parent)
   bnUndo = MakeButton("bnUndo", "Undo last move", PanelLeft);
   bnPencil = MakeButton("bnPencil", "Add pencilmarks", PanelLeft);
   bnReduce = MakeButton("bnReduce", "Reduce pencilmarks", PanelLeft);
+  bnPencil->setVisible(pencilCommands_);
+  bnReduce->setVisible(pencilCommands_);
   bnPrint = MakeButton("bnPrint", "Print this puzzle", PanelLeft);
   bnPrint->setEnabled(false);  // printing is not part of the game yet
   bnSave = MakeButton("bnSave", "Save to file", PanelLeft);
@@ -135,20 +167,90 @@ void TPlayWindow::CreateShortcuts() {
   add(QKeySequence(Qt::Key_F1), [this] { if (isVisible()) bnInstructClick(); });
 }
 
+void TPlayWindow::AttachBoard(PlayAdapter& adapter, draw::Board& board) {
+  model_ = std::make_unique<PlayModel>(adapter, main_.state().general.*KindOf(kind_).inputMode);
+  board_ = &board;
+  grid_ = new TBoardWidget(*this, this);
+  AttachTypingBox();
+  PanelPause->raise();
+}
+
+draw::BoardView TPlayWindow::View() const {
+  draw::BoardView v;
+  v.mode = model_->StoredMode();
+  if (v.mode == kModeType && model_->HasCursor()) {
+    v.cursorRow = model_->CursorRow();
+    v.cursorCol = model_->CursorCol();
+  }
+  v.checkDisplay = model_->checkDisplay;
+  return v;
+}
+
+void TPlayWindow::PaintBoard(QPainter& p) { board_->Paint(p, View()); }
+
+void TPlayWindow::dgPuzzleMouseDown(const QPoint& pos, Qt::MouseButton button) {
+  const draw::BoardHit hit = board_->HitTest(pos);
+  if (!hit.inside) return;
+  PlayModel& m = *model_;
+  if (m.Erasing()) {
+    if (button != Qt::LeftButton) return;
+    dragging_ = true;
+    if (m.EraseCell(hit.row, hit.col)) grid_->update();
+    return;
+  }
+  if (BoardClick(hit, button)) return;
+  if (!m.adapter().IsCell(hit.row, hit.col)) return;
+  if (m.StoredMode() == kModeMouse) {
+    if (button != Qt::LeftButton && button != Qt::RightButton) return;
+    m.MouseClick(hit.row, hit.col, hit.part, button == Qt::RightButton);
+  } else if (button == Qt::LeftButton) {
+    m.SelectCell(hit.row, hit.col);
+  }
+  SyncFromModel();
+}
+
+void TPlayWindow::dgPuzzleMouseMove(const QPoint& pos) {
+  if (!dragging_ || !model_->Erasing()) return;
+  const draw::BoardHit hit = board_->HitTest(pos);
+  if (hit.inside && model_->adapter().IsCell(hit.row, hit.col) && model_->EraseCell(hit.row, hit.col))
+    grid_->update();
+}
+
+void TPlayWindow::dgPuzzleMouseUp() { dragging_ = false; }
+
+void TPlayWindow::LayoutWindow() {
+  const int column = LayoutCommandColumn(height());
+  const int bh = ButtonHeight();
+  const int freeW = width() - column, freeH = height() - bh;
+  LayoutBoard(QSize(freeW - 10, freeH - 10));
+  const QSize side = board_->Size();
+  const int gx = column + (freeW - side.width()) / 2;
+  const int top = (height() - (bh - 1 + side.height())) / 2;
+  grid_->setGeometry(gx, top + bh - 1, side.width(), side.height());
+  const int timerW = QFontMetrics(PanelTimer->font()).horizontalAdvance(QStringLiteral("00:00:00")) + 16;
+  const int pauseW = QFontMetrics(bnPause->font()).horizontalAdvance(QStringLiteral("Pause")) + 24;
+  PanelTimer->setGeometry(gx, top, timerW, bh);
+  bnPause->setGeometry(gx + timerW - 1, top, pauseW, bh);
+  PanelHeader->setGeometry(gx + timerW + pauseW - 2, top, side.width() - timerW - pauseW + 2, bh);
+  PanelPause->raise();
+  PlaceTypingBox();
+  grid_->update();
+}
+
 void TPlayWindow::AttachTypingBox() {
-  edText = new QLineEdit(Grid());
+  edText = new QLineEdit(grid_);
   edText->setObjectName(QStringLiteral("edText"));
   edText->setAlignment(Qt::AlignCenter);
   edText->setFrame(false);
   edText->setMaxLength(PlayModel::kMaxTextLength);
   edText->setContextMenuPolicy(Qt::NoContextMenu);
-  edText->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[1-9]{0,9}")), edText));
+  UpdateTypingValidator();
   QPalette p = edText->palette();
-  p.setColor(QPalette::Base, kMarkYellow);
+  p.setColor(QPalette::Base, draw::kMarkYellow);
   p.setColor(QPalette::Text, Qt::black);
   edText->setPalette(p);
   edText->hide();
-  edMover = new QLineEdit(Grid());
+  edMover = new QLineEdit(grid_);
   edMover->setObjectName(QStringLiteral("edMover"));
   edMover->setGeometry(0, 0, 1, 1);
   edMover->setFrame(false);
@@ -156,6 +258,14 @@ void TPlayWindow::AttachTypingBox() {
   edText->installEventFilter(this);
   edMover->installEventFilter(this);
   connect(edText, &QLineEdit::textEdited, this, &TPlayWindow::edTextEdited);
+}
+
+void TPlayWindow::UpdateTypingValidator() {
+  const PlayAdapter& a = model_->adapter();
+  const QString pattern = QStringLiteral("[%1-%2]{0,9}").arg(a.MarkLow()).arg(a.MarkHigh());
+  auto* old = edText->validator();
+  edText->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), edText));
+  delete old;
 }
 
 int TPlayWindow::ButtonWidth() const {
@@ -169,9 +279,10 @@ int TPlayWindow::ButtonHeight() const {
 int TPlayWindow::LayoutCommandColumn(int height) {
   const int bw = ButtonWidth(), bh = ButtonHeight();
   const int modeH = 26 + QFontMetrics(bnMouse->font()).height() + 14;
-  const int spare = height - 11 * bh - modeH;
-  const int gap = std::clamp(spare / 6, 0, 30);
-  int y = std::max(0, (spare - 4 * gap) / 2);
+  const int buttons = pencilCommands_ ? 11 : 9, gaps = pencilCommands_ ? 4 : 3;
+  const int spare = height - buttons * bh - modeH;
+  const int gap = std::clamp(spare / (gaps + 2), 0, 30);
+  int y = std::max(0, (spare - gaps * gap) / 2);
   PanelLeft->setGeometry(8, 0, bw, height);
   bnInstruct->setGeometry(0, y, bw, bh);
   y += bh + gap;
@@ -190,7 +301,7 @@ int TPlayWindow::LayoutCommandColumn(int height) {
     y += 1 + gap;
   };
   group({bnClear, bnFill, bnCheck, bnUndo});
-  group({bnPencil, bnReduce});
+  if (pencilCommands_) group({bnPencil, bnReduce});
   group({bnPrint, bnSave, bnFile, bnCreate});
   PanelPause->setGeometry(0, 0, width(), this->height());
   const QSize rs(ButtonWidth(), bh);
@@ -208,8 +319,9 @@ void TPlayWindow::SyncFromModel() {
   bnPencil->setEnabled(m.pencilEnabled && m.StoredMode() == kModeMouse);
   bnReduce->setEnabled(m.pencilEnabled && m.StoredMode() == kModeMouse);
   bnPause->setEnabled(m.pauseEnabled && !erasing);
-  for (QPushButton* b : {bnClear, bnFill, bnCheck, bnUndo, bnPencil, bnReduce, bnPrint, bnSave, bnFile, bnCreate})
-    b->setVisible(!erasing);
+  for (QPushButton* b : {bnClear, bnFill, bnCheck, bnUndo, bnPrint, bnSave, bnFile, bnCreate}) b->setVisible(!erasing);
+  bnPencil->setVisible(pencilCommands_ && !erasing);
+  bnReduce->setVisible(pencilCommands_ && !erasing);
   const int active = m.ActiveMode();
   bnMouse->setChecked(active == kModeMouse);
   bnKeyboard->setChecked(active == kModeType);
@@ -223,12 +335,12 @@ void TPlayWindow::SyncFromModel() {
   } else {
     PanelPause->hide();
   }
-  Grid()->setVisible(m.gridVisible);
+  grid_->setVisible(m.gridVisible);
   if (m.clockRunning() && !PuzzTimer.isActive()) PuzzTimer.start();
   if (!m.clockRunning()) PuzzTimer.stop();
   if (eraseLook_ != erasing) UpdateEraseLook();
   PlaceTypingBox();
-  Grid()->update();
+  grid_->update();
 }
 
 void TPlayWindow::PlaceTypingBox() {
@@ -239,19 +351,18 @@ void TPlayWindow::PlaceTypingBox() {
     edText->hide();
     return;
   }
-  m.AgreeTypedTexts();  // the box shows what the cell will be drawn with
   const QString text = QString::fromStdString(m.adapter().Text(m.CursorRow(), m.CursorCol()));
-  const QRect cell = CellRect(m.CursorRow(), m.CursorCol()).adjusted(3, 3, -3, -3);
+  const QRect cell = board_->CellRect(m.CursorRow(), m.CursorCol()).adjusted(3, 3, -3, -3);
   edText->setGeometry(cell);
   if (edText->text() != text) {
     syncingText_ = true;
     edText->setText(text);
     syncingText_ = false;
   }
-  QFont f(QStringLiteral("Arial"), TypingFontSize(std::max<int>(1, text.size())));
+  QFont f(QStringLiteral("Arial"), board_->TypingFontSize(std::max<int>(1, text.size())));
   edText->setFont(f);
   QPalette p = edText->palette();
-  p.setColor(QPalette::Text, text.size() <= 1 ? QColor(Qt::black) : kPencilGrey);
+  p.setColor(QPalette::Text, text.size() <= 1 ? QColor(Qt::black) : draw::kPencilGrey);
   edText->setPalette(p);
   edText->show();
   if (isVisible() && !edText->hasFocus()) edText->setFocus();
@@ -338,13 +449,13 @@ void TPlayWindow::UpdateEraseLook() {
   eraseLook_ = Erasing();
   if (eraseLook_) {
     setCursor(Qt::ForbiddenCursor);
-    Grid()->setCursor(eraserCursor_);
+    grid_->setCursor(EraserCursor(devicePixelRatioF()));
     for (QToolButton* b : {bnMouse, bnKeyboard, bnErase}) b->setCursor(Qt::ArrowCursor);
     static const QCursor forbidden(Qt::ForbiddenCursor);
     main_.SetStripCursor(&forbidden);
   } else {
     unsetCursor();
-    Grid()->unsetCursor();
+    grid_->unsetCursor();
     main_.SetStripCursor(nullptr);
   }
 }
@@ -353,6 +464,7 @@ void TPlayWindow::bnModeClick(int mode) {
   const bool wasErasing = Erasing();
   model_->ClickMode(mode);
   if (wasErasing != Erasing()) UpdateEraseLook();
+  AfterModeChange();
   SyncFromModel();
 }
 
@@ -363,24 +475,28 @@ void TPlayWindow::LeaveTypingBox() {
 void TPlayWindow::bnClearClick() {
   LeaveTypingBox();
   model_->ClearAll();
+  AfterClear();
   SyncFromModel();
 }
 
 void TPlayWindow::bnFillClick() {
   LeaveTypingBox();
   model_->FillAll();
+  AfterFill();
   SyncFromModel();
 }
 
 void TPlayWindow::bnCheckClick() {
   LeaveTypingBox();
   model_->CheckAll();
+  AfterCheck();
   SyncFromModel();
 }
 
 void TPlayWindow::bnUndoClick() {
   if (Erasing()) return;
   model_->Undo();
+  AfterUndo();
   SyncFromModel();
 }
 
@@ -429,8 +545,10 @@ void TPlayWindow::ResumeAfterDialog() {
 
 void TPlayWindow::InstallPuzzle() {
   model_->InstallPuzzle();
+  UpdateTypingValidator();
   PanelHeader->setText(HeaderText());
   LayoutWindow();
+  AfterInstall();
   SyncFromModel();
 }
 
@@ -455,11 +573,14 @@ void TPlayWindow::EnsureWindowSize(bool force) {
 
 void TPlayWindow::FormShow() {
   PlayModel& m = *model_;
+  const KindDescriptor& kind = KindOf(kind_);
+  if (createDialog_) createDialog_->FollowPuzzle();
   m.pencilEnabled = m.StoredMode() == kModeMouse;
   EnsureWindowSize(false);
   LayoutWindow();
   if (firstShow_) {
     firstShow_ = false;
+    if (!kind.hasPuzzle(main_.state())) kind.createFromSettings(main_.random(), main_.state());
     // A new run starts the clock, whatever state the last run left it in.
     m.adapter().TimerState() = kTimerRunning;
     InstallPuzzle();
@@ -469,6 +590,52 @@ void TPlayWindow::FormShow() {
   if (!m.paused && m.pauseEnabled) m.StartClock();
   SyncFromModel();
   if (edText && edText->isVisible()) edText->setFocus();
+}
+
+void TPlayWindow::bnSaveClick() {
+  SuspendForDialog();
+  const KindDescriptor& kind = KindOf(kind_);
+  AppState& state = main_.state();
+  std::int32_t& counter = state.general.*kind.saveCounter;
+  const QString path = AskSaveFileName(this, QString::fromStdString(kind.defaultFileName(state)));
+  if (!path.isEmpty()) {
+    if (kind.save(state, path.toStdString())) {
+      if (counter < INT32_MAX) ++counter;
+    } else {
+      // Losing the player's puzzle silently is worse than a message.
+      ShowMessageBox(QStringLiteral("Error saving %1 puzzle file.\n\r\n\rThe file %2 could not be written.")
+                         .arg(QString::fromLatin1(kind.name), path),
+                     0);
+    }
+  }
+  ResumeAfterDialog();
+}
+
+void TPlayWindow::bnFileClick() {
+  SuspendForDialog();
+  const QString path = AskOpenFileName(this);
+  if (!path.isEmpty()) {
+    const std::string message = KindOf(kind_).load(main_.state(), path.toStdString());
+    if (!message.empty()) {
+      ShowMessageBox(QString::fromStdString(message), 0);
+    } else {
+      EnsureWindowSize(true);
+      InstallPuzzle();
+    }
+  }
+  ResumeAfterDialog();
+}
+
+void TPlayWindow::bnCreateClick() {
+  if (!createDialog_) return;
+  SuspendForDialog();
+  createDialog_->FormShow();
+  createDialog_->exec();
+  if (createDialog_->Created()) {
+    EnsureWindowSize(true);
+    InstallPuzzle();
+  }
+  ResumeAfterDialog();
 }
 
 }  // namespace zorvek::app

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "core/shell/play.h"
+#include "draw/common/board.h"
 
 class QLabel;
 class QLineEdit;
@@ -16,11 +17,35 @@ class QToolButton;
 namespace zorvek::app {
 
 class TfrmMain;
+class TKindCreateDialog;
+class TPlayWindow;
+
+// dgPuzzle: the board of the kind, painted by its draw-layer board; mouse
+// presses, drags and releases go to the window.
+class TBoardWidget : public QWidget {
+  Q_OBJECT
+ public:
+  TBoardWidget(TPlayWindow& owner, QWidget* parent);
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void mousePressEvent(QMouseEvent*) override;
+  void mouseMoveEvent(QMouseEvent*) override;
+  void mouseReleaseEvent(QMouseEvent*) override;
+
+ private:
+  TPlayWindow& owner_;
+};
+
+// The eraser cursor drawn at the screen's device pixel ratio, so it keeps its
+// size and sharpness on high-density screens.
+QCursor EraserCursor(qreal devicePixelRatio);
 
 class TPlayWindow : public QWidget {
   Q_OBJECT
  public:
-  TPlayWindow(TfrmMain& main, int kind, QWidget* parent);
+  // pencilCommands: the kind has "Add pencilmarks" and "Reduce pencilmarks".
+  TPlayWindow(TfrmMain& main, int kind, bool pencilCommands, QWidget* parent);
   ~TPlayWindow() override;
 
   int kind() const { return kind_; }
@@ -29,7 +54,17 @@ class TPlayWindow : public QWidget {
 
   // Runs each time the kind is selected in the main window.
   virtual void FormShow();
-  virtual void LayoutWindow() = 0;
+  void LayoutWindow();
+  TBoardWidget* dgPuzzle() const { return grid_; }
+  const draw::Board& board() const { return *board_; }
+  TKindCreateDialog* createDialog() const { return createDialog_; }
+  void SetCreateDialog(TKindCreateDialog* dialog) { createDialog_ = dialog; }
+  // What the board is painted with now.
+  draw::BoardView View() const;
+  void PaintBoard(QPainter& p);
+  void dgPuzzleMouseDown(const QPoint& pos, Qt::MouseButton button);
+  void dgPuzzleMouseMove(const QPoint& pos);
+  void dgPuzzleMouseUp();
   // Gives the typing box its focus and text back (after the instructions close).
   void RestoreTypingFocus();
   // Mirrors the model into buttons, clock, typing box and grid.
@@ -60,19 +95,30 @@ class TPlayWindow : public QWidget {
 
   virtual void bnPencilClick() {}
   virtual void bnReduceClick() {}
-  virtual void bnSaveClick() = 0;
-  virtual void bnFileClick() = 0;
-  virtual void bnCreateClick() = 0;
+  void bnSaveClick();
+  void bnFileClick();
+  void bnCreateClick();
   virtual void bnPrintClick() {}
 
  protected:
-  // The kind's grid widget (dgPuzzle) and where a cell lies in it.
-  virtual QWidget* Grid() const = 0;
-  virtual QRect CellRect(int r, int c) const = 0;
-  // Font point size for the typing box at a text length 1..9.
-  virtual int TypingFontSize(int length) const = 0;
+  // The kind's model adapter and board; the subclass calls this once, in its constructor.
+  void AttachBoard(PlayAdapter& adapter, draw::Board& board);
+  // Sizes the kind's board for the space beside the command column and below
+  // the header; fonts are fitted on the board widget.
+  virtual void LayoutBoard(QSize space) = 0;
   virtual QString HeaderText() const = 0;
   virtual int SizePreset() const = 0;
+  // A board click the kind handles itself (a clue cell, a sign strip);
+  // false leaves it to the common play rules.
+  virtual bool BoardClick(const draw::BoardHit&, Qt::MouseButton) { return false; }
+  // Hooks after the common commands, for what a kind keeps beside the board
+  // (a selected clue, a combinations panel).
+  virtual void AfterUndo() {}
+  virtual void AfterClear() {}
+  virtual void AfterFill() {}
+  virtual void AfterCheck() {}
+  virtual void AfterModeChange() {}
+  virtual void AfterInstall() {}
 
   // Lays out the command column for a window of this height; returns its width.
   int LayoutCommandColumn(int height);
@@ -81,8 +127,6 @@ class TPlayWindow : public QWidget {
   void EnsureWindowSize(bool force);
   void InstallPuzzle();
   void PlaceTypingBox();
-  // Creates the typing box inside the grid; the subclass calls it once its grid exists.
-  void AttachTypingBox();
 
   void mousePressEvent(QMouseEvent* e) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -90,11 +134,13 @@ class TPlayWindow : public QWidget {
   TfrmMain& main_;
   const int kind_;
   std::unique_ptr<PlayModel> model_;
-  QCursor eraserCursor_;
   bool firstShow_ = true;
   bool syncingText_ = false;
 
  private:
+  void AttachTypingBox();
+  // The typing box takes the digits the puzzle allows (Kakuro's 0 when its puzzle does).
+  void UpdateTypingValidator();
   void edTextEdited(const QString& text);
   // A command button takes the keyboard from the typing box: what was typed
   // there becomes a move of its own before the command runs.
@@ -102,6 +148,11 @@ class TPlayWindow : public QWidget {
   void UpdateEraseLook();
   void CreateShortcuts();
   bool eraseLook_ = false;
+  const bool pencilCommands_;
+  draw::Board* board_ = nullptr;
+  TBoardWidget* grid_ = nullptr;
+  TKindCreateDialog* createDialog_ = nullptr;
+  bool dragging_ = false;
 };
 
 }  // namespace zorvek::app

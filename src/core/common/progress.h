@@ -12,11 +12,23 @@ struct CreateProgress {
   std::atomic<int> attempts{0};      // attempts made so far
   std::atomic<int> attemptScale{0};  // attempt count that fills the progress bar
   std::atomic<bool> cancelled{false};
+  // Set while the player is asked whether to stop: the engine waits at its
+  // next look at the cancel flag, so the answer always applies to a run
+  // still in progress.
+  std::atomic<bool> paused{false};
   // Called after a puzzle is drawn from a stored bank, whose used-flags live in
   // the application state; the application saves its state file here.
   std::function<void()> saveState;
 
-  bool CancelRequested() const { return cancelled.load(std::memory_order_relaxed); }
+  bool CancelRequested() const {
+    paused.wait(true);
+    return cancelled.load();
+  }
+  void Pause() { paused = true; }
+  void Resume() {
+    paused = false;
+    paused.notify_all();
+  }
   void SaveState() const {
     if (saveState) saveState();
   }

@@ -130,11 +130,7 @@ void PlayModel::Undo() {
   CheckDisplayOff();
   RefreshCommandButtons();
   // Keep typing where the player was instead of dropping the typing box.
-  if (hadCursor && StoredMode() == kModeType && !HasCursor() && PlayCell(row, col)) {
-    cursorRow_ = row;
-    cursorCol_ = col;
-    boxVisible_ = true;
-  }
+  if (hadCursor && StoredMode() == kModeType && !HasCursor() && PlayCell(row, col)) PlaceCursor(row, col);
 }
 
 bool PlayModel::IsFull() const {
@@ -288,6 +284,8 @@ void PlayModel::ConvertNotes(int targetMode) {
 }
 
 void PlayModel::ClickMode(int mode) {
+  // Outlines belong to the position they judged; no mode keeps them.
+  CheckDisplayOff();
   if (mode == kModeErase) {
     if (erasing_) return;
     CommitTypedEntry();
@@ -378,9 +376,7 @@ void PlayModel::SelectCell(int r, int c) {
     return;
   }
   RecordMove();  // leaving the previous cell
-  cursorRow_ = r;
-  cursorCol_ = c;
-  boxVisible_ = true;
+  PlaceCursor(r, c);
 }
 
 std::string PlayModel::TypeText(std::string_view text) {
@@ -421,9 +417,7 @@ void PlayModel::MoveTypingCursor(Arrow arrow) {
     if (PlayCell(r, c) && (full || adapter_.Entry(r, c) == 0)) {
       CheckDisplayOff();
       RecordMove();
-      cursorRow_ = r;
-      cursorCol_ = c;
-      boxVisible_ = true;
+      PlaceCursor(r, c);
       return;
     }
   }
@@ -433,9 +427,7 @@ void PlayModel::MoveToFirstEmpty() {
   for (int r = 0; r < rows_; ++r) {
     for (int c = 0; c < cols_; ++c) {
       if (PlayCell(r, c) && adapter_.Entry(r, c) == 0) {
-        cursorRow_ = r;
-        cursorCol_ = c;
-        boxVisible_ = true;
+        PlaceCursor(r, c);
         return;
       }
     }
@@ -453,22 +445,14 @@ void PlayModel::CommitTypedEntry() {
   ResetCursor();
 }
 
-void PlayModel::AgreeTypedTexts() {
-  for (int r = 0; r < rows_; ++r) {
-    for (int c = 0; c < cols_; ++c) {
-      if (!PlayCell(r, c)) continue;
-      const std::string text = adapter_.Text(r, c);
-      const int entry = adapter_.Entry(r, c);
-      if (entry == 0 && text.size() == 1 && text[0] >= '0' + adapter_.MarkLow() &&
-          text[0] <= '0' + adapter_.MarkHigh()) {
-        adapter_.SetEntry(r, c, text[0] - '0');
-      } else if (entry != 0 && r == cursorRow_ && c == cursorCol_ && text != std::to_string(entry)) {
-        // Only the cell under the typing box: a filled cell elsewhere keeps
-        // its notes, so they come back as marks in Mouse mode.
-        adapter_.SetText(r, c, std::to_string(entry));
-      }
-    }
-  }
+void PlayModel::PlaceCursor(int r, int c) {
+  cursorRow_ = r;
+  cursorCol_ = c;
+  boxVisible_ = true;
+  // The box opens on what the cell shows: a filled cell's entry, not the
+  // notes kept under it (those come back as marks in Mouse mode).
+  const int entry = adapter_.Entry(r, c);
+  if (entry != 0 && adapter_.Text(r, c) != std::to_string(entry)) adapter_.SetText(r, c, std::to_string(entry));
 }
 
 void PlayModel::Pause() {

@@ -99,9 +99,6 @@ class PlayModel {
   void MoveToFirstEmpty();
   void ResetCursor();
   void CommitTypedEntry();
-  // Type mode view: a single typed digit becomes the entry of an open cell,
-  // and the cell under the typing box shows its entry as its text.
-  void AgreeTypedTexts();
   bool HasCursor() const { return cursorCol_ >= 0; }
   int CursorRow() const { return cursorRow_; }
   int CursorCol() const { return cursorCol_; }
@@ -145,6 +142,7 @@ class PlayModel {
   bool Differs(const SnapCell* slot, int mode) const;
   void MarksFromText(int r, int c);
   void CheckDisplayOff();
+  void PlaceCursor(int r, int c);
   bool PlayCell(int r, int c) const { return adapter_.IsCell(r, c) && !adapter_.IsGiven(r, c); }
 
   PlayAdapter& adapter_;

@@ -5,19 +5,10 @@
 
 #include "core/common/puzfile.h"
 #include "core/common/types.h"
-#include "core/futoshiki/generator.h"
-#include "core/hexkakuro/generator.h"
-#include "core/kakuro/generator.h"
-#include "core/sudoku/generator.h"
+#include "core/shell/kinds.h"
 
 namespace zorvek {
 namespace {
-
-std::int32_t ReadI32(const void* bytes, std::size_t offset) {
-  std::int32_t v;
-  std::memcpy(&v, static_cast<const std::uint8_t*>(bytes) + offset, sizeof v);
-  return v;
-}
 
 void ResetGeneral(GeneralSettings& g, const ScreenSize& screen) {
   g.magicLength = 4;
@@ -62,49 +53,43 @@ void ResetGeneral(GeneralSettings& g, const ScreenSize& screen) {
 
 bool InRange(std::int32_t v, std::int32_t lo, std::int32_t hi) { return v >= lo && v <= hi; }
 
+// The record holds the kinds in this order; resets draw their puzzles in it,
+// so a seed gives the same puzzles whichever way the state came about.
+constexpr int kRecordOrder[kPlayKinds] = {kKindKakuro, kKindSudoku, kKindFutoshiki, kKindHexKakuro};
+
+Random& RandomOf(const StateContext& context, Random& fallback) {
+  return context.random ? *context.random : fallback;
+}
+
+bool GeneralIsValid(const GeneralSettings& g) {
+  return g.magicLength == 4 && std::memcmp(g.magic, "QVZ1", 4) == 0;
+}
+
 }  // namespace
 
 void ResetState(AppState& state, const StateContext& context) {
   ResetGeneral(state.general, context.screen);
   Random fallback(Random::ClockSeed());
-  Random& random = context.random ? *context.random : fallback;
-  kakuro::CreateStartupKakuro(random, state.kakuroSettings, state.kakuroPuzzle);
-  sudoku::CreateStartupSudoku(random, state.sudokuSettings, state.sudokuPuzzle);
-  futoshiki::CreateStartupFutoshiki(random, state.futoshikiSettings, state.futoshikiPuzzle);
-  hexkakuro::CreateStartupHexKakuro(random, state.hexKakuroSettings, state.hexKakuroPuzzle);
+  Random& random = RandomOf(context, fallback);
+  for (int kind : kRecordOrder) KindOf(kind).createStartup(random, state);
 }
 
 bool StateIsValid(const AppState& state) {
-  const GeneralSettings& g = state.general;
-  if (g.magicLength != 4 || std::memcmp(g.magic, "QVZ1", 4) != 0) return false;
-  // Rows, columns and sizes of the other kinds' settings blocks.
-  const auto* bytes = reinterpret_cast<const std::uint8_t*>(&state);
-  if (!InRange(ReadI32(bytes, 8220), 7, 11) || !InRange(ReadI32(bytes, 8224), 7, 13)) return false;
-  if (!InRange(ReadI32(bytes, 16900), 5, 9)) return false;
-  if (!InRange(ReadI32(bytes, 19512), 8, 12) || !InRange(ReadI32(bytes, 19516), 9, 15)) return false;
-  // Every block is later indexed by its own bytes: check them as a .puz load would.
-  if (sudoku::HasPuzzle(state.sudokuPuzzle) &&
-      !sudoku::BlocksAreValid(state.sudokuSettings, state.sudokuPuzzle))
-    return false;
-  if (hexkakuro::HasPuzzle(state.hexKakuroPuzzle) &&
-      !hexkakuro::BlocksAreValid(state.hexKakuroSettings, state.hexKakuroPuzzle))
-    return false;
-  if (futoshiki::HasPuzzle(state.futoshikiPuzzle) &&
-      !futoshiki::BlocksAreValid(state.futoshikiSettings, state.futoshikiPuzzle))
-    return false;
-  if (!kakuro::BlocksAreValid(state.kakuroSettings, state.kakuroPuzzle)) return false;
+  if (!GeneralIsValid(state.general)) return false;
+  for (int kind : kRecordOrder) {
+    const KindDescriptor& d = KindOf(kind);
+    if (d.hasPuzzle(state) && !d.blocksValid(state)) return false;
+  }
   return true;
 }
 
 void FillMissingPuzzles(AppState& state, const StateContext& context) {
   Random fallback(Random::ClockSeed());
-  Random& random = context.random ? *context.random : fallback;
-  if (!sudoku::HasPuzzle(state.sudokuPuzzle))
-    sudoku::CreateStartupSudoku(random, state.sudokuSettings, state.sudokuPuzzle);
-  if (!futoshiki::HasPuzzle(state.futoshikiPuzzle))
-    futoshiki::CreateStartupFutoshiki(random, state.futoshikiSettings, state.futoshikiPuzzle);
-  if (!hexkakuro::HasPuzzle(state.hexKakuroPuzzle))
-    hexkakuro::CreateStartupHexKakuro(random, state.hexKakuroSettings, state.hexKakuroPuzzle);
+  Random& random = RandomOf(context, fallback);
+  for (int kind : kRecordOrder) {
+    const KindDescriptor& d = KindOf(kind);
+    if (!d.hasPuzzle(state)) d.createFromSettings(random, state);
+  }
 }
 
 bool LoadState(AppState& state, const std::string& path, const StateContext& context) {
@@ -112,8 +97,17 @@ bool LoadState(AppState& state, const std::string& path, const StateContext& con
   std::memset(&state, 0, sizeof state);
   if (bytes.size() == kStateRecordSize) {
     std::memcpy(&state, bytes.data(), kStateRecordSize);
-    if (StateIsValid(state)) {
-      FillMissingPuzzles(state, context);
+    if (GeneralIsValid(state.general)) {
+      // One damaged kind costs only that kind's puzzle, not every setting.
+      Random fallback(Random::ClockSeed());
+      Random& random = RandomOf(context, fallback);
+      for (int kind : kRecordOrder) {
+        const KindDescriptor& d = KindOf(kind);
+        if (!d.hasPuzzle(state))
+          d.createFromSettings(random, state);
+        else if (!d.blocksValid(state))
+          d.createStartup(random, state);
+      }
       return true;
     }
   }

@@ -170,6 +170,7 @@ TEST(PlayModes, MouseTypeMouseKeepsMarks) {
   Fixture f;
   f.puzzle.cells[2][5].marks[0] = f.puzzle.cells[2][5].marks[2] = f.puzzle.cells[2][5].marks[4] = 1;
   f.puzzle.cells[6][1].marks[8] = f.puzzle.cells[6][1].marks[1] = 1;
+  f.puzzle.cells[7][3].marks[6] = 1;  // a lone mark is a note, not an entry
   // A filled cell keeps the marks hidden under its entry.
   f.puzzle.cells[3][5].entry = 4;
   f.puzzle.cells[3][5].marks[1] = f.puzzle.cells[3][5].marks[6] = 1;
@@ -180,15 +181,23 @@ TEST(PlayModes, MouseTypeMouseKeepsMarks) {
   EXPECT_EQ(f.adapter.Text(6, 1), "29");
   EXPECT_TRUE(f.model.TypingBoxVisible());
   EXPECT_FALSE(f.model.pencilEnabled);
-  f.model.AgreeTypedTexts();  // as every paint in Type mode does
+  EXPECT_EQ(f.adapter.Text(7, 3), "7");
   EXPECT_EQ(f.adapter.Text(3, 5), "27");
+  f.model.SelectCell(7, 3);
+  f.model.MoveTypingCursor(Arrow::Down);
+  EXPECT_EQ(f.puzzle.cells[7][3].entry, 0);
   f.model.ClickMode(kModeMouse);
+  EXPECT_EQ(f.puzzle.cells[7][3].entry, 0);
   for (int r = 0; r < 9; ++r)
     for (int c = 0; c < 9; ++c)
       EXPECT_EQ(0, std::memcmp(f.puzzle.cells[r][c].marks, before.cells[r][c].marks, 9));
   EXPECT_EQ(f.mode, kModeMouse);
-  // Erase does not change the stored mode; leaving it converts nothing.
+  // Erase does not change the stored mode; leaving it converts nothing. Like
+  // every mode change it takes the check outlines away first.
+  f.model.CheckAll();
+  ASSERT_TRUE(f.model.checkDisplay);
   f.model.ClickMode(kModeErase);
+  EXPECT_FALSE(f.model.checkDisplay);
   EXPECT_TRUE(f.model.Erasing());
   EXPECT_FALSE(f.model.clockRunning());
   EXPECT_EQ(f.mode, kModeMouse);
@@ -259,7 +268,6 @@ TEST(PlayTyping, CursorSkipsAndWraps) {
     for (int c = 0; c < 9; ++c) g.puzzle.cells[r][c].entry = g.puzzle.cells[r][c].given ? 0 : 1;
   g.model.SelectCell(0, 1);
   // Only the cell under the typing box takes its entry as typed text.
-  g.model.AgreeTypedTexts();
   EXPECT_EQ(g.adapter.Text(0, 1), "1");
   EXPECT_EQ(g.adapter.Text(0, 2), "");
   g.model.MoveTypingCursor(Arrow::Right);

@@ -95,34 +95,76 @@ TEST_F(StateFile, SaveAndLoadRoundTripByteForByte) {
   EXPECT_EQ(FileBytes(), saved);
 }
 
-TEST_F(StateFile, AnyDamageResetsEveryKind) {
+TEST_F(StateFile, DamageCostsOnlyWhatIsDamaged) {
   const auto saved = SavedMarkedState();
   struct Damage {
     const char* what;
     std::size_t offset;
     std::uint8_t value;
+    int kind;  // the kind that starts over, -1 for everything
   };
   const Damage cases[] = {
-      {"magic length", 0, 5},
-      {"magic letter", 4, '2'},
-      {"Kakuro rows 12", 8220, 12},
-      {"Kakuro columns 6", 8224, 6},
-      {"Futoshiki size 10", 16900, 10},
-      {"HexKakuro rows 7", 19512, 7},
-      {"HexKakuro columns 16", 19516, 16},
-      {"Sudoku entry 10", 14308 + 8, 10},
-      {"Sudoku timer state 3", 14296 + 8, 3},
+      {"magic length", 0, 5, -1},
+      {"magic letter", 4, '2', -1},
+      {"Kakuro rows 12", 8220, 12, kKindKakuro},
+      {"Kakuro columns 6", 8224, 6, kKindKakuro},
+      {"Futoshiki size 10", 16900, 10, kKindFutoshiki},
+      {"HexKakuro rows 7", 19512, 7, kKindHexKakuro},
+      {"HexKakuro columns 16", 19516, 16, kKindHexKakuro},
+      {"Sudoku entry 10", 14308 + 8, 10, kKindSudoku},
+      {"Sudoku timer state 3", 14296 + 8, 3, kKindSudoku},
   };
+  auto original = std::make_unique<AppState>();
+  std::memcpy(original.get(), saved.data(), saved.size());
   for (const Damage& d : cases) {
     auto bytes = saved;
     bytes[d.offset] = d.value;
     WriteBytes(bytes);
     auto state = std::make_unique<AppState>();
-    EXPECT_FALSE(LoadState(*state, path, context)) << d.what;
-    EXPECT_EQ(state->general.sudokuSaveCounter, 0) << d.what;
-    EXPECT_EQ(state->sudokuSettings.elapsed, 0) << d.what;
+    EXPECT_EQ(LoadState(*state, path, context), d.kind >= 0) << d.what;
     EXPECT_TRUE(StateIsValid(*state)) << d.what;
+    EXPECT_EQ(state->general.sudokuSaveCounter, d.kind >= 0 ? 41 : 0) << d.what;
+    EXPECT_EQ(state->sudokuSettings.elapsed, d.kind < 0 || d.kind == kKindSudoku ? 0 : 999) << d.what;
+    if (d.kind < 0) continue;
+    // Every other kind keeps its puzzle exactly.
+    auto same = [&](const auto& a, const auto& b) { return std::memcmp(&a, &b, sizeof a) == 0; };
+    EXPECT_EQ(same(state->kakuroPuzzle, original->kakuroPuzzle), d.kind != kKindKakuro) << d.what;
+    EXPECT_EQ(same(state->futoshikiPuzzle, original->futoshikiPuzzle), d.kind != kKindFutoshiki) << d.what;
+    EXPECT_EQ(same(state->hexKakuroPuzzle, original->hexKakuroPuzzle), d.kind != kKindHexKakuro) << d.what;
+    EXPECT_TRUE(d.kind == kKindSudoku || same(state->sudokuPuzzle, original->sudokuPuzzle)) << d.what;
   }
+}
+
+TEST_F(StateFile, AMissingPuzzleIsMadeAsItsSettingsSay) {
+  auto state = std::make_unique<AppState>();
+  LoadState(*state, path, context);
+  state->sudokuSettings.difficulty = kEasy;
+  state->sudokuPuzzle.cells[0][0].solution = -1;
+  state->futoshikiSettings.size = 5;
+  state->futoshikiSettings.difficulty = kEasy;
+  state->futoshikiPuzzle.cells[0][0].solution = -1;
+  state->hexKakuroSettings.rows = 11;
+  state->hexKakuroSettings.cols = 13;
+  state->hexKakuroSettings.difficulty = kMedium;
+  hexkakuro::MarkNoPuzzle(state->hexKakuroPuzzle);
+  ASSERT_TRUE(SaveState(*state, path));
+  ASSERT_TRUE(LoadState(*state, path, context));
+  EXPECT_TRUE(StateIsValid(*state));
+  EXPECT_EQ(state->sudokuSettings.difficulty, kEasy);
+  EXPECT_TRUE(sudoku::HasPuzzle(state->sudokuPuzzle));
+  EXPECT_EQ(state->futoshikiSettings.size, 5);
+  EXPECT_EQ(state->futoshikiSettings.difficulty, kEasy);
+  EXPECT_TRUE(futoshiki::HasPuzzle(state->futoshikiPuzzle));
+  EXPECT_EQ(state->hexKakuroSettings.rows, 11);
+  EXPECT_EQ(state->hexKakuroSettings.difficulty, kMedium);
+  EXPECT_TRUE(hexkakuro::HasPuzzle(state->hexKakuroPuzzle));
+  // Settings that name no puzzle the game can make fall back to the first-start one.
+  state->futoshikiSettings.size = 6;
+  state->futoshikiPuzzle.cells[0][0].solution = -1;
+  ASSERT_TRUE(SaveState(*state, path));
+  ASSERT_TRUE(LoadState(*state, path, context));
+  EXPECT_EQ(state->futoshikiSettings.size, 7);
+  EXPECT_TRUE(StateIsValid(*state));
 }
 
 TEST_F(StateFile, ShortFileIsNotHalfRead) {

@@ -17,44 +17,47 @@
 #include "app/shell/mainwindow.h"
 #include "app/shell/quickhints.h"
 #include "app/shell/showmsg.h"
-#include "app/sudoku/sudnew.h"
-#include "app/sudoku/sudokuwindow.h"
+#include "app/shell/createdialog.h"
+#include "app/shell/playwindow.h"
 
 using namespace zorvek;
 using namespace zorvek::app;
 
 namespace {
 
-// A creation that counts up to half the bar and runs until cancelled or released.
-class SlowCreate : public TCreateDialog {
+// A creation that counts up to half the bar and runs until cancelled or
+// released; with `ignoreCancel` it finishes its puzzle whatever is asked.
+class SlowCreate : public TKindCreateDialog {
  public:
-  explicit SlowCreate(QWidget* parent = nullptr) : TCreateDialog(parent) {
-    pgCreate = new QProgressBar(this);
-    pgCreate->setRange(0, 100);
-    bnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    connect(bnCancel, &QPushButton::clicked, this, &SlowCreate::bnCancelClick);
-  }
-  std::atomic<bool> release{false};
+  explicit SlowCreate(TfrmMain& main) : TKindCreateDialog(main, kKindSudoku, true, &main) {}
+  void FollowPuzzle() override {}
+  std::atomic<bool> release{false}, ignoreCancel{false};
+  std::atomic<int> loops{0};
   bool finished = false;
   Outcome last;
-  void Run() {
+  int elapsedMade = 777;  // what a success writes into the state
+
+ protected:
+  std::function<Outcome()> PrepareJob(AppState&) override {
     finished = false;
-    StartCreation([this] {
+    return [this] {
       progress_.attemptScale = 1000;
-      while (!progress_.CancelRequested() && !release) {
+      while (!release && (ignoreCancel || !progress_.CancelRequested())) {
+        ++loops;
         if (progress_.attempts < 500) ++progress_.attempts;
         std::this_thread::sleep_for(std::chrono::microseconds(200));
       }
-      const bool cancelled = progress_.CancelRequested();
+      const bool cancelled = !ignoreCancel && progress_.CancelRequested();
       return Outcome{!cancelled, cancelled, true};
-    });
+    };
   }
-
- protected:
+  void Commit(AppState& state, bool success) override {
+    if (success) state.sudokuSettings.elapsed = elapsedMade;
+  }
   void Finished(const Outcome& outcome) override {
     last = outcome;
     finished = true;
-    CloseAfter(outcome);
+    TKindCreateDialog::Finished(outcome);
   }
 };
 
@@ -78,14 +81,15 @@ class DialogsTest : public QObject {
     TfrmMain main({dir_.filePath(QStringLiteral("create.dat")), false, 5});
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
-    TfrmSudoku* w = main.sudokuWindow();
-    TfrmSudNew* dialog = w->createDialog();
+    TPlayWindow* w = main.playWindow(kKindSudoku);
+    TKindCreateDialog* dialog = w->createDialog();
     const sudoku::SudPuzzle before = main.state().sudokuPuzzle;
     bool sawFullBarBeforeClosing = false;
     QTimer::singleShot(0, dialog, [&] {
       QVERIFY(dialog->isVisible());
       QVERIFY(dialog->bnCreate->isVisible());
       QVERIFY(!dialog->PanelCreate->isVisible());
+      QVERIFY(dialog->PanelDiff->frameShape() != QFrame::NoFrame);
       QVERIFY(!w->dgPuzzle()->isVisible());  // hidden while the dialog is up
       dialog->rbDiff0->setChecked(true);
       QTest::mouseClick(dialog->bnCreate, Qt::LeftButton);
@@ -117,32 +121,63 @@ class DialogsTest : public QObject {
   }
 
   void cancelAsksBeforeStopping() {
-    SlowCreate dialog;
+    TfrmMain main({dir_.filePath(QStringLiteral("cancel.dat")), false, 6});
+    const std::int32_t elapsedBefore = main.state().sudokuSettings.elapsed;
+    SlowCreate dialog(main);
+    dialog.FormShow();
     dialog.show();
-    dialog.Run();
+    dialog.bnCreateClick();
     QTRY_COMPARE(dialog.progressBar()->value(), 50);  // 500 of 1000 attempts
     int answer = 2;
+    bool workerWaited = false;
     SetMessageHook([&](const QString& text, int style) {
       messages_ << text;
+      // The engine holds still while the player decides.
+      const int before = dialog.loops;
+      QTest::qWait(60);
+      workerWaited = dialog.loops - before <= 1;
       return style == 1 ? answer : 1;
     });
     QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
     QCOMPARE(messages_.size(), 1);
     QCOMPARE(messages_[0], QString::fromLatin1(kStopCreationQuestion));
-    QTest::qWait(50);
-    QVERIFY(dialog.Creating());  // "Cancel" in the question goes on
+    QVERIFY(workerWaited);
+    const int resumedFrom = dialog.loops;
+    QTRY_VERIFY(dialog.loops > resumedFrom + 5);  // "Cancel" in the question goes on
+    QVERIFY(dialog.Creating());
     answer = 1;
     QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
     QTRY_VERIFY(dialog.finished);
     QVERIFY(dialog.last.cancelled);
+    QVERIFY(!dialog.Created());
     QVERIFY(!dialog.isVisible());  // closed at once, without a message
     QCOMPARE(messages_.size(), 2);
 
-    // A quick success keeps the full bar for half a second.
+    // A puzzle finished while the question was open is dropped after O.K.:
+    // the player's puzzle stays.
+    dialog.ignoreCancel = true;
+    dialog.FormShow();
     dialog.show();
-    dialog.release = true;
-    dialog.Run();
+    dialog.bnCreateClick();
+    SetMessageHook([&](const QString&, int) {
+      dialog.release = true;
+      QTest::qWait(60);
+      return 1;
+    });
+    QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
     QTRY_VERIFY(dialog.finished);
+    QVERIFY(!dialog.last.success);
+    QVERIFY(!dialog.Created());
+    QCOMPARE(main.state().sudokuSettings.elapsed, elapsedBefore);
+
+    // A quick success keeps the full bar for half a second.
+    dialog.ignoreCancel = false;
+    dialog.FormShow();
+    dialog.show();
+    dialog.bnCreateClick();
+    QTRY_VERIFY(dialog.finished);
+    QVERIFY(dialog.Created());
+    QCOMPARE(main.state().sudokuSettings.elapsed, dialog.elapsedMade);
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.progressBar()->value(), 100);
     QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), 2000);
@@ -153,7 +188,7 @@ class DialogsTest : public QObject {
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     TfrmQuickHints* hints = main.hints();
-    QTest::mouseClick(main.sudokuWindow()->bnInstruct, Qt::LeftButton);
+    QTest::mouseClick(main.playWindow(kKindSudoku)->bnInstruct, Qt::LeftButton);
     QVERIFY(hints->isVisible());
     QCOMPARE(hints->windowTitle(), QStringLiteral("Sudoku - Instructions"));
     const QString text = hints->memo()->toPlainText();
@@ -209,4 +244,4 @@ class DialogsTest : public QObject {
 };
 
 QTEST_MAIN(DialogsTest)
-#include "test_dialogs.moc"
+#include "dialogs_test.moc"

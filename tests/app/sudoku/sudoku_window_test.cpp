@@ -36,22 +36,15 @@ void WriteKnownState(const QString& path, int inputMode) {
   s.sudokuSettings.elapsed = 0;
   s.sudokuSettings.timerState = kTimerRunning;
   s.general.sudokuInputMode = static_cast<std::uint8_t>(inputMode);
-  // Sizes the other kinds' blocks must hold for the file to count as valid.
-  auto put = [&s](std::size_t offset, std::int32_t v) {
-    std::memcpy(reinterpret_cast<std::uint8_t*>(&s) + offset, &v, sizeof v);
-  };
-  if (!StateIsValid(s)) {
-    put(8220, 9);
-    put(8224, 11);
-    put(16900, 7);
-  }
   QVERIFY(StateIsValid(s));
   QVERIFY(SaveState(s, path.toStdString()));
 }
 
+QRect CellRect(TfrmSudoku* w, int r, int c) { return w->board().CellRect(r, c); }
+
 QPoint MiniDigitPoint(TfrmSudoku* w, int r, int c, int digit) {
-  const QRect cell = w->CellRect(r, c);
-  const int mini = w->cellSize() / 3;
+  const QRect cell = CellRect(w, r, c);
+  const int mini = w->sudokuBoard().cellSize() / 3;
   return cell.topLeft() + QPoint((digit - 1) % 3 * mini + mini / 2, (digit - 1) / 3 * mini + mini / 2);
 }
 
@@ -68,7 +61,7 @@ class SudokuWindowTest : public QObject {
   std::unique_ptr<TfrmMain> main_;
 
   QString StatePath() const { return dir_.filePath(QStringLiteral("state.dat")); }
-  TfrmSudoku* Window() const { return main_->sudokuWindow(); }
+  TfrmSudoku* Window() const { return static_cast<TfrmSudoku*>(main_->playWindow(kKindSudoku)); }
   sudoku::SudPuzzle& Puzzle() const { return main_->state().sudokuPuzzle; }
 
   void Open(int inputMode) {
@@ -118,6 +111,16 @@ class SudokuWindowTest : public QObject {
     QTest::mouseClick(w->bnUndo, Qt::LeftButton);
     QTest::mouseClick(w->bnUndo, Qt::LeftButton);
     QCOMPARE(int(Puzzle().cells[0][1].entry), 4);
+
+    // A lone pencil mark survives Mouse -> Type -> Mouse, however often the
+    // grid is painted in between.
+    QTest::mouseClick(grid, Qt::RightButton, {}, MiniDigitPoint(w, 3, 5, 6));
+    QTest::mouseClick(w->bnKeyboard, Qt::LeftButton);
+    grid->grab();
+    QTest::mouseClick(w->bnMouse, Qt::LeftButton);
+    grid->grab();
+    QCOMPARE(int(Puzzle().cells[3][5].entry), 0);
+    QCOMPARE(int(Puzzle().cells[3][5].marks[5]), 1);
   }
 
   void typingAndArrows() {
@@ -137,11 +140,11 @@ class SudokuWindowTest : public QObject {
     QTest::keyClick(w->edText, Qt::Key_Down);  // (1,2) is empty
     QCOMPARE(w->model().CursorRow(), 1);
     QCOMPARE(w->model().CursorCol(), 2);
-    QCOMPARE(w->edText->geometry().center(), w->CellRect(1, 2).center());
+    QCOMPARE(w->edText->geometry().center(), CellRect(w, 1, 2).center());
     // Clicking a given hides the box; clicking an open cell brings it back.
-    QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, w->CellRect(4, 4).center());
+    QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, CellRect(w, 4, 4).center());
     QVERIFY(!w->edText->isVisible());
-    QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, w->CellRect(5, 0).center());
+    QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, CellRect(w, 5, 0).center());
     QVERIFY(w->edText->isVisible());
     QCOMPARE(w->model().CursorRow(), 5);
     // Ctrl+Z in the typing box undoes the game's last move, not the box's edit.
@@ -171,18 +174,27 @@ class SudokuWindowTest : public QObject {
     QVERIFY(!w->bnCheck->isEnabled());
     const QImage image = w->dgPuzzle()->grab().toImage();
     auto outlineColour = [&](int r, int c) {
-      const QRect cell = w->CellRect(r, c);
+      const QRect cell = CellRect(w, r, c);
       return image.pixelColor(cell.left() + 2, cell.top() + cell.height() / 2);  // 2 pixels inside
     };
     QCOMPARE(outlineColour(0, 1), QColor(249, 61, 6));
     QCOMPARE(outlineColour(0, 2), QColor(0, 236, 0));
     QCOMPARE(outlineColour(0, 0), QColor(0, 236, 0));  // givens are always right
     QCOMPARE(outlineColour(0, 3), QColor(Qt::white));  // empty and unmarked
-    // The next click on the grid removes the outlines.
+    // The next click on the grid removes the outlines, and so does a change of mode.
     QTest::mouseClick(w->dgPuzzle(), Qt::RightButton, {}, MiniDigitPoint(w, 3, 4, 1));
     const QImage after = w->dgPuzzle()->grab().toImage();
-    const QRect cell = w->CellRect(0, 1);
+    const QRect cell = CellRect(w, 0, 1);
     QVERIFY(after.pixelColor(cell.left() + 2, cell.top() + cell.height() / 2) != QColor(249, 61, 6));
+    QTest::mouseClick(w->bnCheck, Qt::LeftButton);
+    QTest::mouseClick(w->bnErase, Qt::LeftButton);
+    const QImage erasing = w->dgPuzzle()->grab().toImage();
+    QCOMPARE(erasing.pixelColor(cell.left() + 2, cell.top() + cell.height() / 2), QColor(Qt::white));
+    QVERIFY(w->bnCheck->isEnabled() || !w->bnCheck->isVisible());
+    // The eraser cursor is drawn for the screen's pixel density.
+    const QCursor sharp = EraserCursor(2);
+    QCOMPARE(sharp.pixmap().devicePixelRatio(), 2.0);
+    QCOMPARE(sharp.pixmap().size(), EraserCursor(1).pixmap().size() * 2);
   }
 
   void solvingStopsTheClock() {
@@ -226,11 +238,11 @@ class SudokuWindowTest : public QObject {
     main_->PanelClick(1);
     QCOMPARE(main_->currentKind(), int(kKindSudoku));
     QWidget* grid = w->dgPuzzle();
-    QTest::mousePress(grid, Qt::LeftButton, {}, w->CellRect(0, 0).center());
-    QMouseEvent move(QEvent::MouseMove, w->CellRect(0, 2).center(), grid->mapToGlobal(w->CellRect(0, 2).center()),
+    QTest::mousePress(grid, Qt::LeftButton, {}, CellRect(w, 0, 0).center());
+    QMouseEvent move(QEvent::MouseMove, CellRect(w, 0, 2).center(), grid->mapToGlobal(CellRect(w, 0, 2).center()),
                      Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(grid, &move);
-    QTest::mouseRelease(grid, Qt::LeftButton, {}, w->CellRect(0, 2).center());
+    QTest::mouseRelease(grid, Qt::LeftButton, {}, CellRect(w, 0, 2).center());
     QCOMPARE(int(Puzzle().cells[0][0].entry), SolutionAt(0, 0));  // a given stays
     QCOMPARE(int(Puzzle().cells[0][2].marks[0]), 0);
     QCOMPARE(int(Puzzle().cells[0][1].entry), 3);  // not passed over
@@ -320,9 +332,9 @@ class SudokuWindowTest : public QObject {
     // A new run starts with the grid shown and the clock going.
     second.show();
     QVERIFY(QTest::qWaitForWindowExposed(&second));
-    QVERIFY(!second.sudokuWindow()->PanelPause->isVisible());
-    QVERIFY(second.sudokuWindow()->dgPuzzle()->isVisible());
-    QVERIFY(second.sudokuWindow()->PuzzTimer.isActive());
+    QVERIFY(!static_cast<TfrmSudoku*>(second.playWindow(kKindSudoku))->PanelPause->isVisible());
+    QVERIFY(static_cast<TfrmSudoku*>(second.playWindow(kKindSudoku))->dgPuzzle()->isVisible());
+    QVERIFY(static_cast<TfrmSudoku*>(second.playWindow(kKindSudoku))->PuzzTimer.isActive());
     QCOMPARE(int(second.state().sudokuPuzzle.cells[7][5].entry), 2);
     QCOMPARE(int(second.state().general.sudokuInputMode), int(kModeType));
     QCOMPARE(int(second.state().general.mainWidth), 760);
@@ -338,6 +350,25 @@ class SudokuWindowTest : public QObject {
     QVERIFY(third.width() <= std::max(700, screen.width()));
     QCOMPARE(third.height(), 600);
     QVERIFY(screen.intersects(third.frameGeometry()));
+  }
+
+  void statePlaceWhenTheProgramFolderIsNotWritable() {
+    const QString userDir = dir_.filePath(QStringLiteral("user"));
+    const QString programDir = dir_.filePath(QStringLiteral("absent"));  // cannot be written
+    const QString own = QDir(userDir).filePath(QStringLiteral("ZorvekNumberPuzzles.dat"));
+    auto paths = TfrmMain::ChooseStatePaths(programDir, userDir);
+    QCOMPARE(paths.save, own);
+    QCOMPARE(paths.load, QDir(programDir).filePath(QStringLiteral("ZorvekNumberPuzzles.dat")));
+    QVERIFY(QDir().mkpath(userDir));
+    QFile file(own);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QCOMPARE(TfrmMain::ChooseStatePaths(programDir, userDir).load, own);
+    // A writable program folder keeps the state beside the program, with no probe file left there.
+    paths = TfrmMain::ChooseStatePaths(dir_.path(), userDir);
+    QCOMPARE(paths.load, QDir(dir_.path()).filePath(QStringLiteral("ZorvekNumberPuzzles.dat")));
+    QCOMPARE(paths.save, paths.load);
+    QCOMPARE(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("probe")).size(), 0);
   }
 
   void presetsAndMessageWidths() {
@@ -370,4 +401,4 @@ class SudokuWindowTest : public QObject {
 };
 
 QTEST_MAIN(SudokuWindowTest)
-#include "test_sudoku_window.moc"
+#include "sudoku_window_test.moc"

@@ -1,0 +1,28 @@
+#include "app/kinds.h"
+
+#include "app/sudoku/sudnew.h"
+#include "app/sudoku/sudokuwindow.h"
+#include "core/common/types.h"
+
+namespace zorvek::app {
+namespace {
+
+template <typename Window>
+TPlayWindow* Make(TfrmMain& main, QWidget* parent) {
+  return new Window(main, parent);
+}
+
+template <typename Dialog>
+TKindCreateDialog* MakeDialog(TfrmMain& main, QWidget* parent) {
+  return new Dialog(main, parent);
+}
+
+constexpr AppKind kAppKinds[] = {
+    {kKindSudoku, Make<TfrmSudoku>, MakeDialog<TfrmSudNew>},
+};
+
+}  // namespace
+
+std::span<const AppKind> AppKinds() { return kAppKinds; }
+
+}  // namespace zorvek::app

@@ -1,0 +1,42 @@
+#pragma once
+// One entry per puzzle kind: what the state file, the save and load commands
+// and start-up need to know about it, so that no caller wires the four kinds
+// by hand.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "core/common/random.h"
+#include "core/shell/state.h"
+
+namespace zorvek {
+
+struct KindDescriptor {
+  int number;            // kKindSudoku .. kKindHexKakuro
+  const char* name;      // "Sudoku"; also the stem of its file names
+  char letter;           // the kind letter after "QVZ" in its .puz record
+  std::size_t recordSize;
+  std::int32_t GeneralSettings::*saveCounter;
+  std::uint8_t GeneralSettings::*inputMode;
+  // Its blocks in the state: is there a puzzle, do its bytes pass the loader's checks.
+  bool (*hasPuzzle)(const AppState&);
+  bool (*blocksValid)(const AppState&);
+  // The puzzle of a first start (fixed difficulty and size).
+  void (*createStartup)(Random&, AppState&);
+  // A new puzzle of the difficulty and size its settings block names; the
+  // start-up puzzle when those are out of range or creation gives up.
+  void (*createFromSettings)(Random&, AppState&);
+  // Copies a valid .puz file of this kind into the state and returns "";
+  // otherwise returns the window's message and leaves the state untouched.
+  std::string (*load)(AppState&, const std::string& path);
+  bool (*save)(const AppState&, const std::string& path);
+  // The save dialog's proposal from the current puzzle and the save counter.
+  std::string (*defaultFileName)(const AppState&);
+};
+
+inline constexpr int kPlayKinds = 4;
+
+// The descriptor of a play kind (0..3).
+const KindDescriptor& KindOf(int kind);
+
+}  // namespace zorvek

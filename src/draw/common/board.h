@@ -1,0 +1,26 @@
+#pragma once
+// A kind's board: its geometry once laid out, the hit test that maps a point
+// to a cell, and painting. The screen and the printed page use the same board;
+// only the view differs. Painting reads the puzzle block and never changes it.
+#include <QRect>
+#include <QSize>
+
+#include "draw/common/style.h"
+
+class QPainter;
+
+namespace zorvek::draw {
+
+class Board {
+ public:
+  virtual ~Board() = default;
+  // The board's size once laid out; it paints from (0, 0).
+  virtual QSize Size() const = 0;
+  virtual QRect CellRect(int row, int col) const = 0;
+  virtual BoardHit HitTest(const QPoint& p) const = 0;
+  // Point size of typed text of `length` characters (1..9) in a cell.
+  virtual int TypingFontSize(int length) const = 0;
+  virtual void Paint(QPainter& p, const BoardView& view) const = 0;
+};
+
+}  // namespace zorvek::draw

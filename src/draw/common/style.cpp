@@ -1,0 +1,30 @@
+#include "draw/common/style.h"
+
+#include <QFontMetrics>
+
+namespace zorvek::draw {
+
+QFont DrawingFont(double points, bool bold) {
+  QFont f(QStringLiteral("Arial"));
+  f.setPointSizeF(points);
+  f.setBold(bold);
+  return f;
+}
+
+int FitFontInSquare(const QString& text, int start, int minimum, int side, const QPaintDevice* device,
+                    bool bold) {
+  int size = start;
+  for (; size > minimum; --size) {
+    const QRect r = QFontMetrics(DrawingFont(size, bold), device).tightBoundingRect(text);
+    if (r.width() <= side && r.height() <= side) break;
+  }
+  return size;
+}
+
+int FitFontToWidth(const QString& text, int start, int minimum, int width, const QPaintDevice* device) {
+  int size = start;
+  while (size > minimum && QFontMetrics(DrawingFont(size), device).horizontalAdvance(text) > width) --size;
+  return size;
+}
+
+}  // namespace zorvek::draw

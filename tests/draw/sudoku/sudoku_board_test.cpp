@@ -1,0 +1,109 @@
+// The Sudoku board painted into images: frame and box lines, hit tests, and
+// fonts fitted on the device that is painted on.
+#include <QImage>
+#include <QPainter>
+#include <QtTest>
+
+#include "core/shell/play.h"
+#include "draw/sudoku/board.h"
+
+using namespace zorvek;
+using zorvek::draw::sudoku::SudokuBoard;
+
+namespace {
+
+sudoku::SudPuzzle MakePuzzle() {
+  sudoku::SudPuzzle p{};
+  for (int r = 0; r < 9; ++r)
+    for (int c = 0; c < 9; ++c) {
+      p.cells[r][c].solution = (r * 3 + r / 3 + c) % 9 + 1;
+      p.cells[r][c].given = r == c;
+    }
+  p.cells[0][1].entry = 5;
+  return p;
+}
+
+QImage Paint(const SudokuBoard& board, const draw::BoardView& view, int dpi = 96) {
+  QImage image(board.Size(), QImage::Format_RGB32);
+  image.setDotsPerMeterX(int(dpi / 0.0254));
+  image.setDotsPerMeterY(int(dpi / 0.0254));
+  image.fill(Qt::magenta);
+  QPainter p(&image);
+  board.Paint(p, view);
+  return image;
+}
+
+bool IsBlack(const QImage& image, int x, int y) { return image.pixelColor(x, y) == QColor(Qt::black); }
+
+}  // namespace
+
+class SudokuBoardTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void frameAndBoxLinesAreFourPixels() {
+    const sudoku::SudPuzzle puzzle = MakePuzzle();
+    SudokuBoard board(puzzle);
+    QImage probe(1, 1, QImage::Format_RGB32);
+    const int cell = SudokuBoard::CellSizeFor(QSize(500, 500), 70);
+    QCOMPARE(cell, 54);
+    QCOMPARE(SudokuBoard::CellSizeFor(QSize(2000, 1000), 70), 70);
+    QCOMPARE(SudokuBoard::CellSizeFor(QSize(50 * 9, 40 * 9), 70), 39);
+    board.Layout(cell, &probe);
+    draw::BoardView view;
+    view.mode = kModeType;  // open cells are plain white
+    const QImage image = Paint(board, view);
+    const int w = image.width(), y = board.CellRect(1, 1).center().y();
+    for (int x : {0, 1, 2, 3, w - 4, w - 3, w - 2, w - 1}) QVERIFY2(IsBlack(image, x, y), qPrintable(QString::number(x)));
+    QVERIFY(!IsBlack(image, 4, y));
+    QVERIFY(!IsBlack(image, w - 5, y));
+    // The box line between columns 2 and 3 is as heavy as the frame.
+    const int edge = board.CellRect(0, 3).left();
+    for (int x = edge - 2; x <= edge + 1; ++x) QVERIFY(IsBlack(image, x, y));
+    QVERIFY(!IsBlack(image, edge - 3, y) && !IsBlack(image, edge + 2, y));
+  }
+
+  void hitTestFindsCellAndMiniDigit() {
+    const sudoku::SudPuzzle puzzle = MakePuzzle();
+    SudokuBoard board(puzzle);
+    QImage probe(1, 1, QImage::Format_RGB32);
+    board.Layout(36, &probe);
+    const QRect cell = board.CellRect(4, 7);
+    const draw::BoardHit hit = board.HitTest(cell.topLeft() + QPoint(13, 25));  // middle column, bottom row
+    QVERIFY(hit.inside);
+    QCOMPARE(hit.row, 4);
+    QCOMPARE(hit.col, 7);
+    QCOMPARE(hit.part, 8);
+    QCOMPARE(board.HitTest(board.CellRect(8, 8).bottomRight()).row, 8);
+    QVERIFY(!board.HitTest(QPoint(1, 1)).inside);  // on the frame
+    QVERIFY(!board.HitTest(QPoint(board.Size().width() - 1, 10)).inside);
+  }
+
+  void paperFontsFitThePrintersPixels() {
+    const sudoku::SudPuzzle puzzle = MakePuzzle();
+    SudokuBoard board(puzzle);
+    QImage printer(10, 10, QImage::Format_RGB32);
+    printer.setDotsPerMeterX(int(600 / 0.0254));
+    printer.setDotsPerMeterY(int(600 / 0.0254));
+    board.Layout(300, &printer);
+    const QRect six = QFontMetrics(draw::DrawingFont(board.digitFontSize()), &printer).tightBoundingRect(QStringLiteral("6"));
+    QVERIFY2(six.height() <= 300 * 5 / 8 && six.height() > 300 / 3, qPrintable(QString::number(six.height())));
+
+    // Paper shows givens black and entries grey; nothing red, no pencil yellow.
+    draw::BoardView view;
+    view.paper = true;
+    const QImage page = Paint(board, view, 600);
+    bool red = false, yellow = false, grey = false;
+    for (int y = 0; y < page.height(); y += 3)
+      for (int x = 0; x < page.width(); x += 3) {
+        const QColor c = page.pixelColor(x, y);
+        red |= c.red() > 200 && c.green() < 80;
+        yellow |= c == draw::kMarkYellow;
+        grey |= c == draw::kPaperGrey;
+      }
+    QVERIFY(!red && !yellow);
+    QVERIFY(grey);  // the entry in (0, 1)
+  }
+};
+
+QTEST_MAIN(SudokuBoardTest)
+#include "sudoku_board_test.moc"

@@ -221,7 +221,8 @@ void TPlayWindow::dgPuzzleMouseUp() { dragging_ = false; }
 void TPlayWindow::LayoutWindow() {
   const int column = LayoutCommandColumn(height());
   const int bh = ButtonHeight();
-  const int freeW = width() - column, freeH = height() - bh;
+  const int sideW = SideWidth();
+  const int freeW = width() - column - sideW, freeH = height() - bh;
   LayoutBoard(QSize(freeW - 10, freeH - 10));
   const QSize side = board_->Size();
   const int gx = column + (freeW - side.width()) / 2;
@@ -232,6 +233,7 @@ void TPlayWindow::LayoutWindow() {
   PanelTimer->setGeometry(gx, top, timerW, bh);
   bnPause->setGeometry(gx + timerW - 1, top, pauseW, bh);
   PanelHeader->setGeometry(gx + timerW + pauseW - 2, top, side.width() - timerW - pauseW + 2, bh);
+  LayoutSide(grid_->geometry());
   PanelPause->raise();
   PlaceTypingBox();
   grid_->update();
@@ -340,6 +342,7 @@ void TPlayWindow::SyncFromModel() {
   if (!m.clockRunning()) PuzzTimer.stop();
   if (eraseLook_ != erasing) UpdateEraseLook();
   PlaceTypingBox();
+  AfterSync();
   grid_->update();
 }
 

@@ -119,6 +119,13 @@ class TPlayWindow : public QWidget {
   virtual void AfterCheck() {}
   virtual void AfterModeChange() {}
   virtual void AfterInstall() {}
+  // After every sync of buttons, clock and typing box with the model (cursor
+  // moves, typing, clicks): the place to refresh what follows the position.
+  virtual void AfterSync() {}
+  // Room kept free right of the board for a side panel, and where to put it
+  // once the board is placed.
+  virtual int SideWidth() const { return 0; }
+  virtual void LayoutSide(const QRect& /*board*/) {}
 
   // Lays out the command column for a window of this height; returns its width.
   int LayoutCommandColumn(int height);

@@ -41,7 +41,18 @@ int LoadEverything(const std::uint8_t* data, std::size_t size) {
   if (size >= kStateRecordSize) {
     auto state = std::make_unique<AppState>();
     std::memcpy(state.get(), data, kStateRecordSize);
-    if (StateIsValid(*state)) accepted |= 1 << 8;
+    if (StateIsValid(*state)) {
+      accepted |= 1 << 8;
+      // Every puzzle block of an accepted state is safe to play.
+      if ((sudoku::HasPuzzle(state->sudokuPuzzle) &&
+           !sudoku::BlocksAreValid(state->sudokuSettings, state->sudokuPuzzle)) ||
+          !kakuro::BlocksAreValid(state->kakuroSettings, state->kakuroPuzzle) ||
+          (futoshiki::HasPuzzle(state->futoshikiPuzzle) &&
+           !futoshiki::BlocksAreValid(state->futoshikiSettings, state->futoshikiPuzzle)) ||
+          (hexkakuro::HasPuzzle(state->hexKakuroPuzzle) &&
+           !hexkakuro::BlocksAreValid(state->hexKakuroSettings, state->hexKakuroPuzzle)))
+        __builtin_trap();
+    }
   }
   return accepted;
 }
@@ -81,6 +92,18 @@ int main(int argc, char** argv) {
        1 << kKindHexKakuro},
       {AsBytes(*state), 1 << 8},
   };
+  // A state whose puzzles are marked "none yet" is valid, and gets them made.
+  auto empty = std::make_unique<AppState>(*state);
+  empty->sudokuPuzzle.cells[0][0].solution = -1;
+  empty->futoshikiPuzzle.cells[0][0].solution = -1;
+  hexkakuro::MarkNoPuzzle(empty->hexKakuroPuzzle);
+  const bool emptyValid = StateIsValid(*empty);
+  FillMissingPuzzles(*empty, context);
+  if (!emptyValid || !sudoku::HasPuzzle(empty->sudokuPuzzle) || !futoshiki::HasPuzzle(empty->futoshikiPuzzle) ||
+      !hexkakuro::HasPuzzle(empty->hexKakuroPuzzle) || !StateIsValid(*empty)) {
+    std::printf("missing puzzles were not made\n");
+    return 1;
+  }
   for (const auto& [bytes, bit] : seeds) {
     if (!(LoadEverything(bytes.data(), bytes.size()) & bit)) {
       std::printf("a valid seed record was refused (loader bit %d)\n", bit);

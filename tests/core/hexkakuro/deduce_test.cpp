@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace zorvek::hexkakuro {
@@ -35,11 +36,17 @@ struct Board {
     b.at(p).assigned = true;
     b.at(p).digit = d;
   }
-  std::vector<int> Candidates(HexPos p) const {
-    std::vector<int> out;
+  std::string Candidates(HexPos p) const {
+    std::string out;
     for (int d = 1; d <= 9; ++d)
-      if (b.at(p).candidates[d]) out.push_back(d);
+      if (b.at(p).candidates[d]) out += static_cast<char>('0' + d);
     return out;
+  }
+  // Whether assigning the single left in p finds a contradiction.
+  bool AssignClashes(HexPos p) {
+    DeduceFlags f;
+    AssignSingle(b, p.row, p.col, f);
+    return f.contradiction;
   }
   bool Apply(HexPos clue, int sum) {
     DigitFlags mask{};
@@ -57,8 +64,8 @@ TEST(HexDeduce, SumRestrictsAndSinglesPropagate) {
   ASSERT_TRUE(t.Apply(kClue, 3));
   EXPECT_EQ(t.b.at(kClue).touched, 2);
   EXPECT_TRUE(t.b.at(kUp).touchedCell);
-  EXPECT_EQ(t.Candidates(kUp), (std::vector<int>{1, 2}));
-  EXPECT_EQ(t.Candidates(kDown), (std::vector<int>{1, 2}));
+  EXPECT_EQ(t.Candidates(kUp), "12");
+  EXPECT_EQ(t.Candidates(kDown), "12");
   // Fixing one cell to 1 fixes the other to 2.
   t.Only(kUp, {1});
   DeduceFlags f;
@@ -74,7 +81,7 @@ TEST(HexDeduce, SumRestrictsAndSinglesPropagate) {
   ASSERT_TRUE(u.Apply(kClue, 7));  // {1,2,4}
   u.Only(kUpLeft, {4});
   AssignSingle(u.b, kUpLeft.row, kUpLeft.col, f);
-  EXPECT_EQ(u.Candidates(kUpRight), (std::vector<int>{1, 2}));
+  EXPECT_EQ(u.Candidates(kUpRight), "12");
 }
 
 TEST(HexDeduce, NakedSubsets) {
@@ -85,10 +92,10 @@ TEST(HexDeduce, NakedSubsets) {
   DeduceFlags f;
   EliminateNakedSubsets(t.b, kClue.row, kClue.col, f);
   EXPECT_TRUE(f.changed);
-  EXPECT_EQ(t.Candidates(kLeft), (std::vector<int>{4, 5}));
+  EXPECT_EQ(t.Candidates(kLeft), "45");
   // The pair leaves (2,4) with 3, which as a one-cell subset leaves the rest too.
   EXPECT_EQ(t.b.at(kUpRight).digit, 3);
-  EXPECT_EQ(t.Candidates(kUp), (std::vector<int>{1, 2, 6, 7, 8, 9}));
+  EXPECT_EQ(t.Candidates(kUp), "126789");
 
   Board u({kClue}, {kUp, kDown});
   DeduceFlags g;
@@ -103,7 +110,7 @@ TEST(HexDeduce, SumFeasibility) {
   DeduceFlags f;
   CheckSumFeasibility(t.b, kUp.row, kUp.col, kClue.row, kClue.col, f);
   EXPECT_TRUE(f.changed);
-  EXPECT_EQ(t.Candidates(kUp), (std::vector<int>{8, 9}));
+  EXPECT_EQ(t.Candidates(kUp), "89");
 
   // 24 over three cells, the others in {7,8} and {8,9}; then the last open cell.
   Board u({kClue}, {kUpLeft, kUp, kUpRight});
@@ -111,7 +118,7 @@ TEST(HexDeduce, SumFeasibility) {
   u.Only(kUp, {7, 8});
   u.Only(kUpRight, {8, 9});
   CheckSumFeasibility(u.b, kUpLeft.row, kUpLeft.col, kClue.row, kClue.col, f);
-  EXPECT_EQ(u.Candidates(kUpLeft), (std::vector<int>{7, 8, 9}));
+  EXPECT_EQ(u.Candidates(kUpLeft), "789");
   u.Fix(kUp, 7);
   u.Fix(kUpRight, 8);
   CheckSumFeasibility(u.b, kUpLeft.row, kUpLeft.col, kClue.row, kClue.col, f);
@@ -119,26 +126,18 @@ TEST(HexDeduce, SumFeasibility) {
 }
 
 TEST(HexDeduce, Contradictions) {
-  auto assign = [](Board& t, HexPos p) {
-    DeduceFlags f;
-    AssignSingle(t.b, p.row, p.col, f);
-    return f.contradiction;
-  };
-  Board same({kClue}, {kUp, kDown});
+  Board same({kClue}, {kUp, kDown});  // a repeated digit
   same.Fix(kUp, 5);
   same.Only(kDown, {5});
-  EXPECT_TRUE(assign(same, kDown));
-
-  Board shortSum({kClue}, {kUp, kDown});
-  shortSum.b.at(kClue).sum = 10;
-  shortSum.Fix(kUp, 3);
-  shortSum.Only(kDown, {4});
-  EXPECT_TRUE(assign(shortSum, kDown));
-
+  EXPECT_TRUE(same.AssignClashes(kDown));
+  Board wrongSum({kClue}, {kUp, kDown});
+  wrongSum.b.at(kClue).sum = 10;
+  wrongSum.Fix(kUp, 3);
+  wrongSum.Only(kDown, {4});
+  EXPECT_TRUE(wrongSum.AssignClashes(kDown));
   Board empty({kClue}, {kUp, kDown});
   empty.Only(kUp, {});
-  EXPECT_TRUE(assign(empty, kUp));
-
+  EXPECT_TRUE(empty.AssignClashes(kUp));
   Board small({kClue}, {kUp, kDown});
   small.Only(kUp, {1, 2});
   small.Only(kDown, {1, 2});

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# The zorvek tool end to end: per kind generate -> show -> solve, the same
+# seed giving the same bytes, and the exit codes for bad files and arguments.
+# Usage: cli_test.sh PATH_TO_ZORVEK
+set -u
+zorvek=$1
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# expect CODE PATTERN COMMAND...: exit code CODE, output matching PATTERN.
+expect() {
+  local code=$1 pattern=$2
+  shift 2
+  local out rc
+  out=$("$@" 2>&1)
+  rc=$?
+  [ "$rc" -eq "$code" ] || fail "exit $rc, not $code: $*"
+  grep -qE -- "$pattern" <<<"$out" || fail "no '$pattern' from: $*"
+}
+
+for spec in "sudoku Sudoku SudokuMedium_1" "kakuro Kakuro KakuroMedium8x8_1 --size 7x7" \
+            "futoshiki Futoshiki FutoshikiMedium5_1 --size 5" "hexkakuro HexKakuro HexKakuroMedium9x9_1"; do
+  read -r kind name file size <<<"$spec"
+  for run in 1 2; do
+    expect 0 "$name" "$zorvek" generate "$kind" --difficulty medium --seed 11 --out "$dir/$run" $size
+  done
+  cmp -s "$dir/1/$file.puz" "$dir/2/$file.puz" || fail "$kind: the same seed gave other bytes"
+  expect 0 "Kind: +$name" "$zorvek" show "$dir/1/$file.puz"
+  expect 0 "matches the stored solution" "$zorvek" solve "$dir/1/$file.puz"
+  head -c 100 "$dir/1/$file.puz" >"$dir/cut.puz"
+  expect 1 "Unrecognized file format" "$zorvek" show --as "$kind" "$dir/cut.puz"
+done
+expect 1 "is a Sudoku puzzle" "$zorvek" show --as kakuro "$dir/1/SudokuMedium_1.puz"
+
+for bad in "generate chess --difficulty easy" "generate sudoku --difficulty hardest" \
+           "generate sudoku" "generate kakuro --difficulty easy --size 8x8x" \
+           "show $dir/none.puz" "solve" "frobnicate"; do
+  expect 2 "zorvek: " "$zorvek" $bad
+done
+
+[ "$failures" -eq 0 ] && echo "all zorvek checks passed"
+exit $((failures > 0))

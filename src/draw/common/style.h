@@ -25,6 +25,11 @@ struct BoardView {
   int cursorCol = -1;
   bool checkDisplay = false;
   bool solution = false;  // paper: every cell shows its solution
+  // Paper only, from the page model: the pen width of thin lines in device
+  // pixels (heavy lines and frames twice it) and the digit font size in
+  // points; 0 keeps the board's own.
+  int paperLine = 0;
+  int paperDigitPoints = 0;
 };
 
 // Where a point falls on a board: a cell and the part of it under the point

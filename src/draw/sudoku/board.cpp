@@ -54,7 +54,7 @@ void SudokuBoard::PaintCell(QPainter& p, const BoardView& view, int r, int c) co
   if (view.paper) {
     const int digit = x.given || view.solution ? x.solution : x.entry;
     if (digit > 0) {
-      p.setFont(DrawingFont(digitSize_, x.given));
+      p.setFont(DrawingFont(view.paperDigitPoints > 0 ? view.paperDigitPoints : digitSize_, x.given));
       p.setPen(x.given ? QColor(Qt::black) : kPaperGrey);
       p.drawText(cell, Qt::AlignCenter, QString::number(digit));
     }
@@ -85,7 +85,7 @@ void SudokuBoard::PaintCell(QPainter& p, const BoardView& view, int r, int c) co
     p.setPen(n == 1 ? QColor(Qt::black) : kPencilGrey);
     p.drawText(cell, Qt::AlignCenter, QString::fromLatin1(x.text, n));
   }
-  p.setPen(QPen(Qt::black, 2));
+  p.setPen(QPen(Qt::black, view.paper && view.paperLine > 0 ? view.paperLine : 2));
   p.setBrush(Qt::NoBrush);
   p.drawRect(cell);
 }
@@ -96,10 +96,12 @@ void SudokuBoard::Paint(QPainter& p, const BoardView& view) const {
   for (int r = 0; r < 9; ++r)
     for (int c = 0; c < 9; ++c) PaintCell(p, view, r, c);
   // Frame and box lines over the cell borders, each centred on its edge.
+  const int heavy = view.paper && view.paperLine > 0 ? 2 * view.paperLine : kHeavyLine;
   for (int k = 0; k <= 9; k += 3) {
-    const int at = kMargin + k * cell_ - kHeavyLine / 2;
-    p.fillRect(QRect(at, 0, kHeavyLine, size.height()), Qt::black);
-    p.fillRect(QRect(0, at, size.width(), kHeavyLine), Qt::black);
+    const int at = kMargin + k * cell_ - heavy / 2;
+    const int from = kMargin - heavy / 2, length = 9 * cell_ + heavy;
+    p.fillRect(QRect(at, from, heavy, length), Qt::black);
+    p.fillRect(QRect(from, at, length, heavy), Qt::black);
   }
   if (view.paper || !view.checkDisplay) return;
   for (int r = 0; r < 9; ++r) {

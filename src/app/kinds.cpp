@@ -1,5 +1,7 @@
 #include "app/kinds.h"
 
+#include "app/kakuro/kaknew.h"
+#include "app/kakuro/kakurowindow.h"
 #include "app/sudoku/sudnew.h"
 #include "app/sudoku/sudokuwindow.h"
 #include "core/common/types.h"
@@ -19,6 +21,7 @@ TKindCreateDialog* MakeDialog(TfrmMain& main, QWidget* parent) {
 
 constexpr AppKind kAppKinds[] = {
     {kKindSudoku, Make<TfrmSudoku>, MakeDialog<TfrmSudNew>},
+    {kKindKakuro, Make<TfrmKakuro>, MakeDialog<TfrmKakNew>},
 };
 
 }  // namespace

@@ -1,0 +1,48 @@
+#include "app/kakuro/kaknew.h"
+
+#include "app/shell/mainwindow.h"
+#include "core/common/types.h"
+#include "core/kakuro/generator.h"
+
+namespace zorvek::app {
+
+TfrmKakNew::TfrmKakNew(TfrmMain& main, QWidget* parent) : TKindCreateDialog(main, kKindKakuro, false, parent) {
+  setObjectName(QStringLiteral("frmKakNew"));
+  // The captions count the clue row and column too.
+  SetSizeChoices(QStringLiteral("Size"),
+                 {QStringLiteral("  8 x   8"), QStringLiteral("10 x 10"), QStringLiteral("10 x 12"),
+                  QStringLiteral("12 x 14")});
+}
+
+void TfrmKakNew::FollowPuzzle() {
+  const kakuro::KakHeader& h = main_.state().kakuroSettings;
+  SetDifficulty(h.difficulty);
+  for (int choice = 0; choice < 4; ++choice) {
+    int rows, cols;
+    if (kakuro::KakSizeForChoice(choice, rows, cols) && rows == h.rows && cols == h.cols) SetSize(choice);
+  }
+}
+
+std::function<TCreateDialog::Outcome()> TfrmKakNew::PrepareJob(AppState& state) {
+  workHeader_ = state.kakuroSettings;
+  workGrid_ = state.kakuroPuzzle;
+  const int difficulty = Difficulty();
+  const int size = std::max(0, Size());
+  Random& random = main_.random();
+  // The bar stands at half from the start: attempts are quick and few.
+  progress_.attemptScale = 2;
+  return [this, difficulty, size, &random] {
+    progress_.attempts = 1;
+    const kakuro::KakCreateResult r =
+        kakuro::CreateKakuroPuzzle(random, nullptr, difficulty, size, workHeader_, workGrid_);
+    return Outcome{r.success, false, false};
+  };
+}
+
+void TfrmKakNew::Commit(AppState& state, bool success) {
+  if (!success) return;
+  state.kakuroSettings = workHeader_;
+  state.kakuroPuzzle = workGrid_;
+}
+
+}  // namespace zorvek::app

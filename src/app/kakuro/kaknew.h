@@ -1,0 +1,26 @@
+#pragma once
+// The Kakuro create dialog: a difficulty and one of four grid sizes, then up
+// to 51 attempts on the worker thread. It cannot be stopped; the bar stands
+// at half while the engine works.
+#include "app/shell/createdialog.h"
+#include "core/kakuro/record.h"
+
+namespace zorvek::app {
+
+class TfrmKakNew : public TKindCreateDialog {
+  Q_OBJECT
+ public:
+  TfrmKakNew(TfrmMain& main, QWidget* parent);
+  void FollowPuzzle() override;
+
+ protected:
+  std::function<Outcome()> PrepareJob(AppState& state) override;
+  void Commit(AppState& state, bool success) override;
+
+ private:
+  // The worker builds into copies; the state changes only on success.
+  kakuro::KakHeader workHeader_{};
+  kakuro::KakGrid workGrid_{};
+};
+
+}  // namespace zorvek::app

@@ -1,0 +1,232 @@
+#include "app/kakuro/kakurowindow.h"
+
+#include <QLabel>
+
+#include "app/shell/mainwindow.h"
+#include "core/common/types.h"
+
+namespace zorvek::app {
+
+namespace {
+// The longest list of combinations (4 or 5 cells) has 12 sets.
+constexpr int kMostCombos = 12;
+constexpr int kSideGap = 10;
+}  // namespace
+
+TfrmKakuro::TfrmKakuro(TfrmMain& main, QWidget* parent)
+    : TPlayWindow(main, kKindKakuro, false, parent),
+      adapter_(main.state().kakuroSettings, main.state().kakuroPuzzle),
+      board_(main.state().kakuroSettings, main.state().kakuroPuzzle) {
+  setObjectName(QStringLiteral("frmKakuro"));
+  AttachBoard(adapter_, board_);
+  PanelNumbers = new QWidget(this);
+  PanelNumbers->setObjectName(QStringLiteral("PanelNumbers"));
+  pbNumbers = new TCombinationsPanel(PanelNumbers);
+  pbNumbers2 = new TCombinationsPanel(PanelNumbers);
+  pbNumbers2->setObjectName(QStringLiteral("pbNumbers2"));
+  pbNumbers->hide();
+  pbNumbers2->hide();
+  // Sizes the combination columns: the longest set there is.
+  lblTest1 = new QLabel(QStringLiteral(" 1,2,3,4,5,6,7,8,9 "), this);
+  lblTest1->setObjectName(QStringLiteral("lblTest1"));
+  lblTest1->setFont(pbNumbers->font());
+  lblTest1->hide();
+  PanelPause->raise();
+}
+
+TfrmKakuro::~TfrmKakuro() = default;
+
+void TfrmKakuro::LayoutBoard(QSize space) {
+  const kakuro::KakHeader& h = adapter_.header();
+  // The window keeps cells at 70 pixels at most; paper sizes its own.
+  board_.Layout(draw::kakuro::KakuroBoard::CellSizeFor(space, h.rows, h.cols, 70), dgPuzzle());
+}
+
+QString TfrmKakuro::HeaderText() const {
+  const kakuro::KakHeader& h = adapter_.header();
+  return QStringLiteral("%1 Kakuro   # Rows : %2  # Columns : %3")
+      .arg(QString::fromLatin1(DifficultyWord(h.difficulty)))
+      .arg(h.rows + 1)
+      .arg(h.cols + 1);
+}
+
+int TfrmKakuro::SizePreset() const { return std::clamp((adapter_.header().rows - 7) / 2, 0, 2); }
+
+int TfrmKakuro::ComboBoxHeight() const {
+  // Two boxes one above the other, each as tall as the longest list needs
+  // when the window has the room.
+  return std::max(pbNumbers->HeightFor(2), std::min(pbNumbers->HeightFor(kMostCombos), (height() - 3 * kSideGap) / 2));
+}
+
+int TfrmKakuro::ComboColumns() const {
+  const int line = QFontMetrics(pbNumbers->font()).height();
+  const int rows = std::max(1, (ComboBoxHeight() - pbNumbers->HeightFor(0)) / line);
+  return (kMostCombos + rows - 1) / rows;
+}
+
+int TfrmKakuro::SideWidth() const { return ComboColumns() * pbNumbers->ColumnWidth() + 8 + 2 * kSideGap; }
+
+void TfrmKakuro::LayoutSide(const QRect& board) {
+  const int w = ComboColumns() * pbNumbers->ColumnWidth() + 8;
+  const int h = ComboBoxHeight();
+  const int top = std::max(kSideGap, std::min(board.top() - PanelHeader->height() + 1, height() - 2 * h - 2 * kSideGap));
+  PanelNumbers->setGeometry(board.right() + 1 + kSideGap, top, w, 2 * h + kSideGap);
+  pbNumbers->setGeometry(0, 0, w, h);
+  pbNumbers2->setGeometry(0, h + kSideGap, w, h);
+}
+
+void TfrmKakuro::ShowClue(TCombinationsPanel* box, const QString& title, const kakuro::KakComboList& list) {
+  std::vector<ComboEntry> entries;
+  for (std::size_t i = 0; i < list.entries.size(); ++i)
+    entries.push_back({QString::fromStdString(list.entries[i]), bool(list.active[i])});
+  box->SetContent(title, std::move(entries));
+}
+
+void TfrmKakuro::EndSelection() {
+  selectionState_ = 0;
+  selected_ = kakuro::KakRun{};
+}
+
+void TfrmKakuro::SelectClue(int row, int col, bool down) {
+  const kakuro::KakRun run = kakuro::ClueRun(adapter_.header(), adapter_.grid(), row, col, down);
+  if (!run.Valid()) return;
+  PlayModel& m = model();
+  if (m.checkDisplay) {
+    m.checkDisplay = false;
+    m.checkEnabled = true;
+  }
+  const kakuro::KakComboList list = kakuro::SelectClue(adapter_.header(), adapter_.grid(), run, true);
+  selectionState_ = 1;
+  selected_ = run;
+  ShowClue(pbNumbers, QStringLiteral("%1 in %2").arg(run.sum).arg(run.length), list);
+  m.RecordMove();
+  SyncFromModel();
+}
+
+void TfrmKakuro::SelectStartingClue() { SelectStartingClue(true); }
+
+void TfrmKakuro::SelectStartingClue(bool applyMarks) {
+  PlayModel& m = model();
+  if (m.Erasing()) return;
+  if (m.StoredMode() == kModeType) {
+    if (!m.HasCursor() && !m.paused) m.MoveToFirstEmpty();
+    return;
+  }
+  pbNumbers2->hide();
+  const kakuro::KakRun run = kakuro::StartingClue(adapter_.header(), adapter_.grid());
+  if (!run.Valid()) return;
+  if (applyMarks) {
+    SelectClue(run.row, run.col, run.down);
+    return;
+  }
+  // After an undo the restored position stays as it was: writing marks here
+  // would be a new move, and the next undo would land on it again forever.
+  const kakuro::KakComboList list = kakuro::SelectClue(adapter_.header(), adapter_.grid(), run, false);
+  selectionState_ = 1;
+  selected_ = run;
+  ShowClue(pbNumbers, QStringLiteral("%1 in %2").arg(run.sum).arg(run.length), list);
+}
+
+bool TfrmKakuro::BoardClick(const draw::BoardHit& hit, Qt::MouseButton button) {
+  PlayModel& m = model();
+  if (m.StoredMode() != kModeMouse) return false;
+  const kakuro::KakHeader& h = adapter_.header();
+  if (hit.row > h.rows || hit.col > h.cols) return true;
+  if (adapter_.IsCell(hit.row, hit.col)) {
+    EndSelection();
+    if (button == Qt::RightButton && adapter_.Entry(hit.row, hit.col) != 0) {
+      // A right press on a filled cell only takes the outlines away.
+      if (m.checkDisplay) {
+        m.checkDisplay = false;
+        m.checkEnabled = true;
+      }
+      SyncFromModel();
+      return true;
+    }
+    return false;  // entries and pencil marks follow the common rules
+  }
+  const bool down = hit.part == draw::kakuro::kPartDown;
+  if (!kakuro::ClueRun(h, adapter_.grid(), hit.row, hit.col, down).Valid()) return true;
+  if (button == Qt::LeftButton) {
+    SelectClue(hit.row, hit.col, down);
+  } else if (m.checkDisplay) {
+    m.checkDisplay = false;
+    m.checkEnabled = true;
+    SyncFromModel();
+  }
+  return true;
+}
+
+void TfrmKakuro::AfterUndo() {
+  EndSelection();
+  SelectStartingClue(false);
+}
+
+void TfrmKakuro::AfterClear() {
+  // Clear all takes every mark and all ten pencil marks, also those the
+  // common rules do not know (digit 0 in a puzzle without it).
+  kakuro::KakHeader& h = adapter_.header();
+  kakuro::KakGrid& g = adapter_.grid();
+  kakuro::ClearCellMarks(h, g);
+  for (int r = 1; r <= h.rows; ++r)
+    for (int c = 1; c <= h.cols; ++c)
+      if (adapter_.IsCell(r, c)) g.cells[r][c].pencil[0] = 0;
+  EndSelection();
+  SelectStartingClue(true);
+}
+
+void TfrmKakuro::AfterFill() { EndSelection(); }
+
+void TfrmKakuro::AfterCheck() {
+  EndSelection();
+  selectionState_ = 2;
+}
+
+void TfrmKakuro::AfterModeChange() {
+  EndSelection();
+  SelectStartingClue(true);
+}
+
+void TfrmKakuro::AfterInstall() {
+  EndSelection();
+  SelectStartingClue(true);
+}
+
+void TfrmKakuro::RefreshTypeBoxes() {
+  PlayModel& m = model();
+  if (!m.HasCursor() || !m.gridVisible || m.Erasing()) {
+    pbNumbers->hide();
+    pbNumbers2->hide();
+    return;
+  }
+  const int r = m.CursorRow(), c = m.CursorCol();
+  struct Box {
+    TCombinationsPanel* panel;
+    bool down;
+    const char* word;
+  };
+  for (const Box& box : {Box{pbNumbers, false, "Across"}, Box{pbNumbers2, true, "Down"}}) {
+    const kakuro::KakRun run = kakuro::RunOfCell(adapter_.header(), adapter_.grid(), r, c, box.down);
+    kakuro::KakComboList list = kakuro::LoadCombinations(run);
+    kakuro::FilterCombinations(adapter_.grid(), run, list, false);
+    const QString title = run.Valid() ? QStringLiteral("%1 : %2 in %3").arg(QString::fromLatin1(box.word)).arg(run.sum).arg(run.length)
+                                      : QString();
+    ShowClue(box.panel, title, list);
+    box.panel->show();
+  }
+}
+
+void TfrmKakuro::AfterSync() {
+  PlayModel& m = model();
+  // The last digit of a full grid checks it without the button: the same end of the selection.
+  if (m.checkDisplay && selectionState_ != 2) AfterCheck();
+  if (selectionState_ == 2 && !m.checkDisplay) selectionState_ = 0;
+  if (m.StoredMode() == kModeType) {
+    RefreshTypeBoxes();
+    return;
+  }
+  pbNumbers->setVisible(selectionState_ == 1 && !m.Erasing() && m.gridVisible);
+  pbNumbers2->hide();
+}
+
+}  // namespace zorvek::app

@@ -1,0 +1,65 @@
+#pragma once
+// The Kakuro play window: what Kakuro adds to the common play window is its
+// board, clue selection with the automatic pencil marks, and the two
+// combination boxes (the selected clue in Mouse mode; the across and down
+// runs of the typing cursor in Type mode).
+#include "app/shell/combinations.h"
+#include "app/shell/playwindow.h"
+#include "core/shell/play_kakuro.h"
+#include "draw/kakuro/board.h"
+
+class QLabel;
+
+namespace zorvek::app {
+
+class TfrmKakuro : public TPlayWindow {
+  Q_OBJECT
+ public:
+  TfrmKakuro(TfrmMain& main, QWidget* parent);
+  ~TfrmKakuro() override;
+
+  const draw::kakuro::KakuroBoard& kakuroBoard() const { return board_; }
+  // 0 nothing selected, 1 a clue is selected, 2 the check outlines are shown.
+  int selectionState() const { return selectionState_; }
+  const kakuro::KakRun& selectedClue() const { return selected_; }
+
+  // Selects the clue of a black cell's half, shows its combinations and
+  // narrows the run's pencil marks.
+  void SelectClue(int row, int col, bool down);
+  // After a new or loaded puzzle, undo, "Clear all" and a mode change.
+  void SelectStartingClue();
+
+  QWidget* PanelNumbers;
+  TCombinationsPanel *pbNumbers, *pbNumbers2;
+  QLabel* lblTest1;
+
+ protected:
+  void LayoutBoard(QSize space) override;
+  QString HeaderText() const override;
+  int SizePreset() const override;
+  bool BoardClick(const draw::BoardHit& hit, Qt::MouseButton button) override;
+  void AfterUndo() override;
+  void AfterClear() override;
+  void AfterFill() override;
+  void AfterCheck() override;
+  void AfterModeChange() override;
+  void AfterInstall() override;
+  void AfterSync() override;
+  int SideWidth() const override;
+  void LayoutSide(const QRect& board) override;
+
+ private:
+  void ShowClue(TCombinationsPanel* box, const QString& title, const kakuro::KakComboList& list);
+  void EndSelection();
+  void RefreshTypeBoxes();
+  void SelectStartingClue(bool applyMarks);
+  int ComboBoxHeight() const;
+  int ComboColumns() const;
+
+  kakuro::KakuroPlayAdapter adapter_;
+  draw::kakuro::KakuroBoard board_;
+  int selectionState_ = 0;
+  kakuro::KakRun selected_;
+};
+
+}  // namespace zorvek::app

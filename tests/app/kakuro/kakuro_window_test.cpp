@@ -1,0 +1,319 @@
+// Drives the real main window and Kakuro window with mouse and key events.
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+#include "app/kakuro/kakurowindow.h"
+#include "app/shell/createdialog.h"
+#include "app/shell/filedialogs.h"
+#include "app/shell/mainwindow.h"
+#include "app/shell/showmsg.h"
+#include "core/common/types.h"
+#include "core/shell/kinds.h"
+
+using namespace zorvek;
+using namespace zorvek::app;
+
+namespace {
+
+// A 7 x 7 puzzle whose only white cells are 17 over 2 in row 1 (8, 9) and
+// 10 over 3 in row 2 (1, 3, 6), so the tests know every clue.
+void BuildPuzzle(kakuro::KakHeader& h, kakuro::KakGrid& g) {
+  h = kakuro::KakHeader{};
+  h.difficulty = kMedium;
+  h.rows = 7;
+  h.cols = 7;
+  h.lowestDigit = 1;
+  h.highestDigit = 9;
+  h.playState = kTimerRunning;
+  const char* rows[8] = {"########", "#89#####", "#136####", "########",
+                         "########", "########", "########", "########"};
+  for (int r = 0; r < kakuro::kGridRows; ++r)
+    for (int c = 0; c < kakuro::kGridCols; ++c) {
+      kakuro::KakCell& x = g.cells[r][c];
+      x = kakuro::KakCell{};
+      x.entry = -1;
+      const bool white = r < 8 && c < 8 && rows[r][c] != '#';
+      x.colour = white ? kakuro::kWhite : kakuro::kBlack;
+      if (white) x.sum = rows[r][c] - '0';
+    }
+  for (int r = 0; r < 8; ++r)
+    for (int c = 0; c < 8; ++c) {
+      kakuro::KakCell& x = g.cells[r][c];
+      if (x.colour != kakuro::kBlack) continue;
+      for (int k = c + 1; k < 8 && g.cells[r][k].colour == kakuro::kWhite; ++k, ++x.acrossLength)
+        x.sum += g.cells[r][k].sum;
+      for (int k = r + 1; k < 8 && g.cells[k][c].colour == kakuro::kWhite; ++k, ++x.downLength)
+        x.downSum += g.cells[k][c].sum;
+    }
+}
+
+void WriteKnownState(const QString& path, int inputMode) {
+  TfrmMain seed({path, false, 7});
+  AppState& s = seed.state();
+  BuildPuzzle(s.kakuroSettings, s.kakuroPuzzle);
+  s.general.kakuroInputMode = static_cast<std::uint8_t>(inputMode);
+  QVERIFY(StateIsValid(s));
+  QVERIFY(SaveState(s, path.toStdString()));
+}
+
+QString Marks(const kakuro::KakCell& x) {
+  QString s;
+  for (int d = 0; d <= 9; ++d)
+    if (x.pencil[d]) s += QChar('0' + d);
+  return s;
+}
+
+}  // namespace
+
+class KakuroWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir dir_;
+  QStringList messages_;
+  QString nextFile_;
+  QString suggested_;
+  std::unique_ptr<TfrmMain> main_;
+
+  QString StatePath() const { return dir_.filePath(QStringLiteral("state.dat")); }
+  TfrmKakuro* Window() const { return static_cast<TfrmKakuro*>(main_->playWindow(kKindKakuro)); }
+  kakuro::KakGrid& Grid() const { return main_->state().kakuroPuzzle; }
+  kakuro::KakCell& Cell(int r, int c) const { return Grid().cells[r][c]; }
+
+  void Open(int inputMode) {
+    WriteKnownState(StatePath(), inputMode);
+    main_ = std::make_unique<TfrmMain>(MainOptions{StatePath(), false, 11});
+    main_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
+    main_->PanelClick(kKindKakuro);
+    QVERIFY(Window()->isVisible());
+  }
+  QRect CellRect(int r, int c) const { return Window()->board().CellRect(r, c); }
+  void Press(Qt::MouseButton button, const QPoint& at) { QTest::mouseClick(Window()->dgPuzzle(), button, {}, at); }
+  QPoint Across(int r, int c) const { return CellRect(r, c).topLeft() + QPoint(CellRect(r, c).width() / 2, 3); }
+  QPoint Down(int r, int c) const { return CellRect(r, c).bottomLeft() + QPoint(3, -3); }
+  QPoint Mini(int r, int c, int digit) const {
+    const int third = Window()->kakuroBoard().cellSize() / 3;
+    return CellRect(r, c).topLeft() + QPoint((digit - 1) % 3 * third + third / 2, (digit - 1) / 3 * third + third / 2);
+  }
+  QColor Outline(int r, int c) const {
+    const QImage image = Window()->dgPuzzle()->grab().toImage();
+    return image.pixelColor(CellRect(r, c).left() + 3, CellRect(r, c).center().y());
+  }
+
+ private slots:
+  void init() {
+    messages_.clear();
+    nextFile_.clear();
+    SetMessageHook([this](const QString& text, int) {
+      messages_ << text;
+      return 1;
+    });
+    SetFileDialogHook([this](const FileDialogRequest& r) {
+      if (r.save) suggested_ = r.suggestedName;
+      return nextFile_;
+    });
+  }
+  void cleanup() { main_.reset(); }
+
+  void cluesNarrowPencilMarksAndCheck() {
+    Open(kModeMouse);
+    TfrmKakuro* w = Window();
+    QCOMPARE(w->PanelHeader->text(), QStringLiteral("Medium Kakuro   # Rows : 8  # Columns : 8"));
+    // The starting clue, 17 over 2, wrote its candidates into the empty run.
+    QCOMPARE(w->selectionState(), 1);
+    QVERIFY(w->pbNumbers->isVisible());
+    QVERIFY(!w->pbNumbers2->isVisible());
+    QCOMPARE(w->pbNumbers->title(), QStringLiteral("17 in 2"));
+    QCOMPARE(Marks(Cell(1, 1)), QStringLiteral("89"));
+    QCOMPARE(Marks(Cell(1, 2)), QStringLiteral("89"));
+    QCOMPARE(Outline(1, 0), QColor(0, 0, 255));
+
+    // Leaving only 9 in the first cell: a second selection keeps it that way.
+    Press(Qt::RightButton, Mini(1, 1, 8));
+    QCOMPARE(w->selectionState(), 0);
+    QVERIFY(!w->pbNumbers->isVisible());
+    Press(Qt::LeftButton, Across(1, 0));
+    QCOMPARE(Marks(Cell(1, 1)), QStringLiteral("9"));
+    QCOMPARE(Marks(Cell(1, 2)), QStringLiteral("89"));
+
+    // The down half of a clue cell with only an across run does nothing.
+    Press(Qt::LeftButton, Across(2, 0));
+    QCOMPARE(w->selectedClue().row, 2);
+    const kakuro::KakGrid before = Grid();
+    Press(Qt::LeftButton, Down(1, 0));
+    QCOMPARE(w->selectedClue().row, 2);
+    QCOMPARE(0, std::memcmp(&before, &Grid(), sizeof before));
+
+    // With 3 entered in 10 over 3, the sets without a 3 turn grey.
+    Press(Qt::LeftButton, Mini(2, 2, 3));
+    QCOMPARE(int(Cell(2, 2).entry), 3);
+    Press(Qt::LeftButton, Across(2, 0));
+    QCOMPARE(w->pbNumbers->title(), QStringLiteral("10 in 3"));
+    QStringList active, grey;
+    for (const ComboEntry& e : w->pbNumbers->entries()) (e.active ? active : grey) << e.text;
+    QCOMPARE(active, QStringList({QStringLiteral("1,3,6"), QStringLiteral("2,3,5")}));
+    QCOMPARE(grey, QStringList({QStringLiteral("1,2,7"), QStringLiteral("1,4,5")}));
+    QCOMPARE(Marks(Cell(2, 1)), QStringLiteral("1256"));
+    const QImage box = w->pbNumbers->grab().toImage();
+    int greyPixels = 0;
+    for (int y = 0; y < box.height(); ++y)
+      for (int x = 0; x < box.width(); ++x) greyPixels += box.pixelColor(x, y) == QColor(128, 128, 128);
+    QVERIFY(greyPixels > 10);
+
+    // A right press on a filled cell changes nothing.
+    Press(Qt::RightButton, Mini(2, 2, 7));
+    QCOMPARE(int(Cell(2, 2).pencil[7]), 0);
+
+    // Check: pencil marks holding the solution are green, without it red.
+    QTest::mouseClick(w->bnCheck, Qt::LeftButton);
+    QCOMPARE(w->selectionState(), 2);
+    QVERIFY(!w->bnCheck->isEnabled());
+    QVERIFY(!w->pbNumbers->isVisible());
+    QCOMPARE(Outline(1, 2), QColor(0, 236, 0));
+    QCOMPARE(Outline(1, 1), QColor(249, 61, 6));  // 9 alone, the solution is 8
+    QCOMPARE(Outline(2, 2), QColor(0, 236, 0));
+    // A clue press takes the outlines away and selects.
+    Press(Qt::LeftButton, Across(1, 0));
+    QVERIFY(w->bnCheck->isEnabled());
+    QCOMPARE(Outline(1, 2), QColor(0, 0, 255));
+  }
+
+  void typeModeShowsBothRunsAndUndoReselects() {
+    Open(kModeType);
+    TfrmKakuro* w = Window();
+    QTRY_VERIFY(!w->InitTimer.isActive());
+    QVERIFY(w->edText->isVisible());
+    QCOMPARE(w->model().CursorRow(), 1);
+    QCOMPARE(w->model().CursorCol(), 1);
+    QVERIFY(w->pbNumbers->isVisible() && w->pbNumbers2->isVisible());
+    QCOMPARE(w->pbNumbers->title(), QStringLiteral("Across : 17 in 2"));
+    QCOMPARE(w->pbNumbers2->title(), QStringLiteral("Down : 9 in 2"));
+    QTest::keyClicks(w->edText, QStringLiteral("809"));  // no zero in this puzzle
+    QCOMPARE(w->edText->text(), QStringLiteral("89"));
+    QTest::keyClick(w->edText, Qt::Key_Down);
+    QCOMPARE(w->model().CursorRow(), 2);
+    QCOMPARE(w->pbNumbers->title(), QStringLiteral("Across : 10 in 3"));
+    QTest::keyClicks(w->edText, QStringLiteral("1"));
+    QTest::keyClick(w->edText, Qt::Key_Right);
+    QCOMPARE(w->model().CursorCol(), 2);
+    // The entered 1 rules out the down sets... of the cell's own runs only.
+    QCOMPARE(w->pbNumbers2->title(), QStringLiteral("Down : 12 in 2"));
+    for (const ComboEntry& e : w->pbNumbers->entries()) QCOMPARE(e.active, e.text.contains(QLatin1Char('1')));
+
+    // To Mouse: the typed digits become marks and the starting clue narrows them.
+    QTest::mouseClick(w->bnMouse, Qt::LeftButton);
+    QCOMPARE(Marks(Cell(1, 1)), QStringLiteral("89"));
+    QCOMPARE(w->selectionState(), 1);
+    QVERIFY(!w->pbNumbers2->isVisible());
+    Press(Qt::RightButton, Mini(1, 1, 9));
+    QCOMPARE(Marks(Cell(1, 1)), QStringLiteral("8"));
+    QCOMPARE(w->selectionState(), 0);
+    // Undo brings the mark back and selects the starting clue again.
+    QTest::mouseClick(w->bnUndo, Qt::LeftButton);
+    QCOMPARE(Marks(Cell(1, 1)), QStringLiteral("89"));
+    QCOMPARE(w->selectionState(), 1);
+    QCOMPARE(w->pbNumbers->title(), QStringLiteral("17 in 2"));
+    QVERIFY(w->pbNumbers->isVisible());
+    // ... and further back, the typed text of Type mode; undo never gets stuck.
+    for (int i = 0; i < 5 && w->model().StoredMode() != kModeType; ++i) QTest::mouseClick(w->bnUndo, Qt::LeftButton);
+    QCOMPARE(w->model().StoredMode(), int(kModeType));
+    QCOMPARE(QString::fromLatin1(Cell(1, 1).text, Cell(1, 1).textLength), QStringLiteral("89"));
+  }
+
+  void filesRoundTripAndRejectOtherKinds() {
+    Open(kModeMouse);
+    TfrmKakuro* w = Window();
+    Press(Qt::LeftButton, Mini(2, 3, 6));
+    main_->state().kakuroSettings.elapsed = 321;
+    const QString file = dir_.filePath(QStringLiteral("mine.puz"));
+    nextFile_ = file;
+    QTest::mouseClick(w->bnSave, Qt::LeftButton);
+    QCOMPARE(suggested_, QStringLiteral("KakuroMedium8x8_1"));
+    QCOMPARE(int(main_->state().general.kakuroSaveCounter), 1);
+    const kakuro::KakGrid saved = Grid();
+
+    QTest::mouseClick(w->bnClear, Qt::LeftButton);
+    QCOMPARE(int(Cell(2, 3).entry), -1);
+    QCOMPARE(int(main_->state().kakuroSettings.elapsed), 0);
+    QTest::mouseClick(w->bnFile, Qt::LeftButton);
+    QVERIFY(messages_.isEmpty());
+    QCOMPARE(int(Cell(2, 3).entry), 6);
+    QCOMPARE(int(main_->state().kakuroSettings.elapsed), 321);
+    for (int r = 1; r < 3; ++r)
+      for (int c = 1; c < 4; ++c) QCOMPARE(Marks(Cell(r, c)), Marks(saved.cells[r][c]));
+
+    // Another kind's file names that kind and leaves the puzzle as it was.
+    const QString sudokuFile = dir_.filePath(QStringLiteral("sudoku.puz"));
+    QVERIFY(KindOf(kKindSudoku).save(main_->state(), sudokuFile.toStdString()));
+    const kakuro::KakGrid current = Grid();
+    nextFile_ = sudokuFile;
+    QTest::mouseClick(w->bnFile, Qt::LeftButton);
+    QCOMPARE(messages_, QStringList{QStringLiteral(
+                            "Error reading Kakuro puzzle file.\n\r\n\rThe file you have accessed is a Sudoku puzzle.")});
+    QCOMPARE(0, std::memcmp(&current, &Grid(), sizeof current));
+    QVERIFY(w->dgPuzzle()->isVisible());
+  }
+
+  void createDialogSizes() {
+    Open(kModeMouse);
+    TfrmKakuro* w = Window();
+    TKindCreateDialog* dialog = w->createDialog();
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Create Kakuro puzzle"));
+    QStringList captions;
+    for (QRadioButton* b : dialog->rbSize) captions << b->text();
+    QCOMPARE(captions, QStringList({QStringLiteral("  8 x   8"), QStringLiteral("10 x 10"), QStringLiteral("10 x 12"),
+                                    QStringLiteral("12 x 14")}));
+    QCOMPARE(dialog->bnCreate->text(), QStringLiteral("Create new Kakuro"));
+    dialog->FollowPuzzle();
+    QCOMPARE(dialog->Size(), 0);  // the choices follow the puzzle
+    QCOMPARE(dialog->Difficulty(), int(kMedium));
+    auto create = [&](int size, int difficulty) {
+      int barDuringRun = -1;
+      QTimer::singleShot(0, dialog, [&, size, difficulty] {
+        dialog->rbSize[size]->setChecked(true);
+        (difficulty == kEasy ? dialog->rbDiff0 : dialog->rbDiff2)->setChecked(true);
+        QTest::mouseClick(dialog->bnCreate, Qt::LeftButton);
+        QVERIFY(!dialog->cancelButton()->isVisible());  // creation cannot be stopped
+        QTRY_VERIFY(dialog->progressBar()->value() == 50 || !dialog->Creating());
+        barDuringRun = dialog->progressBar()->value();
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog->Creating(), 60000);
+      });
+      QTest::mouseClick(w->bnCreate, Qt::LeftButton);
+      QCOMPARE(barDuringRun, 50);
+    };
+    create(0, kEasy);
+    const kakuro::KakHeader& h = main_->state().kakuroSettings;
+    QVERIFY(dialog->Created());
+    QCOMPARE(int(h.rows), 7);
+    QCOMPARE(int(h.symmetric), 0);
+    QCOMPARE(int(h.elapsed), 0);
+    QVERIFY(w->PuzzTimer.isActive());
+    QCOMPARE(w->PanelHeader->text(), QStringLiteral("Easy Kakuro   # Rows : 8  # Columns : 8"));
+    QCOMPARE(main_->size(), main_->preset(0));
+    auto halfTurnSymmetric = [&] {
+      for (int r = 1; r <= h.rows; ++r)
+        for (int c = 1; c <= h.cols; ++c)
+          if (Cell(r, c).colour != Cell(h.rows + 1 - r, h.cols + 1 - c).colour) return false;
+      return true;
+    };
+    QVERIFY(!halfTurnSymmetric());
+    create(2, kHard);
+    QCOMPARE(int(h.rows), 9);
+    QCOMPARE(int(h.cols), 11);
+    QVERIFY(halfTurnSymmetric());
+    QCOMPARE(w->PanelHeader->text(), QStringLiteral("Hard Kakuro   # Rows : 10  # Columns : 12"));
+    QCOMPARE(main_->size(), main_->preset(1));
+    QVERIFY(messages_.isEmpty());
+    QCOMPARE(w->selectionState(), 1);  // a new puzzle starts with its first clue selected
+  }
+};
+
+QTEST_MAIN(KakuroWindowTest)
+#include "kakuro_window_test.moc"

@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/common/types.h"
+#include "core/kakuro/record.h"
+#include "core/shell/play.h"
+#include "core/shell/play_kakuro.h"
+
+namespace zorvek {
+namespace {
+
+using kakuro::KakCell;
+using kakuro::KakGrid;
+using kakuro::KakHeader;
+using kakuro::KakuroPlayAdapter;
+
+// A 7 x 7 puzzle whose white cells are only these: 17 over 2 in row 1
+// (8, 9) and 10 over 3 in row 2 (1, 3, 6). Everything else is black.
+void BuildPuzzle(KakHeader& h, KakGrid& g) {
+  h = KakHeader{};
+  h.difficulty = kMedium;
+  h.rows = 7;
+  h.cols = 7;
+  h.lowestDigit = 1;
+  h.highestDigit = 9;
+  h.playState = kTimerRunning;
+  const char* rows[8] = {"########", "#89#####", "#136####", "########",
+                         "########", "########", "########", "########"};
+  for (int r = 0; r < 8; ++r)
+    for (int c = 0; c < 8; ++c) {
+      KakCell& x = g.cells[r][c];
+      x = KakCell{};
+      x.entry = -1;
+      x.colour = rows[r][c] == '#' ? kakuro::kBlack : kakuro::kWhite;
+      if (x.colour == kakuro::kWhite) x.sum = rows[r][c] - '0';
+    }
+  // Heads: lengths and sums from the white cells after them.
+  for (int r = 0; r < 8; ++r)
+    for (int c = 0; c < 8; ++c) {
+      KakCell& x = g.cells[r][c];
+      if (x.colour != kakuro::kBlack) continue;
+      for (int k = c + 1; k < 8 && g.cells[r][k].colour == kakuro::kWhite; ++k) {
+        ++x.acrossLength;
+        x.sum += g.cells[r][k].sum;
+      }
+      for (int k = r + 1; k < 8 && g.cells[k][c].colour == kakuro::kWhite; ++k) {
+        ++x.downLength;
+        x.downSum += g.cells[k][c].sum;
+      }
+    }
+}
+
+struct Fixture {
+  KakHeader header{};
+  KakGrid grid{};
+  std::uint8_t mode = kModeMouse;
+  KakuroPlayAdapter adapter{header, grid};
+  std::unique_ptr<PlayModel> model;
+
+  explicit Fixture(bool zeroAllowed = false) {
+    BuildPuzzle(header, grid);
+    header.zeroAllowed = zeroAllowed ? 1 : 0;
+    model = std::make_unique<PlayModel>(adapter, mode);
+    model->InstallPuzzle();
+  }
+  KakCell& cell(int r, int c) { return grid.cells[r][c]; }
+  std::string Marks(int r, int c) {
+    std::string s;
+    for (int d = 0; d <= 9; ++d)
+      if (grid.cells[r][c].pencil[d]) s += char('0' + d);
+    return s;
+  }
+};
+
+TEST(KakuroPlay, BlockFieldsAsThePlayModelSeesThem) {
+  Fixture f;
+  EXPECT_TRUE(kakuro::BlocksAreValid(f.header, f.grid));
+  EXPECT_TRUE(f.adapter.IsCell(1, 1));
+  EXPECT_FALSE(f.adapter.IsCell(1, 0));  // a clue
+  EXPECT_FALSE(f.adapter.IsCell(0, 1));
+  EXPECT_FALSE(f.adapter.IsCell(8, 1));  // beyond the puzzle
+  // Entries: -1 in the block is "none" to the model.
+  f.model->MouseClick(1, 1, 5, false);
+  EXPECT_EQ(f.cell(1, 1).entry, 5);
+  f.model->MouseClick(1, 1, 7, false);
+  EXPECT_EQ(f.cell(1, 1).entry, -1);
+  // Check results are the block's 3 and 4; the selection marks 1 and 2 are not checks.
+  f.cell(1, 2).entry = 4;
+  f.cell(2, 1).pencil[1] = 1;  // includes the solution 1
+  f.cell(2, 2).pencil[5] = 1;  // omits the solution 3
+  f.model->CheckAll();
+  EXPECT_EQ(f.cell(1, 2).mark, 4);
+  EXPECT_EQ(f.cell(2, 1).mark, 3);
+  EXPECT_EQ(f.cell(2, 2).mark, 4);
+  EXPECT_EQ(f.cell(2, 3).mark, 0);
+  EXPECT_FALSE(f.model->allCorrect);
+  f.model->FillAll();
+  EXPECT_EQ(f.cell(2, 3).entry, 6);
+  EXPECT_EQ(f.header.playState, kTimerStopped);
+}
+
+TEST(KakuroPlay, ZeroIsTypedAndConvertedOnlyWhereThePuzzleAllowsIt) {
+  Fixture plain;
+  EXPECT_EQ(plain.adapter.MarkLow(), 1);
+  plain.mode = kModeType;
+  plain.model->SelectCell(1, 1);
+  EXPECT_EQ(plain.model->TypeText("105"), "15");
+
+  Fixture zero(true);
+  EXPECT_EQ(zero.adapter.MarkLow(), 0);
+  zero.model->ClickMode(kModeType);
+  zero.model->SelectCell(1, 1);
+  EXPECT_EQ(zero.model->TypeText("105"), "105");
+  EXPECT_EQ(zero.cell(1, 1).entry, -1);
+  zero.model->RecordMove();
+  zero.model->ClickMode(kModeMouse);
+  EXPECT_EQ(zero.Marks(1, 1), "015");
+  // Undo brings back all ten marks and the typed text.
+  zero.cell(1, 1).pencil[0] = 0;
+  zero.model->RecordMove();
+  zero.model->Undo();
+  EXPECT_EQ(zero.Marks(1, 1), "015");
+  zero.model->Undo();
+  EXPECT_EQ(zero.adapter.Text(1, 1), "105");
+  EXPECT_EQ(zero.model->StoredMode(), kModeType);
+}
+
+TEST(KakuroClues, RunsAndCombinations) {
+  Fixture f;
+  const kakuro::KakRun across = kakuro::ClueRun(f.header, f.grid, 2, 0, false);
+  ASSERT_TRUE(across.Valid());
+  EXPECT_EQ(across.sum, 10);
+  EXPECT_EQ(across.length, 3);
+  EXPECT_FALSE(kakuro::ClueRun(f.header, f.grid, 1, 0, true).Valid());  // no down run there
+  EXPECT_FALSE(kakuro::ClueRun(f.header, f.grid, 1, 1, false).Valid());  // a white cell
+  const kakuro::KakRun down = kakuro::RunOfCell(f.header, f.grid, 2, 2, true);
+  EXPECT_EQ(down.row, 0);
+  EXPECT_EQ(down.col, 2);
+  EXPECT_EQ(down.sum, 12);
+  EXPECT_EQ(kakuro::RunOfCell(f.header, f.grid, 2, 3, false).col, 0);
+
+  // With 3 entered, the sets without a 3 are ruled out.
+  f.cell(2, 2).entry = 3;
+  kakuro::KakComboList list = kakuro::LoadCombinations(across);
+  kakuro::FilterCombinations(f.grid, across, list, false);
+  ASSERT_EQ(list.entries, (std::vector<std::string>{"1,2,7", "1,3,6", "1,4,5", "2,3,5"}));
+  EXPECT_EQ(list.active, (std::vector<bool>{false, true, false, true}));
+  EXPECT_EQ(f.cell(2, 0).mark, 0);  // without setMarks nothing is marked
+  std::string possible;
+  for (int d = 0; d <= 9; ++d)
+    if (list.possible[d]) possible += char('0' + d);
+  EXPECT_EQ(possible, "12356");
+
+  const kakuro::KakRun start = kakuro::StartingClue(f.header, f.grid);
+  EXPECT_EQ(start.row, 1);
+  EXPECT_EQ(start.col, 0);
+  EXPECT_FALSE(start.down);
+}
+
+TEST(KakuroClues, SelectingWritesCandidatesThenOnlyNarrows) {
+  Fixture f;
+  const kakuro::KakRun run = kakuro::StartingClue(f.header, f.grid);
+  kakuro::SelectClue(f.header, f.grid, run, true);
+  EXPECT_EQ(f.Marks(1, 1), "89");
+  EXPECT_EQ(f.Marks(1, 2), "89");
+  EXPECT_EQ(f.cell(1, 0).mark, 1);
+  EXPECT_EQ(f.cell(1, 2).mark, 1);
+  f.cell(1, 1).pencil[8] = 0;
+  kakuro::SelectClue(f.header, f.grid, run, true);
+  EXPECT_EQ(f.Marks(1, 1), "9");
+  EXPECT_EQ(f.Marks(1, 2), "89");
+
+  // A down clue: an entered digit leaves the candidates, and the new
+  // selection clears the old one's marks.
+  f.cell(1, 2).entry = 9;
+  const kakuro::KakRun down = kakuro::ClueRun(f.header, f.grid, 0, 2, true);  // 12 in 2
+  kakuro::SelectClue(f.header, f.grid, down, true);
+  EXPECT_EQ(f.cell(1, 0).mark, 0);
+  EXPECT_EQ(f.cell(0, 2).mark, 2);
+  EXPECT_EQ(f.cell(2, 2).mark, 2);
+  EXPECT_EQ(f.Marks(2, 2), "3");  // 12 in 2 with 9 placed: 3,9 only
+  EXPECT_EQ(f.Marks(1, 2), "");  // a marked cell never gains marks, it only loses them
+}
+
+}  // namespace
+}  // namespace zorvek

@@ -3,7 +3,8 @@
 # when one of them is missing (Debian 12, run as root).
 set -euo pipefail
 packages=(build-essential cmake pkg-config libgtest-dev libbenchmark-dev
-          qt6-base-dev libgl-dev fonts-liberation2 xvfb xauth)
+          qt6-base-dev libgl-dev fonts-liberation2 xvfb xauth
+          desktop-file-utils appstream libxml2-utils groff-base)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -33,3 +33,9 @@ convert -size 64x64 xc:'#ffffca' -fill white -stroke black -strokewidth 3 \
   -font "$FONT" -pointsize 16 -fill '#ff0000' -annotate +8+19 '5' \
   -fill black -annotate +27+38 '3' -fill '#000080' -annotate +46+19 '9' \
   app.png
+
+# The installed icon at the usual sizes, drawn from the scalable one.
+for s in 16 24 32 48 64 128 256; do
+  convert -background none -density $((96 * s / 64)) ../desktop/icons/app.svg -resize ${s}x${s} \
+    ../desktop/icons/app_${s}.png
+done

@@ -9,7 +9,16 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("ZorvekNumberPuzzles"));
   QApplication::setApplicationDisplayName(QStringLiteral("Zorvek Number Puzzles"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
-  zorvek::app::TfrmMain main;
+  // A puzzle file named on the command line (as a file manager passes it)
+  // opens in its kind's window.
+  zorvek::app::MainOptions options;
+  const QStringList args = QApplication::arguments();
+  for (int i = 1; i < args.size(); ++i)
+    if (!args[i].startsWith(QLatin1Char('-'))) {
+      options.openFile = args[i];
+      break;
+    }
+  zorvek::app::TfrmMain main(options);
   main.show();
   return app.exec();
 }

@@ -11,13 +11,16 @@
 #include <QStandardPaths>
 #include <unistd.h>
 
+#include "app/kinds.h"
+#include "app/printing/allprint.h"
+#include "app/printing/createprint.h"
 #include "app/shell/appstyle.h"
+#include "app/shell/createdialog.h"
 #include "app/shell/helpwindow.h"
+#include "app/shell/playwindow.h"
 #include "app/shell/quickhints.h"
 #include "app/shell/showmsg.h"
-#include "app/kinds.h"
-#include "app/shell/createdialog.h"
-#include "app/shell/playwindow.h"
+#include "core/common/puzfile.h"
 
 // The pictures, cursor and help pages live in this static library; a static
 // library's resources must be registered by hand.
@@ -57,8 +60,11 @@ void SelectorPanel::mousePressEvent(QMouseEvent*) { emit clicked(); }
 
 TfrmMain::StatePaths TfrmMain::ChooseStatePaths(const QString& programDir, const QString& userDir) {
   const QString beside = QDir(programDir).filePath(QString::fromLatin1(kStateFileName));
+  // An installed game (in a bin folder) keeps every player's state apart.
   // access() also knows read-only mounts and root, without writing a probe file.
-  if (::access(QFile::encodeName(programDir).constData(), W_OK) == 0) return {beside, beside};
+  if (QFileInfo(programDir).fileName() != QStringLiteral("bin") &&
+      ::access(QFile::encodeName(programDir).constData(), W_OK) == 0)
+    return {beside, beside};
   const QString own = QDir(userDir).filePath(QString::fromLatin1(kStateFileName));
   return {QFile::exists(own) ? own : beside, own};
 }
@@ -88,6 +94,7 @@ TfrmMain::TfrmMain(const MainOptions& options)
   QScreen* screen = QGuiApplication::primaryScreen();
   spacingUnit_ = SpacingUnitForDpi(screen ? screen->logicalDotsPerInchY() : 96);
   selectorHeight_ = spacingUnit_ + 10;
+  openFile_ = options.openFile;
   if (options.statePath.isEmpty()) {
     const StatePaths paths =
         ChooseStatePaths(QCoreApplication::applicationDirPath(),
@@ -111,7 +118,7 @@ TfrmMain::TfrmMain(const MainOptions& options)
     window->SetCreateDialog(k.makeCreateDialog(*this, window));
     kindWindows_[k.kind] = window;
   }
-  for (int kind = kKindSudoku; kind <= kKindBatchPrint; ++kind) {
+  for (int kind = kKindSudoku; kind < kKindBatchPrint; ++kind) {
     if (kindWindows_[kind]) continue;
     // Kinds whose windows are still to come show an empty page.
     auto* page = new QWidget(this);
@@ -119,12 +126,18 @@ TfrmMain::TfrmMain(const MainOptions& options)
     PaintBackground(page);
     kindWindows_[kind] = page;
   }
-  for (QWidget* w : kindWindows_) w->hide();
+  for (QWidget* w : kindWindows_)
+    if (w) w->hide();
 
   StateContext context;
   context.random = &random_;
   if (screen) context.screen = ScreenSize{screen->geometry().width(), screen->geometry().height()};
   stateLoaded_ = LoadState(*state_, stateLoadPath_.toStdString(), context);
+
+  // The batch page and the print dialog read the state, so they come after it.
+  kindWindows_[kKindBatchPrint] = new TfrmCreatePrint(*this, this);
+  kindWindows_[kKindBatchPrint]->hide();
+  printDialog_ = new TfrmAllPrint(*state_, this);
 
   hints_ = new TfrmQuickHints(this);
   hints_->onHidden = [this] {
@@ -184,6 +197,15 @@ void TfrmMain::showEvent(QShowEvent* e) {
   // The presets already leave 40 pixels for a task bar: the whole screen counts.
   ComputePresets(s ? s->geometry().height() : 768, presetH_, presetW_);
   PanelClick(0);
+  if (!openFile_.isEmpty()) OpenPuzzleFile(openFile_);
+}
+
+void TfrmMain::OpenPuzzleFile(const QString& path) {
+  const auto head = ReadFilePrefix(path.toStdString(), sizeof(PuzHeader));
+  int kind = KindOfMagic(head.data(), head.size());
+  if (!playWindow(kind)) kind = std::clamp(currentKind_, int(kKindSudoku), int(kKindHexKakuro));
+  if (kind != currentKind_) PanelClick(kind);
+  if (TPlayWindow* w = playWindow(kind)) w->LoadFile(path);
 }
 
 bool TfrmMain::EraseActive() const {
@@ -219,6 +241,7 @@ void TfrmMain::PanelClick(int index) {
   w->show();
   w->raise();
   if (auto* play = qobject_cast<TPlayWindow*>(w)) play->FormShow();
+  if (auto* batch = qobject_cast<TfrmCreatePrint*>(w)) batch->FormShow();
 }
 
 void TfrmMain::ShowHelp() {

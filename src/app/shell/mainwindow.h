@@ -15,6 +15,7 @@ class QLabel;
 
 namespace zorvek::app {
 
+class TfrmAllPrint;
 class TfrmQuickHints;
 class TPlayWindow;
 
@@ -39,9 +40,14 @@ class SelectorPanel : public QWidget {
 };
 
 struct MainOptions {
+  MainOptions(QString statePath = {}, bool randomSeedFromClock = true, std::uint64_t seed = 1,
+              QString openFile = {})
+      : statePath(std::move(statePath)), randomSeedFromClock(randomSeedFromClock), seed(seed),
+        openFile(std::move(openFile)) {}
   QString statePath;  // empty: beside the program, or the per-user data folder
-  bool randomSeedFromClock = true;
-  std::uint64_t seed = 1;
+  bool randomSeedFromClock;
+  std::uint64_t seed;
+  QString openFile;  // a .puz file to load into its kind's window once shown
 };
 
 class TfrmMain : public QWidget {
@@ -61,6 +67,8 @@ class TfrmMain : public QWidget {
   int selectorHeight() const { return selectorHeight_; }
   QRect kindArea() const;
   TfrmQuickHints* hints() const { return hints_; }
+  // "Print puzzle", shared by every play window.
+  TfrmAllPrint* printDialog() const { return printDialog_; }
   // The play window of a kind (null while the kind has none), or any kind's page.
   TPlayWindow* playWindow(int kind) const;
   QWidget* kindWindow(int kind) const { return kindWindows_[kind]; }
@@ -75,6 +83,9 @@ class TfrmMain : public QWidget {
   bool EraseActive() const;
   void SetStripCursor(const QCursor* cursor);
   bool SaveStateNow();
+  // Shows the window of the file's kind (by its record's kind letter) and
+  // loads the file there; a file of no kind gets the current window's message.
+  void OpenPuzzleFile(const QString& path);
   void ShowHelp();
 
   // Presets from a screen height (exposed for tests).
@@ -100,6 +111,7 @@ class TfrmMain : public QWidget {
   Random random_;
   QString statePath_;  // written on close
   QString stateLoadPath_;
+  QString openFile_;
   bool stateLoaded_ = false;
   int currentKind_ = kKindSudoku;
   int spacingUnit_ = 20;
@@ -113,6 +125,7 @@ class TfrmMain : public QWidget {
   std::array<SelectorPanel*, 6> panels_{};
   std::array<QWidget*, 5> kindWindows_{};
   TfrmQuickHints* hints_ = nullptr;
+  TfrmAllPrint* printDialog_ = nullptr;
   QWidget* help_ = nullptr;
 };
 

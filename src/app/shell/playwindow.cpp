@@ -11,6 +11,7 @@
 #include <QShortcut>
 #include <QToolButton>
 
+#include "app/printing/allprint.h"
 #include "app/shell/appstyle.h"
 #include "app/shell/createdialog.h"
 #include "app/shell/filedialogs.h"
@@ -92,7 +93,6 @@ TPlayWindow::TPlayWindow(TfrmMain& main, int kind, bool pencilCommands, QWidget*
   bnPencil->setVisible(pencilCommands_);
   bnReduce->setVisible(pencilCommands_);
   bnPrint = MakeButton("bnPrint", "Print this puzzle", PanelLeft);
-  bnPrint->setEnabled(false);  // printing is not part of the game yet
   bnSave = MakeButton("bnSave", "Save to file", PanelLeft);
   bnFile = MakeButton("bnFile", "Load from file", PanelLeft);
   bnCreate = MakeButton("bnCreate", "Create new puzzle", PanelLeft);
@@ -164,6 +164,7 @@ void TPlayWindow::CreateShortcuts() {
   add(QKeySequence(Qt::CTRL | Qt::Key_S), [this, commandsAvailable] { if (commandsAvailable()) bnSaveClick(); });
   add(QKeySequence(Qt::CTRL | Qt::Key_O), [this, commandsAvailable] { if (commandsAvailable()) bnFileClick(); });
   add(QKeySequence(Qt::CTRL | Qt::Key_N), [this, commandsAvailable] { if (commandsAvailable()) bnCreateClick(); });
+  add(QKeySequence(Qt::CTRL | Qt::Key_P), [this, commandsAvailable] { if (commandsAvailable()) bnPrintClick(); });
   add(QKeySequence(Qt::Key_F1), [this] { if (isVisible()) bnInstructClick(); });
 }
 
@@ -579,7 +580,7 @@ void TPlayWindow::FormShow() {
   const KindDescriptor& kind = KindOf(kind_);
   if (createDialog_) createDialog_->FollowPuzzle();
   m.pencilEnabled = m.StoredMode() == kModeMouse;
-  EnsureWindowSize(false);
+  if (EnsureSizeOnShow()) EnsureWindowSize(false);
   LayoutWindow();
   if (firstShow_) {
     firstShow_ = false;
@@ -617,16 +618,19 @@ void TPlayWindow::bnSaveClick() {
 void TPlayWindow::bnFileClick() {
   SuspendForDialog();
   const QString path = AskOpenFileName(this);
-  if (!path.isEmpty()) {
-    const std::string message = KindOf(kind_).load(main_.state(), path.toStdString());
-    if (!message.empty()) {
-      ShowMessageBox(QString::fromStdString(message), 0);
-    } else {
-      EnsureWindowSize(true);
-      InstallPuzzle();
-    }
-  }
+  if (!path.isEmpty()) LoadFile(path);
   ResumeAfterDialog();
+}
+
+bool TPlayWindow::LoadFile(const QString& path) {
+  const std::string message = KindOf(kind_).load(main_.state(), path.toStdString());
+  if (!message.empty()) {
+    ShowMessageBox(QString::fromStdString(message), 0);
+    return false;
+  }
+  EnsureWindowSize(true);
+  InstallPuzzle();
+  return true;
 }
 
 void TPlayWindow::bnCreateClick() {
@@ -638,6 +642,19 @@ void TPlayWindow::bnCreateClick() {
     EnsureWindowSize(true);
     InstallPuzzle();
   }
+  ResumeAfterDialog();
+}
+
+void TPlayWindow::bnPrintClick() {
+  TfrmAllPrint* dialog = main_.printDialog();
+  if (!dialog) return;
+  SuspendForDialog();
+  PrintRequest request = CurrentPrintRequest(main_.state(), kind_);
+  const PlayAdapter& a = model_->adapter();
+  for (int r = 0; r < a.Rows() && !request.hasEntry; ++r)
+    for (int c = 0; c < a.Cols() && !request.hasEntry; ++c)
+      request.hasEntry = a.IsCell(r, c) && !a.IsGiven(r, c) && a.Entry(r, c) != 0;
+  dialog->Execute(request);
   ResumeAfterDialog();
 }
 

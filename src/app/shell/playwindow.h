@@ -97,8 +97,11 @@ class TPlayWindow : public QWidget {
   virtual void bnReduceClick() {}
   void bnSaveClick();
   void bnFileClick();
+  // Loads a .puz file of this kind as "Load from file" does, messages included.
+  bool LoadFile(const QString& path);
   void bnCreateClick();
-  virtual void bnPrintClick() {}
+  // Clock off and board hidden while "Print puzzle" is open, then resume.
+  virtual void bnPrintClick();
 
  protected:
   // The kind's model adapter and board; the subclass calls this once, in its constructor.
@@ -108,6 +111,9 @@ class TPlayWindow : public QWidget {
   virtual void LayoutBoard(QSize space) = 0;
   virtual QString HeaderText() const = 0;
   virtual int SizePreset() const = 0;
+  // False for a kind whose window keeps the main window's size when shown and
+  // grows it only after a new or loaded puzzle.
+  virtual bool EnsureSizeOnShow() const { return true; }
   // A board click the kind handles itself (a clue cell, a sign strip);
   // false leaves it to the common play rules.
   virtual bool BoardClick(const draw::BoardHit&, Qt::MouseButton) { return false; }

@@ -11,13 +11,9 @@
 namespace zorvek {
 namespace {
 
-// Where a kind's two blocks live in the state, and how its engine makes puzzles.
+// How each kind's engine makes puzzles into the state.
 struct SudokuKind {
   using Blocks = sudoku::SudokuBlocks;
-  static auto& Settings(AppState& s) { return s.sudokuSettings; }
-  static auto& Puzzle(AppState& s) { return s.sudokuPuzzle; }
-  static const auto& Settings(const AppState& s) { return s.sudokuSettings; }
-  static const auto& Puzzle(const AppState& s) { return s.sudokuPuzzle; }
   static bool Has(const AppState& s) { return sudoku::HasPuzzle(s.sudokuPuzzle); }
   static void Startup(Random& r, AppState& s) { sudoku::CreateStartupSudoku(r, s.sudokuSettings, s.sudokuPuzzle); }
   static bool FromSettings(Random& r, AppState& s) {
@@ -31,10 +27,6 @@ struct SudokuKind {
 
 struct KakuroKind {
   using Blocks = kakuro::KakuroBlocks;
-  static auto& Settings(AppState& s) { return s.kakuroSettings; }
-  static auto& Puzzle(AppState& s) { return s.kakuroPuzzle; }
-  static const auto& Settings(const AppState& s) { return s.kakuroSettings; }
-  static const auto& Puzzle(const AppState& s) { return s.kakuroPuzzle; }
   // Kakuro blocks always hold a puzzle: there is no "none yet" mark.
   static bool Has(const AppState&) { return true; }
   static void Startup(Random& r, AppState& s) { kakuro::CreateStartupKakuro(r, s.kakuroSettings, s.kakuroPuzzle); }
@@ -43,10 +35,6 @@ struct KakuroKind {
 
 struct FutoshikiKind {
   using Blocks = futoshiki::FutoshikiBlocks;
-  static auto& Settings(AppState& s) { return s.futoshikiSettings; }
-  static auto& Puzzle(AppState& s) { return s.futoshikiPuzzle; }
-  static const auto& Settings(const AppState& s) { return s.futoshikiSettings; }
-  static const auto& Puzzle(const AppState& s) { return s.futoshikiPuzzle; }
   static bool Has(const AppState& s) { return futoshiki::HasPuzzle(s.futoshikiPuzzle); }
   static void Startup(Random& r, AppState& s) {
     futoshiki::CreateStartupFutoshiki(r, s.futoshikiSettings, s.futoshikiPuzzle);
@@ -64,10 +52,6 @@ struct FutoshikiKind {
 
 struct HexKakuroKind {
   using Blocks = hexkakuro::HexKakuroBlocks;
-  static auto& Settings(AppState& s) { return s.hexKakuroSettings; }
-  static auto& Puzzle(AppState& s) { return s.hexKakuroPuzzle; }
-  static const auto& Settings(const AppState& s) { return s.hexKakuroSettings; }
-  static const auto& Puzzle(const AppState& s) { return s.hexKakuroPuzzle; }
   static bool Has(const AppState& s) { return hexkakuro::HasPuzzle(s.hexKakuroPuzzle); }
   static void Startup(Random& r, AppState& s) {
     hexkakuro::CreateStartupHexKakuro(r, s.hexKakuroSettings, s.hexKakuroPuzzle);
@@ -82,7 +66,9 @@ struct HexKakuroKind {
   }
 };
 
-template <typename K, std::int32_t GeneralSettings::*Counter, std::uint8_t GeneralSettings::*Mode>
+// K: the engine side of a kind; S and P: its settings and puzzle blocks in
+// the state; Counter and Mode: its save counter and input mode.
+template <typename K, auto S, auto P, std::int32_t GeneralSettings::*Counter, std::uint8_t GeneralSettings::*Mode>
 KindDescriptor Describe(int number) {
   using Blocks = typename K::Blocks;
   return KindDescriptor{
@@ -93,7 +79,7 @@ KindDescriptor Describe(int number) {
       Counter,
       Mode,
       [](const AppState& s) { return K::Has(s); },
-      [](const AppState& s) { return Blocks::Valid(K::Settings(s), K::Puzzle(s)); },
+      [](const AppState& s) { return Blocks::Valid(s.*S, s.*P); },
       [](Random& r, AppState& s) { K::Startup(r, s); },
       [](Random& r, AppState& s) {
         if (!K::FromSettings(r, s)) K::Startup(r, s);
@@ -101,14 +87,14 @@ KindDescriptor Describe(int number) {
       [](AppState& s, const std::string& path) {
         const PuzLoadResult<Blocks> loaded = LoadPuzFile<Blocks>(path);
         if (!loaded.ok) return loaded.message;
-        K::Settings(s) = loaded.settings;
-        K::Puzzle(s) = loaded.puzzle;
+        s.*S = loaded.settings;
+        s.*P = loaded.puzzle;
         return std::string();
       },
       [](const AppState& s, const std::string& path) {
-        return SavePuzFile<Blocks>(path, K::Settings(s), K::Puzzle(s));
+        return SavePuzFile<Blocks>(path, s.*S, s.*P);
       },
-      [](const AppState& s) { return DefaultFileName<Blocks>(K::Settings(s), s.general.*Counter); },
+      [](const AppState& s) { return DefaultFileName<Blocks>(s.*S, s.general.*Counter); },
   };
 }
 
@@ -116,12 +102,14 @@ KindDescriptor Describe(int number) {
 
 const KindDescriptor& KindOf(int kind) {
   static const KindDescriptor kinds[kPlayKinds] = {
-      Describe<SudokuKind, &GeneralSettings::sudokuSaveCounter, &GeneralSettings::sudokuInputMode>(kKindSudoku),
-      Describe<KakuroKind, &GeneralSettings::kakuroSaveCounter, &GeneralSettings::kakuroInputMode>(kKindKakuro),
-      Describe<FutoshikiKind, &GeneralSettings::futoshikiSaveCounter, &GeneralSettings::futoshikiInputMode>(
-          kKindFutoshiki),
-      Describe<HexKakuroKind, &GeneralSettings::hexKakuroSaveCounter, &GeneralSettings::hexKakuroInputMode>(
-          kKindHexKakuro),
+      Describe<SudokuKind, &AppState::sudokuSettings, &AppState::sudokuPuzzle, &GeneralSettings::sudokuSaveCounter,
+               &GeneralSettings::sudokuInputMode>(kKindSudoku),
+      Describe<KakuroKind, &AppState::kakuroSettings, &AppState::kakuroPuzzle, &GeneralSettings::kakuroSaveCounter,
+               &GeneralSettings::kakuroInputMode>(kKindKakuro),
+      Describe<FutoshikiKind, &AppState::futoshikiSettings, &AppState::futoshikiPuzzle,
+               &GeneralSettings::futoshikiSaveCounter, &GeneralSettings::futoshikiInputMode>(kKindFutoshiki),
+      Describe<HexKakuroKind, &AppState::hexKakuroSettings, &AppState::hexKakuroPuzzle,
+               &GeneralSettings::hexKakuroSaveCounter, &GeneralSettings::hexKakuroInputMode>(kKindHexKakuro),
   };
   return kinds[kind >= 0 && kind < kPlayKinds ? kind : 0];
 }

@@ -1,0 +1,72 @@
+// A puzzle file named on the command line opens in the window of its kind.
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cstring>
+
+#include "app/kinds.h"
+#include "app/shell/mainwindow.h"
+#include "app/shell/playwindow.h"
+#include "app/shell/showmsg.h"
+#include "core/common/random.h"
+#include "core/common/types.h"
+#include "core/shell/kinds.h"
+
+using namespace zorvek;
+using namespace zorvek::app;
+
+class OpenFileTest : public QObject {
+  Q_OBJECT
+  QTemporaryDir dir_;
+  QStringList messages_;
+
+ private slots:
+  void init() {
+    messages_.clear();
+    SetMessageHook([this](const QString& text, int) {
+      messages_ << text;
+      return 1;
+    });
+  }
+
+  void eachKindOpensInItsWindow() {
+    for (const AppKind& k : AppKinds()) {
+      // A fresh puzzle of the kind, different from the one the state starts with.
+      auto source = std::make_unique<AppState>();
+      Random random(1000 + k.kind);
+      const KindDescriptor& kind = KindOf(k.kind);
+      kind.createStartup(random, *source);
+      const QString file = dir_.filePath(QStringLiteral("%1.puz").arg(QString::fromLatin1(kind.name)));
+      QVERIFY(kind.save(*source, file.toStdString()));
+
+      TfrmMain main({dir_.filePath(QStringLiteral("state%1.dat").arg(k.kind)), false, 3, file});
+      main.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&main));
+      QCOMPARE(main.currentKind(), k.kind);
+      QVERIFY(main.playWindow(k.kind)->isVisible());
+      // What is on screen is the file's puzzle: saving it gives the same record.
+      const QString again = dir_.filePath(QStringLiteral("again.puz"));
+      QVERIFY(kind.save(main.state(), again.toStdString()));
+      QFile a(file), b(again);
+      QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+      QCOMPARE(b.readAll(), a.readAll());
+      QVERIFY(messages_.isEmpty());
+    }
+  }
+
+  void aFileOfNoKindGetsTheLoadMessage() {
+    const QString file = dir_.filePath(QStringLiteral("junk.puz"));
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("not a puzzle at all");
+    f.close();
+    TfrmMain main({dir_.filePath(QStringLiteral("junk.dat")), false, 3, file});
+    const auto before = std::make_unique<AppState>(main.state());
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QCOMPARE(messages_, QStringList{QStringLiteral("Error reading Sudoku puzzle file.\n\r\n\rUnrecognized file format.")});
+    QCOMPARE(std::memcmp(&before->sudokuPuzzle, &main.state().sudokuPuzzle, sizeof before->sudokuPuzzle), 0);
+  }
+};
+
+QTEST_MAIN(OpenFileTest)
+#include "open_file_test.moc"

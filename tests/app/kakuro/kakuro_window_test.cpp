@@ -1,6 +1,7 @@
 // Drives the real main window and Kakuro window with mouse and key events.
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -12,6 +13,7 @@
 #include "app/shell/createdialog.h"
 #include "app/shell/filedialogs.h"
 #include "app/shell/mainwindow.h"
+#include "app/shell/quickhints.h"
 #include "app/shell/showmsg.h"
 #include "core/common/types.h"
 #include "core/shell/kinds.h"
@@ -312,6 +314,19 @@ class KakuroWindowTest : public QObject {
     QCOMPARE(main_->size(), main_->preset(1));
     QVERIFY(messages_.isEmpty());
     QCOMPARE(w->selectionState(), 1);  // a new puzzle starts with its first clue selected
+  }
+
+  void instructionsShowKakuro() {
+    Open(kModeMouse);
+    TfrmQuickHints* hints = main_->hints();
+    QTest::keyClick(main_.get(), Qt::Key_F1);
+    QVERIFY(hints->isVisible());
+    QCOMPARE(hints->windowTitle(), QStringLiteral("Kakuro - Instructions"));
+    QVERIFY(hints->memo()->toPlainText().startsWith(QStringLiteral("Kakuro puzzles are number puzzles")));
+    hints->hide();
+    QTest::mouseClick(Window()->bnInstruct, Qt::LeftButton);
+    QVERIFY(hints->isVisible());
+    QCOMPARE(hints->windowTitle(), QStringLiteral("Kakuro - Instructions"));
   }
 };
 

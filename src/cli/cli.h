@@ -36,6 +36,15 @@ struct KindCommands {
   int (*bank)(const BankOptions&);
 };
 
+// Argument parsing shared by the commands: false for text that is not a
+// whole number in lo..hi, or not an unsigned 64-bit seed.
+bool ParseInt(const std::string& text, long long lo, long long hi, long long& out);
+bool ParseSeed(const std::string& text, std::uint64_t& out);
+
+// zorvek print: a puzzle file or a booklet of new puzzles to PDF or a
+// printer. Only in builds with Qt.
+int PrintCommand(const std::vector<std::string>& args, int argc, char** argv);
+
 const KindCommands& SudokuCommands();
 const KindCommands& KakuroCommands();
 const KindCommands& HexKakuroCommands();

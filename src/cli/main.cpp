@@ -56,7 +56,8 @@ void MainHelp() {
       "                       [--seed S] [--out DIR]\n"
       "  zorvek show FILE [--as KIND]\n"
       "  zorvek solve FILE\n"
-      "  zorvek bank KIND [--which NAME] [--count N] [--seed S] [--variants K]\n\n"
+      "  zorvek bank KIND [--which NAME] [--count N] [--seed S] [--variants K]\n"
+      "  zorvek print FILE.puz | --sudoku ... (--out FILE.pdf | --printer NAME)\n\n"
       "KIND is one of " << KindList() << ".\n"
       "Run 'zorvek COMMAND --help' for the details of a command.\n";
 }
@@ -74,6 +75,8 @@ void GenerateHelp() {
     std::cout << "  " << k->name << ": " << (k->sizeHelp ? k->sizeHelp : "one size (no --size)")
               << "\n";
 }
+
+}  // namespace
 
 bool ParseInt(const std::string& text, long long lo, long long hi, long long& out) {
   if (text.empty()) return false;
@@ -94,6 +97,8 @@ bool ParseSeed(const std::string& text, std::uint64_t& out) {
   out = v;
   return true;
 }
+
+namespace {
 
 bool WantsHelp(const std::vector<std::string>& args) {
   for (const auto& a : args)
@@ -235,5 +240,13 @@ int main(int argc, char** argv) {
   if (command == "show") return ShowOrSolve(args, false);
   if (command == "solve") return ShowOrSolve(args, true);
   if (command == "bank") return Bank(args);
+  if (command == "print") {
+#ifdef ZORVEK_CLI_PRINT
+    return PrintCommand(args, argc, argv);
+#else
+    std::cerr << "zorvek: this build has no printing (it was built without Qt)\n";
+    return 1;
+#endif
+  }
   return BadArgument("unknown command '" + command + "'");
 }

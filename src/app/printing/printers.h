@@ -1,0 +1,39 @@
+#pragma once
+// Where a print job goes: the platform's printers (CUPS on Linux), and always
+// last the built-in "Save as PDF" target, so printing works on a machine
+// without any printer.
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "draw/page/page.h"
+
+class QComboBox;
+class QWidget;
+
+namespace zorvek::app {
+
+inline constexpr const char* kSaveAsPdf = "Save as PDF";
+inline constexpr const char* kDefaultPdfName = "Zorvek Number Puzzles.pdf";
+inline constexpr const char* kNoPrinterMessage =
+    "There are no printers currently set up for your computer.\r\n\r\n"
+    "Please use the Windows control panel to set up a printer.";
+
+// The platform's printers, then "Save as PDF".
+QStringList PrinterNames();
+// Fills a printer list and selects the platform's default printer (or the PDF
+// target when there is none).
+void FillPrinterList(QComboBox* box);
+
+// Asks where to write the PDF; tests answer here. Empty means cancelled.
+using PdfPathHook = std::function<QString(const QString& suggested)>;
+void SetPdfPathHook(PdfPathHook hook);
+
+enum class PrintOutcome { Printed, Cancelled, Failed };
+
+// Prints `sheets` pages on the named target (document "Zorvek Number
+// Puzzles", portrait); the PDF target first asks for a file name.
+PrintOutcome RunPrintJob(QWidget* parent, const QString& target, int sheets,
+                         const std::function<void(draw::page::PrintCanvas&, int)>& paintSheet);
+
+}  // namespace zorvek::app

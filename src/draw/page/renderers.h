@@ -1,0 +1,23 @@
+#pragma once
+// The page renderers: one page of a kind's puzzles, each slot's grid laid
+// out in its box and painted in the board's paper style, then the title line.
+#include "core/futoshiki/record.h"
+#include "core/hexkakuro/record.h"
+#include "core/kakuro/record.h"
+#include "core/sudoku/record.h"
+#include "draw/page/page.h"
+
+namespace zorvek::draw::page {
+
+// The puzzles of one page: perPage onPage (1, 2 or 6), each a grid or null
+// for a slot left empty, and whether it shows the solution.
+template <class Grid>
+struct PageSlots {
+  int perPage = 1;
+  const Grid* grid[6] = {};
+  bool solution[6] = {};
+};
+
+void PrintSudokuPage(PrintCanvas& canvas, int difficulty, const PageSlots<zorvek::sudoku::SudPuzzle>& onPage);
+
+}  // namespace zorvek::draw::page

@@ -41,7 +41,7 @@ bool WritePdf(const QString& path, int sheets, const std::function<void(PrintCan
   return PaintDocument(pdf, sheets, paintSheet);
 }
 
-bool CanPrintKind(int kind) { return kind == kKindSudoku; }
+bool CanPrintKind(int kind) { return kind == kKindSudoku || kind == kKindKakuro; }
 
 namespace {
 
@@ -67,6 +67,16 @@ void PrintCurrentPuzzle(PrintCanvas& canvas, const AppState& state, int kind, bo
         for (auto& row : cleared->cells)
           for (auto& cell : row) cell.entry = 0;
       PrintSudokuPage(canvas, state.sudokuSettings.difficulty, CurrentSlots(state.sudokuPuzzle, *cleared, solutions));
+      break;
+    }
+    case kKindKakuro: {
+      auto cleared = std::make_unique<zorvek::kakuro::KakGrid>(state.kakuroPuzzle);
+      if (!partial)
+        for (auto& row : cleared->cells)
+          for (auto& cell : row) cell.entry = -1;
+      const KakuroSlot puzzle{&state.kakuroSettings, &state.kakuroPuzzle};
+      const KakuroSlot blank{&state.kakuroSettings, cleared.get()};
+      PrintKakuroPage(canvas, state.kakuroSettings.difficulty, CurrentSlots(puzzle, blank, solutions));
       break;
     }
     default:
@@ -272,22 +282,36 @@ void BatchRun::PrintSheet(PrintCanvas& canvas, int sheet, bool solutions) const 
   const BatchKindChoice& c = choices_[kind];
   const int perPage = PuzzlesPerPage(kind, c.size);
   // Slots of this page in creation order.
-  const Result* page_results[6] = {};
+  const Result* pageResults[6] = {};
   for (std::size_t i = 0; i < slots_.size(); ++i)
     if (slots_[i].kind == kind && slots_[i].page == page && results_[i] && results_[i]->ok)
-      page_results[slots_[i].slot - 1] = results_[i].get();
+      pageResults[slots_[i].slot - 1] = results_[i].get();
   auto fill = [&](auto& onPage, auto member) {
     onPage.perPage = perPage;
     for (int k = 0; k < perPage; ++k) {
-      if (page_results[k]) onPage.grid[k] = &(page_results[k]->*member);
+      if (pageResults[k]) onPage.grid[k] = &(pageResults[k]->*member);
       onPage.solution[k] = solutionSheet;
     }
   };
+  KakuroSlot kakuro[6];
   switch (kind) {
     case kKindSudoku: {
       PageSlots<zorvek::sudoku::SudPuzzle> onPage;
       fill(onPage, &Result::sudoku);
       PrintSudokuPage(canvas, c.difficulty, onPage);
+      break;
+    }
+    case kKindKakuro: {
+      PageSlots<KakuroSlot> onPage;
+      onPage.perPage = perPage;
+      for (int k = 0; k < perPage; ++k) {
+        if (pageResults[k]) {
+          kakuro[k] = KakuroSlot{&pageResults[k]->kakuroHeader, &pageResults[k]->kakuro};
+          onPage.grid[k] = &kakuro[k];
+        }
+        onPage.solution[k] = solutionSheet;
+      }
+      PrintKakuroPage(canvas, c.difficulty, onPage);
       break;
     }
     default:

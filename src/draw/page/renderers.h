@@ -20,4 +20,11 @@ struct PageSlots {
 
 void PrintSudokuPage(PrintCanvas& canvas, int difficulty, const PageSlots<zorvek::sudoku::SudPuzzle>& onPage);
 
+// A Kakuro puzzle is its header (size, difficulty) and its grid.
+struct KakuroSlot {
+  const zorvek::kakuro::KakHeader* header = nullptr;
+  const zorvek::kakuro::KakGrid* grid = nullptr;
+};
+void PrintKakuroPage(PrintCanvas& canvas, int difficulty, const PageSlots<KakuroSlot>& onPage);
+
 }  // namespace zorvek::draw::page

@@ -45,7 +45,8 @@ void TCreateDialog::StartCreation(std::function<Outcome()> job) {
 
 void TCreateDialog::Poll() {
   if (pgCreate) {
-    const int position = std::clamp(progress_.Position(pgCreate->maximum()), 0, pgCreate->maximum());
+    const int position =
+        std::clamp(fixedBar_ >= 0 ? fixedBar_ : progress_.Position(pgCreate->maximum()), 0, pgCreate->maximum());
     if (position != lastPosition_) {
       lastPosition_ = position;
       pgCreate->setValue(position);

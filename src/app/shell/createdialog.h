@@ -49,6 +49,9 @@ class TCreateDialog : public QDialog {
   // Closes now, or after 500 ms with a full bar after a quick success.
   void CloseAfter(const Outcome& outcome);
   void bnCancelClick();
+  // The bar stands at this position while creating instead of following the
+  // attempts (negative: it follows them).
+  void SetFixedBar(int position) { fixedBar_ = position; }
 
   QProgressBar* pgCreate = nullptr;
   QPushButton* bnCancel = nullptr;
@@ -66,6 +69,7 @@ class TCreateDialog : public QDialog {
   bool asking_ = false;
   bool stoppedByPlayer_ = false;
   int lastPosition_ = -1;
+  int fixedBar_ = -1;
 };
 
 }  // namespace zorvek::app

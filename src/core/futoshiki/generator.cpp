@@ -42,18 +42,89 @@ int RunLength(char letter) {
 constexpr std::uint8_t kLetterSigns[8][2] = {{0, 1}, {0, 2}, {1, 0}, {1, 1},
                                              {1, 2}, {2, 0}, {2, 1}, {2, 2}};
 
-// Does the cell at (row, col) state that it is greater than its neighbour in
-// direction dir (0 right, 1 down, 2 left, 3 up)? Margin cells hold no signs.
-bool Greater(const FutBoard& board, int row, int col, int dir) {
-  switch (dir) {
-    case 0: return board.at(row, col).signRight == 1;
-    case 1: return board.at(row, col).signDown == 1;
-    case 2: return board.at(row, col - 1).signRight == 2;
-    default: return board.at(row - 1, col).signDown == 2;
+// The packed board a generator step works on, with the signs-in-a-row rule
+// of small boards.
+void AddSign(PackedFutBoard& board, int n, Random& random) {
+  int tries = 0;
+  for (;;) {
+    const int dir = random(2);
+    const int kind = random(2) + 1;
+    int row, col;
+    if (dir == 0) {
+      col = random(n - 1);
+      row = random(n);
+    } else {
+      col = random(n);
+      row = random(n - 1);
+    }
+    const int i = row * kMaxSize + col;
+    std::uint8_t& sign = dir == 0 ? board.cells[i].signRight : board.cells[i].signDown;
+    if (sign != 0) {
+      if (++tries > 100) return;
+      continue;
+    }
+    sign = static_cast<std::uint8_t>(kind);
+    if (n != 5) return;
+    // Small boards must not spell out a run of four by signs alone.
+    if (!packed::HasSignChain(board, n)) return;
+    sign = 0;
+    if (++tries > 100) return;
   }
 }
-constexpr int kDr[4] = {0, 1, 0, -1};
-constexpr int kDc[4] = {1, 0, -1, 0};
+
+void AddGiven(PackedFutBoard& board, int n, Random& random) {
+  const int colOffset = random(n);
+  const int rowOffset = random(n);
+  int best = -1, bestCount = 0;
+  for (int i = 0; i < n; ++i) {
+    const int row = (rowOffset + i) % n;
+    for (int j = 0; j < n; ++j) {
+      const int index = row * kMaxSize + (colOffset + j) % n;
+      if (board.cells[index].value < 0 && board.cells[index].count > bestCount) {
+        best = index;
+        bestCount = board.cells[index].count;
+      }
+    }
+  }
+  if (bestCount < 1) return;
+  int k = random(bestCount) + 1;
+  int digit = 0;
+  for (int d = 1; d <= n && digit == 0; ++d)
+    if ((board.cells[best].candidates >> d & 1u) && --k == 0) digit = d;
+  board.cells[best].candidates = static_cast<std::uint16_t>(1u << digit);
+  board.cells[best].value = static_cast<std::int8_t>(digit);
+  board.cells[best].given = 1;
+  board.cells[best].count = 1;
+  packed::FixCell(board, n, best);
+}
+
+// GenerateFutoshiki on a packed board that ClearBoard has just emptied.
+bool Generate(const FutHeader& header, PackedFutBoard& board, Random& random,
+              CreateProgress* progress) {
+  const int n = header.size;
+  const GenerationParameters p = ParametersFor(header.difficulty, n);
+  int phase = 0;
+  for (int clue = 1; clue <= p.mostClues; ++clue) {
+    if (++phase > p.signsPerGiven) phase = 0;
+    const PackedFutBoard undo = board;
+    int retries = 0;
+    for (;;) {
+      if (progress && progress->CancelRequested()) return false;
+      if (phase < p.signsPerGiven)
+        AddSign(board, n, random);
+      else
+        AddGiven(board, n, random);
+      if (!packed::SolveLogically(board, n, p.level) || !packed::IsConsistent(board, n)) {
+        board = undo;
+        if (++retries > n) return false;
+        continue;  // another random clue of the same kind
+      }
+      if (packed::IsFullyDetermined(board, n)) return clue >= p.fewestClues;
+      break;
+    }
+  }
+  return false;
+}
 
 void Progress(CreateProgress& progress, int attempt) {
   progress.attempts.store(attempt, std::memory_order_relaxed);
@@ -83,108 +154,33 @@ void ClearBoard(const FutHeader& header, FutBoard& board) {
 }
 
 void AddRandomSign(const FutHeader& header, FutBoard& board, Random& random) {
-  const int n = header.size;
-  int tries = 0;
-  for (;;) {
-    const int dir = random(2);
-    const int kind = random(2) + 1;
-    int row, col;
-    if (dir == 0) {
-      col = random(n - 1);
-      row = random(n);
-    } else {
-      col = random(n);
-      row = random(n - 1);
-    }
-    FutCell& cell = board.at(row, col);
-    std::uint8_t& sign = dir == 0 ? cell.signRight : cell.signDown;
-    if (sign != 0) {
-      if (++tries > 100) return;
-      continue;
-    }
-    sign = static_cast<std::uint8_t>(kind);
-    if (n != 5) return;
-    // Small boards must not spell out a run of four by signs alone.
-    if (!HasSignChain(header, board)) return;
-    sign = 0;
-    if (++tries > 100) return;
-  }
+  PackedFutBoard p{};
+  Pack(header, board, p);
+  AddSign(p, header.size, random);
+  Unpack(header, p, board);
 }
 
 bool HasSignChain(const FutHeader& header, const FutBoard& board) {
-  const int n = header.size;
-  for (int r1 = 0; r1 < n; ++r1) {
-    for (int c1 = 0; c1 < n; ++c1) {
-      for (int d1 = 0; d1 < 4; ++d1) {
-        if (!Greater(board, r1, c1, d1)) continue;
-        const int r2 = r1 + kDr[d1], c2 = c1 + kDc[d1];
-        for (int d2 = 0; d2 < 4; ++d2) {
-          if (d2 == (d1 + 2) % 4 || !Greater(board, r2, c2, d2)) continue;
-          const int r3 = r2 + kDr[d2], c3 = c2 + kDc[d2];
-          for (int d3 = 0; d3 < 4; ++d3)
-            if (d3 != (d2 + 2) % 4 && Greater(board, r3, c3, d3)) return true;
-        }
-      }
-    }
-  }
-  return false;
+  PackedFutBoard p{};
+  Pack(header, board, p);
+  return packed::HasSignChain(p, header.size);
 }
 
 void AddRandomGiven(const FutHeader& header, FutBoard& board, Random& random) {
-  const int n = header.size;
-  const int colOffset = random(n);
-  const int rowOffset = random(n);
-  int bestRow = -1, bestCol = -1, bestCount = 0;
-  for (int i = 0; i < n; ++i) {
-    for (int j = 0; j < n; ++j) {
-      const int row = (rowOffset + i) % n;
-      const int col = (colOffset + j) % n;
-      const FutCell& c = board.at(row, col);
-      if (c.value < 0 && c.count > bestCount) {
-        bestRow = row, bestCol = col, bestCount = c.count;
-      }
-    }
-  }
-  if (bestCount < 1) return;
-  FutCell& cell = board.at(bestRow, bestCol);
-  int k = random(bestCount) + 1;
-  int digit = 0;
-  for (int d = 1; d <= n && digit == 0; ++d)
-    if (cell.candidates[d] && --k == 0) digit = d;
-  std::memset(cell.candidates, 0, sizeof cell.candidates);
-  cell.candidates[digit] = true;
-  cell.value = digit;
-  cell.given = true;
-  cell.count = 1;
-  FixCell(board, header, bestRow, bestCol);
+  PackedFutBoard p{};
+  Pack(header, board, p);
+  AddGiven(p, header.size, random);
+  Unpack(header, p, board);
 }
 
 bool GenerateFutoshiki(const FutHeader& header, FutBoard& board, Random& random,
                        CreateProgress* progress) {
   ClearBoard(header, board);
-  const int n = header.size;
-  const GenerationParameters p = ParametersFor(header.difficulty, n);
-  int phase = 0;
-  for (int clue = 1; clue <= p.mostClues; ++clue) {
-    if (++phase > p.signsPerGiven) phase = 0;
-    const FutBoard undo = board;
-    int retries = 0;
-    for (;;) {
-      if (progress && progress->CancelRequested()) return false;
-      if (phase < p.signsPerGiven)
-        AddRandomSign(header, board, random);
-      else
-        AddRandomGiven(header, board, random);
-      if (!SolveLogically(header, board, p.level) || !IsConsistent(header, board)) {
-        board = undo;
-        if (++retries > n) return false;
-        continue;  // another random clue of the same kind
-      }
-      if (IsFullyDetermined(header, board)) return clue >= p.fewestClues;
-      break;
-    }
-  }
-  return false;
+  PackedFutBoard work{};
+  Pack(header, board, work);
+  const bool made = Generate(header, work, random, progress);
+  Unpack(header, work, board);
+  return made;
 }
 
 // ---- Stored banks ----------------------------------------------------------

@@ -1,7 +1,5 @@
 #include "core/futoshiki/solver.h"
 
-#include <cstring>
-
 namespace zorvek::futoshiki {
 namespace {
 
@@ -11,86 +9,118 @@ constexpr int kLevels[3][3] = {
     {3, 5, 5},  // Hard
 };
 
-int Highest(const FutCell& cell, int n) {
-  for (int d = n; d >= 1; --d)
-    if (cell.candidates[d]) return d;
-  return -10;
+constexpr int kStride = kMaxSize;
+
+// Bits 1..n: the digits of an n x n board.
+unsigned DigitsUpTo(int n) { return (2u << n) - 2u; }
+
+int Highest(unsigned candidates, int n) {
+  const unsigned m = candidates & DigitsUpTo(n);
+  return m ? 31 - __builtin_clz(m) : -10;
 }
 
-int Lowest(const FutCell& cell, int n) {
-  for (int d = 1; d <= n; ++d)
-    if (cell.candidates[d]) return d;
-  return 10;
+int Lowest(unsigned candidates, int n) {
+  const unsigned m = candidates & DigitsUpTo(n);
+  return m ? __builtin_ctz(m) : 10;
 }
 
-// Clears one candidate; a cell left with a single one is fixed at once.
-void Drop(FutBoard& board, const FutHeader& header, int row, int col, int digit, bool& changed) {
-  FutCell& cell = board.at(row, col);
-  if (!cell.candidates[digit]) return;
-  cell.candidates[digit] = false;
-  --cell.count;
-  changed = true;
-  if (cell.count == 1) FixCell(board, header, row, col);
+// By nibbles: no popcount instruction is assumed.
+int CountBits(unsigned m) {
+  constexpr unsigned char kBits[16] = {0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4};
+  return kBits[m & 15u] + kBits[m >> 4 & 15u] + kBits[m >> 8 & 3u];
 }
 
-// The greater and smaller cell of a sign stored in (row, col); dir 0 right,
-// 1 down. False when there is no sign.
-bool SignCells(const FutBoard& board, int row, int col, int dir, int& gr, int& gc, int& sr,
-               int& sc) {
-  const FutCell& cell = board.at(row, col);
-  const int sign = dir == 0 ? cell.signRight : cell.signDown;
-  if (sign == 0) return false;
-  const int nr = dir == 0 ? row : row + 1;
-  const int nc = dir == 0 ? col + 1 : col;
-  if (sign == 1) {
-    gr = row, gc = col, sr = nr, sc = nc;
-  } else {
-    gr = nr, gc = nc, sr = row, sc = col;
-  }
-  return true;
-}
+std::int8_t Saturate(std::int32_t v) { return static_cast<std::int8_t>(v < -128 ? -128 : v > 127 ? 127 : v); }
 
-int CountOf(const bool (&set)[10], int n) {
+// A sign as its greater and smaller cell.
+struct SignPair {
+  std::uint8_t greater, smaller;
+};
+
+// The board's signs in the order the sign step visits them: row-major, the
+// right sign of a cell before its down sign. A sign pointing off the board
+// (never made by the generator or a bank) is left out.
+int ListSigns(const PackedFutBoard& board, int n, SignPair (&out)[2 * kMaxSize * kMaxSize]) {
   int k = 0;
-  for (int d = 1; d <= n; ++d) k += set[d];
+  for (int row = 0; row < n; ++row)
+    for (int col = 0; col < n; ++col) {
+      const int i = row * kStride + col;
+      for (int dir = 0; dir < 2; ++dir) {
+        const int sign = dir == 0 ? board.cells[i].signRight : board.cells[i].signDown;
+        if (sign == 0 || (dir == 0 ? col + 1 : row + 1) >= n) continue;
+        const int next = dir == 0 ? i + 1 : i + kStride;
+        out[k++] = sign == 1 ? SignPair{static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(next)}
+                             : SignPair{static_cast<std::uint8_t>(next), static_cast<std::uint8_t>(i)};
+      }
+    }
   return k;
 }
 
-// One line of the board: a row (cells (index, p)) or a column (cells (p, index)).
+// Clears one candidate; a cell left with a single one is fixed at once.
+void Drop(PackedFutBoard& board, int n, int index, int digit, bool& changed) {
+  const unsigned bit = 1u << digit;
+  if (!(board.cells[index].candidates & bit)) return;
+  board.cells[index].candidates = static_cast<std::uint16_t>(board.cells[index].candidates & ~bit);
+  --board.cells[index].count;
+  changed = true;
+  if (board.cells[index].count == 1) packed::FixCell(board, n, index);
+}
+
+bool ApplySignBounds(PackedFutBoard& board, int n, const SignPair* signs, int signCount,
+                     bool& changed) {
+  for (;;) {
+    bool pass = false;
+    for (int k = 0; k < signCount; ++k) {
+      const int g = signs[k].greater, s = signs[k].smaller;
+      const int maxG = Highest(board.cells[g].candidates, n);
+      const int minS = Lowest(board.cells[s].candidates, n);
+      if (maxG <= minS) return false;
+      // Most signs already hold: neither cell has a digit to lose.
+      const unsigned low = DigitsUpTo(minS), high = DigitsUpTo(n) & ~DigitsUpTo(maxG - 1);
+      if ((board.cells[g].candidates & low) == 0 && (board.cells[s].candidates & high) == 0) continue;
+      for (int d = 1; d <= minS; ++d) Drop(board, n, g, d, pass);
+      for (int d = maxG; d <= n; ++d) Drop(board, n, s, d, pass);
+    }
+    if (!pass) return true;
+    changed = true;
+  }
+}
+
+// One line of the board: row `index` or column `index`.
 struct Line {
-  FutBoard& board;
-  bool isRow;
-  int index;
-  FutCell& cell(int p) const { return isRow ? board.at(index, p) : board.at(p, index); }
-  bool* flags(int p) const { return isRow ? cell(p).rowSubsetUsed : cell(p).colSubsetUsed; }
-  int row(int p) const { return isRow ? index : p; }
-  int col(int p) const { return isRow ? p : index; }
+  int first, step, flagShift;
+  Line(bool isRow, int index)
+      : first(isRow ? index * kStride : index), step(isRow ? 1 : kStride), flagShift(isRow ? 0 : 4) {}
+  int cell(int p) const { return first + p * step; }
 };
 
 // Hidden singles of one line: false when a digit has no place left in it.
-bool HiddenSingles(const FutHeader& header, const Line& line, bool& changed) {
-  const int n = header.size;
-  int tally[10] = {};
+bool HiddenSingles(PackedFutBoard& board, int n, const Line& line, bool& changed) {
+  const unsigned all = DigitsUpTo(n);
+  // once/twice: digits possible in at least one/two open cells; placed:
+  // digits of determined cells (they count as ten).
+  unsigned once = 0, twice = 0, placed = 0;
   for (int p = 0; p < n; ++p) {
-    const FutCell& c = line.cell(p);
-    if (c.value >= 1) {
-      tally[c.value] = 10;
+    const int i = line.cell(p);
+    if (board.cells[i].value >= 1) {
+      if (board.cells[i].value <= 9) placed |= 1u << board.cells[i].value;
     } else {
-      for (int d = 1; d <= n; ++d)
-        if (c.candidates[d]) ++tally[d];
+      twice |= once & board.cells[i].candidates;
+      once |= board.cells[i].candidates;
     }
   }
-  for (int d = 1; d <= n; ++d) {
-    if (tally[d] == 0) return false;
-    if (tally[d] != 1) continue;
+  const unsigned nowhere = all & ~(once | placed);
+  const unsigned single = all & once & ~twice & ~placed;
+  for (unsigned todo = nowhere | single; todo != 0; todo &= todo - 1) {
+    const int d = __builtin_ctz(todo);
+    if (nowhere >> d & 1u) return false;
     // Earlier fixes in this loop may already have settled the cell.
     for (int p = 0; p < n; ++p) {
-      FutCell& c = line.cell(p);
-      if (c.value < 0 && c.candidates[d]) {
-        std::memset(c.candidates, 0, sizeof c.candidates);
-        c.candidates[d] = true;
-        c.count = 1;
-        FixCell(line.board, header, line.row(p), line.col(p));
+      const int i = line.cell(p);
+      if (board.cells[i].value < 0 && (board.cells[i].candidates >> d & 1u)) {
+        board.cells[i].candidates = static_cast<std::uint16_t>(1u << d);
+        board.cells[i].count = 1;
+        packed::FixCell(board, n, i);
         changed = true;
         break;
       }
@@ -99,86 +129,282 @@ bool HiddenSingles(const FutHeader& header, const Line& line, bool& changed) {
   return true;
 }
 
-bool Eligible(const Line& line, int p, int size, int level) {
-  const FutCell& c = line.cell(p);
-  return c.value < 0 && c.count <= level && !line.flags(p)[size - 2];
-}
-
-void Unite(bool (&u)[10], const FutCell& c, int n) {
-  for (int d = 1; d <= n; ++d) u[d] = u[d] || c.candidates[d];
-}
-
-// Removes a found subset's digits from the line's other cells and marks the
-// members so the same subset is not found again.
-void Eliminate(const FutHeader& header, const Line& line, const int* members, int size,
-               const bool (&digits)[10], bool& changed) {
-  const int n = header.size;
-  for (int p = 0; p < n; ++p) {
-    bool member = false;
-    for (int i = 0; i < size; ++i) member = member || members[i] == p;
-    if (!member) RemoveCandidates(line.board, header, line.row(p), line.col(p), digits, changed);
+// Would the subset search of one line find a subset? On a snapshot of the
+// line, so no state changes: the same steps as the live search up to its
+// first find. eligible[k]: positions that may join at subset size k + 2;
+// flagged[k]: positions marked at size k + 2.
+bool AnySubset(const unsigned* cand, const unsigned (&eligible)[4], const unsigned (&flagged)[4],
+               int level) {
+  for (unsigned a = eligible[0]; a != 0; a &= a - 1) {
+    const int m0 = __builtin_ctz(a);
+    for (unsigned b = eligible[0] & (~0u << (m0 + 1)); b != 0; b &= b - 1) {
+      const int m1 = __builtin_ctz(b);
+      const unsigned u2 = cand[m0] | cand[m1];
+      const int k2 = CountBits(u2);
+      if (k2 == 2) return true;
+      unsigned members = 1u << m0 | 1u << m1;
+      if (k2 > level || (members & flagged[1])) continue;
+      for (unsigned c = eligible[1] & (~0u << (m1 + 1)); c != 0; c &= c - 1) {
+        const int m2 = __builtin_ctz(c);
+        const unsigned u3 = u2 | cand[m2];
+        const int k3 = CountBits(u3);
+        if (k3 == 3) return true;
+        const unsigned members3 = members | 1u << m2;
+        if (k3 > level || (members3 & flagged[2])) continue;
+        for (unsigned d = eligible[2] & (~0u << (m2 + 1)); d != 0; d &= d - 1) {
+          const int m3 = __builtin_ctz(d);
+          const unsigned u4 = u3 | cand[m3];
+          const int k4 = CountBits(u4);
+          if (k4 == 4) return true;
+          if (k4 > level || ((members3 | 1u << m3) & flagged[3])) continue;
+          for (unsigned e = eligible[3] & (~0u << (m3 + 1)); e != 0; e &= e - 1)
+            if (CountBits(u4 | cand[__builtin_ctz(e)]) == 5) return true;
+        }
+      }
+    }
   }
-  for (int i = 0; i < size; ++i) line.flags(members[i])[size - 2] = true;
-}
-
-bool AnyFlag(const Line& line, const int* members, int count, int size) {
-  for (int i = 0; i < count; ++i)
-    if (line.flags(members[i])[size - 2]) return true;
   return false;
 }
 
-void NakedSubsets(const FutHeader& header, const Line& line, int level, bool& changed) {
-  const int n = header.size;
+struct LiveSubsets {
+  PackedFutBoard& board;
+  int n, level;
+  const Line& line;
+  bool& changed;
   int m[5];
-  for (m[0] = 0; m[0] < n; ++m[0]) {
-    if (!Eligible(line, m[0], 2, level)) continue;
-    for (m[1] = m[0] + 1; m[1] < n; ++m[1]) {
-      if (!Eligible(line, m[1], 2, level)) continue;
-      bool u2[10] = {};
-      Unite(u2, line.cell(m[0]), n);
-      Unite(u2, line.cell(m[1]), n);
-      const int k2 = CountOf(u2, n);
-      if (k2 == 2) {
-        Eliminate(header, line, m, 2, u2, changed);
-        continue;
-      }
-      if (k2 > level || AnyFlag(line, m, 2, 3)) continue;
-      for (m[2] = m[1] + 1; m[2] < n; ++m[2]) {
-        if (!Eligible(line, m[2], 3, level)) continue;
-        bool u3[10];
-        std::memcpy(u3, u2, sizeof u3);
-        Unite(u3, line.cell(m[2]), n);
-        const int k3 = CountOf(u3, n);
-        if (k3 == 3) {
-          Eliminate(header, line, m, 3, u3, changed);
+
+  bool Eligible(int p, int size) const {
+    const int i = line.cell(p);
+    return board.cells[i].value < 0 && board.cells[i].count <= level &&
+           !(board.cells[i].subsetUsed >> (line.flagShift + size - 2) & 1u);
+  }
+  bool AnyFlag(int count, int size) const {
+    for (int k = 0; k < count; ++k)
+      if (board.cells[line.cell(m[k])].subsetUsed >> (line.flagShift + size - 2) & 1u) return true;
+    return false;
+  }
+  unsigned Digits(int p) const { return board.cells[line.cell(p)].candidates & DigitsUpTo(n); }
+  // Removes a found subset's digits from the line's other cells and marks the
+  // members so the same subset is not found again.
+  void Eliminate(int size, unsigned digits) {
+    for (int p = 0; p < n; ++p) {
+      bool member = false;
+      for (int k = 0; k < size; ++k) member = member || m[k] == p;
+      if (member) continue;
+      for (int d = 1; d <= n; ++d)
+        if (digits >> d & 1u) Drop(board, n, line.cell(p), d, changed);
+    }
+    for (int k = 0; k < size; ++k)
+      board.cells[line.cell(m[k])].subsetUsed |= static_cast<std::uint8_t>(1u << (line.flagShift + size - 2));
+  }
+
+  void Run() {
+    for (m[0] = 0; m[0] < n; ++m[0]) {
+      if (!Eligible(m[0], 2)) continue;
+      for (m[1] = m[0] + 1; m[1] < n; ++m[1]) {
+        if (!Eligible(m[1], 2)) continue;
+        const unsigned u2 = Digits(m[0]) | Digits(m[1]);
+        const int k2 = CountBits(u2);
+        if (k2 == 2) {
+          Eliminate(2, u2);
           continue;
         }
-        if (k3 > level || AnyFlag(line, m, 3, 4)) continue;
-        for (m[3] = m[2] + 1; m[3] < n; ++m[3]) {
-          if (!Eligible(line, m[3], 4, level)) continue;
-          bool u4[10];
-          std::memcpy(u4, u3, sizeof u4);
-          Unite(u4, line.cell(m[3]), n);
-          const int k4 = CountOf(u4, n);
-          if (k4 == 4) {
-            Eliminate(header, line, m, 4, u4, changed);
+        if (k2 > level || AnyFlag(2, 3)) continue;
+        for (m[2] = m[1] + 1; m[2] < n; ++m[2]) {
+          if (!Eligible(m[2], 3)) continue;
+          const unsigned u3 = u2 | Digits(m[2]);
+          const int k3 = CountBits(u3);
+          if (k3 == 3) {
+            Eliminate(3, u3);
             continue;
           }
-          if (k4 > level || AnyFlag(line, m, 4, 5)) continue;
-          for (m[4] = m[3] + 1; m[4] < n; ++m[4]) {
-            if (!Eligible(line, m[4], 5, level)) continue;
-            bool u5[10];
-            std::memcpy(u5, u4, sizeof u5);
-            Unite(u5, line.cell(m[4]), n);
-            if (CountOf(u5, n) == 5) Eliminate(header, line, m, 5, u5, changed);
+          if (k3 > level || AnyFlag(3, 4)) continue;
+          for (m[3] = m[2] + 1; m[3] < n; ++m[3]) {
+            if (!Eligible(m[3], 4)) continue;
+            const unsigned u4 = u3 | Digits(m[3]);
+            const int k4 = CountBits(u4);
+            if (k4 == 4) {
+              Eliminate(4, u4);
+              continue;
+            }
+            if (k4 > level || AnyFlag(4, 5)) continue;
+            for (m[4] = m[3] + 1; m[4] < n; ++m[4]) {
+              if (!Eligible(m[4], 5)) continue;
+              const unsigned u5 = u4 | Digits(m[4]);
+              if (CountBits(u5) == 5) Eliminate(5, u5);
+            }
           }
         }
       }
     }
   }
+};
+
+void NakedSubsets(PackedFutBoard& board, int n, const Line& line, int level, bool& changed) {
+  unsigned cand[kMaxSize], open = 0, eligible[4], flagged[4] = {};
+  for (int p = 0; p < n; ++p) {
+    const int i = line.cell(p);
+    cand[p] = board.cells[i].candidates & DigitsUpTo(n);
+    if (board.cells[i].value < 0 && board.cells[i].count <= level) open |= 1u << p;
+    for (int k = 0; k < 4; ++k) flagged[k] |= (board.cells[i].subsetUsed >> (line.flagShift + k) & 1u) << p;
+  }
+  if (CountBits(open) < 2) return;
+  for (int k = 0; k < 4; ++k) eligible[k] = open & ~flagged[k];
+  // Most lines hold no subset: then the live search would change nothing.
+  if (!AnySubset(cand, eligible, flagged, level)) return;
+  LiveSubsets{board, n, level, line, changed, {}}.Run();
 }
 
 }  // namespace
+
+void Pack(const FutHeader& header, const FutBoard& from, PackedFutBoard& to) {
+  const int n = header.size;
+  for (int row = 0; row < n; ++row)
+    for (int col = 0; col < n; ++col) {
+      const FutCell& c = from.at(row, col);
+      const int i = row * kStride + col;
+      unsigned m = 0, used = 0;
+      for (int d = 1; d <= 9; ++d)
+        if (c.candidates[d]) m |= 1u << d;
+      for (int k = 0; k < 4; ++k) {
+        if (c.rowSubsetUsed[k]) used |= 1u << k;
+        if (c.colSubsetUsed[k]) used |= 1u << (4 + k);
+      }
+      to.cells[i].candidates = static_cast<std::uint16_t>(m);
+      to.cells[i].value = Saturate(c.value);
+      to.cells[i].count = Saturate(c.count);
+      to.cells[i].given = c.given ? 1 : 0;
+      to.cells[i].signRight = c.signRight;
+      to.cells[i].signDown = c.signDown;
+      to.cells[i].subsetUsed = static_cast<std::uint8_t>(used);
+    }
+}
+
+void Unpack(const FutHeader& header, const PackedFutBoard& from, FutBoard& to) {
+  const int n = header.size;
+  for (int row = 0; row < n; ++row)
+    for (int col = 0; col < n; ++col) {
+      FutCell& c = to.at(row, col);
+      const int i = row * kStride + col;
+      for (int d = 1; d <= 9; ++d) c.candidates[d] = from.cells[i].candidates >> d & 1u;
+      c.value = from.cells[i].value;
+      c.count = from.cells[i].count;
+      c.given = from.cells[i].given != 0;
+      c.signRight = from.cells[i].signRight;
+      c.signDown = from.cells[i].signDown;
+      for (int k = 0; k < 4; ++k) {
+        c.rowSubsetUsed[k] = from.cells[i].subsetUsed >> k & 1u;
+        c.colSubsetUsed[k] = from.cells[i].subsetUsed >> (4 + k) & 1u;
+      }
+    }
+}
+
+namespace packed {
+
+void FixCell(PackedFutBoard& board, int n, int index) {
+  const int digit = Highest(board.cells[index].candidates, n);
+  if (digit < 1) return;  // no candidate left: the checks report it
+  board.cells[index].value = static_cast<std::int8_t>(digit);
+  const int row = index / kStride, col = index % kStride;
+  bool changed = false;
+  for (int r = 0; r < n; ++r)
+    if (r != row) Drop(board, n, r * kStride + col, digit, changed);
+  for (int c = 0; c < n; ++c)
+    if (c != col) Drop(board, n, row * kStride + c, digit, changed);
+}
+
+bool SolveLogically(PackedFutBoard& board, int n, int level) {
+  SignPair signs[2 * kMaxSize * kMaxSize];
+  const int signCount = ListSigns(board, n, signs);
+  for (;;) {
+    bool round = false;
+    if (!ApplySignBounds(board, n, signs, signCount, round)) return false;
+    if (level > 2) {
+      for (int i = 0; i < n; ++i)
+        if (!HiddenSingles(board, n, Line(true, i), round)) return false;
+      for (int i = 0; i < n; ++i)
+        if (!HiddenSingles(board, n, Line(false, i), round)) return false;
+    }
+    for (int i = 0; i < n; ++i) NakedSubsets(board, n, Line(true, i), level, round);
+    for (int i = 0; i < n; ++i) NakedSubsets(board, n, Line(false, i), level, round);
+    if (!round) return true;
+  }
+}
+
+bool IsConsistent(const PackedFutBoard& board, int n) {
+  const unsigned all = DigitsUpTo(n);
+  for (int i = 0; i < n; ++i) {
+    unsigned row = 0, col = 0;
+    for (int p = 0; p < n; ++p) {
+      row |= board.cells[i * kStride + p].candidates;
+      col |= board.cells[p * kStride + i].candidates;
+    }
+    if ((row & all) != all || (col & all) != all) return false;
+  }
+  SignPair signs[2 * kMaxSize * kMaxSize];
+  const int signCount = ListSigns(board, n, signs);
+  for (int k = 0; k < signCount; ++k)
+    if (Highest(board.cells[signs[k].greater].candidates, n) <= Lowest(board.cells[signs[k].smaller].candidates, n))
+      return false;
+  return true;
+}
+
+bool IsFullyDetermined(const PackedFutBoard& board, int n) {
+  for (int row = 0; row < n; ++row)
+    for (int col = 0; col < n; ++col)
+      if (board.cells[row * kStride + col].value < 0) return false;
+  return true;
+}
+
+void BuildFromGivens(PackedFutBoard& board, int n) {
+  for (int row = 0; row < n; ++row)
+    for (int col = 0; col < n; ++col) {
+      const int i = row * kStride + col;
+      if (board.cells[i].given) {
+        board.cells[i].count = 1;
+        const int v = board.cells[i].value;
+        board.cells[i].candidates = static_cast<std::uint16_t>(v >= 1 && v <= n ? 1u << v : 0u);
+      } else {
+        board.cells[i].value = -1;
+        board.cells[i].count = static_cast<std::int8_t>(n);
+        board.cells[i].candidates = static_cast<std::uint16_t>(DigitsUpTo(n));
+      }
+      board.cells[i].subsetUsed = 0;
+    }
+  for (int i = 0; i < n * kStride; ++i)
+    if (i % kStride < n && board.cells[i].given) FixCell(board, n, i);
+}
+
+bool HasSignChain(const PackedFutBoard& board, int n) {
+  constexpr int kDr[4] = {0, 1, 0, -1};
+  constexpr int kDc[4] = {1, 0, -1, 0};
+  // Does (row, col) state that it is greater than its neighbour in direction
+  // dir (0 right, 1 down, 2 left, 3 up)? Nothing off the board holds a sign.
+  auto greater = [&](int row, int col, int dir) {
+    if (row < 0 || row >= n || col < 0 || col >= n) return false;
+    switch (dir) {
+      case 0: return board.cells[row * kStride + col].signRight == 1;
+      case 1: return board.cells[row * kStride + col].signDown == 1;
+      case 2: return col >= 1 && board.cells[row * kStride + col - 1].signRight == 2;
+      default: return row >= 1 && board.cells[(row - 1) * kStride + col].signDown == 2;
+    }
+  };
+  for (int r1 = 0; r1 < n; ++r1)
+    for (int c1 = 0; c1 < n; ++c1)
+      for (int d1 = 0; d1 < 4; ++d1) {
+        if (!greater(r1, c1, d1)) continue;
+        const int r2 = r1 + kDr[d1], c2 = c1 + kDc[d1];
+        for (int d2 = 0; d2 < 4; ++d2) {
+          if (d2 == (d1 + 2) % 4 || !greater(r2, c2, d2)) continue;
+          const int r3 = r2 + kDr[d2], c3 = c2 + kDc[d2];
+          for (int d3 = 0; d3 < 4; ++d3)
+            if (d3 != (d2 + 2) % 4 && greater(r3, c3, d3)) return true;
+        }
+      }
+  return false;
+}
+
+}  // namespace packed
 
 int SolverLevel(int difficulty, int size) {
   const int d = difficulty < 0 ? 0 : difficulty > 2 ? 2 : difficulty;
@@ -186,86 +412,46 @@ int SolverLevel(int difficulty, int size) {
   return kLevels[d][s];
 }
 
+// ---- FutBoard entry points: the packed steps between a pack and an unpack.
+
 void FixCell(FutBoard& board, const FutHeader& header, int row, int col) {
-  const int n = header.size;
-  FutCell& cell = board.at(row, col);
-  const int digit = Highest(cell, n);
-  if (digit < 1) return;  // no candidate left: the checks report it
-  cell.value = digit;
-  bool changed = false;
-  for (int r = 0; r < n; ++r)
-    if (r != row) Drop(board, header, r, col, digit, changed);
-  for (int c = 0; c < n; ++c)
-    if (c != col) Drop(board, header, row, c, digit, changed);
+  PackedFutBoard p{};
+  Pack(header, board, p);
+  packed::FixCell(p, header.size, row * kStride + col);
+  Unpack(header, p, board);
 }
 
 void RemoveCandidates(FutBoard& board, const FutHeader& header, int row, int col,
                       const bool (&digits)[10], bool& changed) {
+  PackedFutBoard p{};
+  Pack(header, board, p);
   for (int d = 1; d <= header.size; ++d)
-    if (digits[d]) Drop(board, header, row, col, d, changed);
+    if (digits[d]) Drop(p, header.size, row * kStride + col, d, changed);
+  Unpack(header, p, board);
 }
 
 bool ApplySignBounds(FutBoard& board, const FutHeader& header, bool& changed) {
-  const int n = header.size;
-  for (;;) {
-    bool pass = false;
-    for (int row = 0; row < n; ++row) {
-      for (int col = 0; col < n; ++col) {
-        for (int dir = 0; dir < 2; ++dir) {
-          int gr, gc, sr, sc;
-          if (!SignCells(board, row, col, dir, gr, gc, sr, sc)) continue;
-          const int maxG = Highest(board.at(gr, gc), n);
-          const int minS = Lowest(board.at(sr, sc), n);
-          if (maxG <= minS) return false;
-          for (int d = 1; d <= minS; ++d) Drop(board, header, gr, gc, d, pass);
-          for (int d = maxG; d <= n; ++d) Drop(board, header, sr, sc, d, pass);
-        }
-      }
-    }
-    if (!pass) return true;
-    changed = true;
-  }
+  PackedFutBoard p{};
+  Pack(header, board, p);
+  SignPair signs[2 * kMaxSize * kMaxSize];
+  const int signCount = ListSigns(p, header.size, signs);
+  const bool ok = ApplySignBounds(p, header.size, signs, signCount, changed);
+  Unpack(header, p, board);
+  return ok;
 }
 
 bool SolveLogically(const FutHeader& header, FutBoard& board, int level) {
-  const int n = header.size;
-  for (;;) {
-    bool round = false;
-    if (!ApplySignBounds(board, header, round)) return false;
-    if (level > 2) {
-      for (int i = 0; i < n; ++i)
-        if (!HiddenSingles(header, Line{board, true, i}, round)) return false;
-      for (int i = 0; i < n; ++i)
-        if (!HiddenSingles(header, Line{board, false, i}, round)) return false;
-    }
-    for (int i = 0; i < n; ++i) NakedSubsets(header, Line{board, true, i}, level, round);
-    for (int i = 0; i < n; ++i) NakedSubsets(header, Line{board, false, i}, level, round);
-    if (!round) return true;
-  }
+  PackedFutBoard p{};
+  Pack(header, board, p);
+  const bool ok = packed::SolveLogically(p, header.size, level);
+  Unpack(header, p, board);
+  return ok;
 }
 
 bool IsConsistent(const FutHeader& header, const FutBoard& board) {
-  const int n = header.size;
-  for (int pass = 0; pass < 2; ++pass) {
-    for (int i = 0; i < n; ++i) {
-      for (int d = 1; d <= n; ++d) {
-        bool placed = false;
-        for (int p = 0; p < n && !placed; ++p)
-          placed = (pass == 0 ? board.at(i, p) : board.at(p, i)).candidates[d];
-        if (!placed) return false;
-      }
-    }
-  }
-  for (int row = 0; row < n; ++row) {
-    for (int col = 0; col < n; ++col) {
-      for (int dir = 0; dir < 2; ++dir) {
-        int gr, gc, sr, sc;
-        if (!SignCells(board, row, col, dir, gr, gc, sr, sc)) continue;
-        if (Highest(board.at(gr, gc), n) <= Lowest(board.at(sr, sc), n)) return false;
-      }
-    }
-  }
-  return true;
+  PackedFutBoard p{};
+  Pack(header, board, p);
+  return packed::IsConsistent(p, header.size);
 }
 
 bool IsFullyDetermined(const FutHeader& header, const FutBoard& board) {
@@ -276,35 +462,21 @@ bool IsFullyDetermined(const FutHeader& header, const FutBoard& board) {
 }
 
 void BuildFromGivens(const FutHeader& header, FutBoard& board) {
-  const int n = header.size;
-  for (int row = 0; row < n; ++row) {
-    for (int col = 0; col < n; ++col) {
-      FutCell& c = board.at(row, col);
-      std::memset(c.candidates, 0, sizeof c.candidates);
-      if (c.given) {
-        c.count = 1;
-        if (c.value >= 1 && c.value <= n) c.candidates[c.value] = true;
-      } else {
-        c.value = -1;
-        c.count = n;
-        for (int d = 1; d <= n; ++d) c.candidates[d] = true;
-      }
-      std::memset(c.rowSubsetUsed, 0, sizeof c.rowSubsetUsed);
-      std::memset(c.colSubsetUsed, 0, sizeof c.colSubsetUsed);
-    }
-  }
-  for (int row = 0; row < n; ++row)
-    for (int col = 0; col < n; ++col)
-      if (board.at(row, col).given) FixCell(board, header, row, col);
+  PackedFutBoard p{};
+  Pack(header, board, p);
+  packed::BuildFromGivens(p, header.size);
+  Unpack(header, p, board);
 }
 
 bool SolveAndExport(const FutHeader& header, FutBoard& board, FutGrid& grid) {
-  BuildFromGivens(header, board);
-  const int level = SolverLevel(header.difficulty, header.size);
-  if (!SolveLogically(header, board, level) || !IsConsistent(header, board) ||
-      !IsFullyDetermined(header, board))
-    return false;
   const int n = header.size;
+  PackedFutBoard p{};
+  Pack(header, board, p);
+  packed::BuildFromGivens(p, n);
+  const bool solved = packed::SolveLogically(p, n, SolverLevel(header.difficulty, n)) &&
+                      packed::IsConsistent(p, n) && packed::IsFullyDetermined(p, n);
+  Unpack(header, p, board);
+  if (!solved) return false;
   for (int row = 0; row < n; ++row) {
     for (int col = 0; col < n; ++col) {
       const FutCell& c = board.at(row, col);

@@ -31,6 +31,38 @@ struct FutBoard {
   const FutCell& at(int row, int col) const { return cells[row + kMargin][col + kMargin]; }
 };
 
+// The form the solver and generator work on: the N x N cells only, row-major
+// with stride 9, candidates as bit sets (bit d for digit d), subset marks as
+// bits (0..3 row pair..quint, 4..7 column). A tenth of a FutBoard's size, so
+// the generator's undo copy is cheap; cells off the board hold no signs.
+struct PackedFutCell {
+  std::uint16_t candidates;
+  std::int8_t value;  // 1..N, or -1 while open
+  std::int8_t count;  // number of remaining candidates
+  std::uint8_t given;
+  std::uint8_t signRight;
+  std::uint8_t signDown;
+  std::uint8_t subsetUsed;
+};
+
+struct PackedFutBoard {
+  PackedFutCell cells[kMaxSize * kMaxSize];
+};
+
+// Only rows and columns 0..N-1 are copied; Unpack leaves the margin alone.
+void Pack(const FutHeader& header, const FutBoard& from, PackedFutBoard& to);
+void Unpack(const FutHeader& header, const PackedFutBoard& from, FutBoard& to);
+
+// The FutBoard routines below pack, run these and unpack.
+namespace packed {
+void FixCell(PackedFutBoard& board, int n, int index);
+bool SolveLogically(PackedFutBoard& board, int n, int level);
+bool IsConsistent(const PackedFutBoard& board, int n);
+bool IsFullyDetermined(const PackedFutBoard& board, int n);
+void BuildFromGivens(PackedFutBoard& board, int n);
+bool HasSignChain(const PackedFutBoard& board, int n);
+}  // namespace packed
+
 // Solver strength 1..5 for a difficulty and size (sizes between the shipped
 // ones take the next smaller).
 int SolverLevel(int difficulty, int size);

@@ -72,43 +72,56 @@ void CompressGrid(const char (&digits)[82], char* out, int outSize) {
 }
 
 void Generator::AddRandomGiven(SolverBoard& board) {
+  Pack(board, work_);
+  AddRandomGiven(work_);
+  Unpack(work_, board);
+}
+
+void Generator::AddRandomGiven(PackedBoard& board) {
   const int c0 = random(9);
   const int r0 = random(9);
   int best = -1, bestCount = -1;
   for (int i = 0; i < 9; ++i)
     for (int j = 0; j < 9; ++j) {
       const int index = (r0 + i) % 9 * 9 + (c0 + j) % 9;
-      const SolverCell& c = board.cells[index];
-      if (c.Value == -1 && c.CandidateCount > bestCount) {
+      if (board.value[index] != -1) continue;
+      const int count = CountDigits(board.candidates[index]);
+      if (count > bestCount) {
         best = index;
-        bestCount = c.CandidateCount;
+        bestCount = count;
       }
     }
   if (best < 0 || bestCount < 1) return;
   int k = random(bestCount) + 1;
-  SolverCell& cell = board.cells[best];
   for (int d = 1; d <= 9; ++d) {
-    if (cell.Candidates[d - 1] && --k == 0) {
-      cell.Given = 1;
-      solver.PlaceDigit(board, best / 9, best % 9, d);
+    if ((board.candidates[best] >> (d - 1) & 1u) && --k == 0) {
+      board.given[best] = 1;
+      solver.PlaceDigit(board, best, d);
       return;
     }
   }
 }
 
 bool Generator::GeneratePuzzle(int difficulty, SolverBoard& board) {
+  const bool made = Construct(difficulty);
+  Unpack(work_, board);
+  return made;
+}
+
+bool Generator::Construct(int difficulty) {
+  PackedBoard& board = work_;
   solver.ResetBoard(board);
   const DifficultyParameters p = ParametersFor(difficulty);
   int added = 0;
   for (;;) {
     ++added;
-    const SolverBoard copy = board;
+    undo_ = board;
     int failures = 0;
     for (;;) {
       if (pollCancel && progress != nullptr && progress->CancelRequested()) return false;
       AddRandomGiven(board);
       if (!solver.SolveLogically(board, p.level) || !AllDigitsCoverable(board)) {
-        board = copy;
+        board = undo_;
         if (++failures > 5) return false;
         continue;
       }
@@ -120,10 +133,17 @@ bool Generator::GeneratePuzzle(int difficulty, SolverBoard& board) {
 }
 
 bool Generator::FinalizePuzzle(int difficulty, SolverBoard& board, SudPuzzle& puzzle) {
-  solver.ResetFromGivens(board);
-  if (!solver.SolveLogically(board, ParametersFor(difficulty).level) ||
-      !AllDigitsCoverable(board) || !IsSolved(board))
-    return false;
+  // Only the givens matter: every other cell starts afresh.
+  for (int i = 0; i < 81; ++i) {
+    const std::int32_t v = board.cells[i].Value;
+    work_.given[i] = board.cells[i].Given;
+    work_.value[i] = static_cast<std::int8_t>(v < -128 ? -128 : v > 127 ? 127 : v);
+  }
+  solver.ResetFromGivens(work_);
+  const bool solved = solver.SolveLogically(work_, ParametersFor(difficulty).level) &&
+                      AllDigitsCoverable(work_) && IsSolved(work_);
+  Unpack(work_, board);
+  if (!solved) return false;
   for (int i = 0; i < 81; ++i) {
     const SolverCell& s = board.cells[i];
     SudCell& c = puzzle.cells[i / 9][i % 9];

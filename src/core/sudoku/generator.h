@@ -36,11 +36,19 @@ struct Generator {
 
   explicit Generator(Random& r, CreateProgress* p = nullptr) : random(r), progress(p) {}
 
+  // Works on the packed board below and unpacks into `board` at the end.
   bool GeneratePuzzle(int difficulty, SolverBoard& board);
   void AddRandomGiven(SolverBoard& board);
+  void AddRandomGiven(PackedBoard& board);
   bool FinalizePuzzle(int difficulty, SolverBoard& board, SudPuzzle& puzzle);
   // usedFlags: the 5000 used-flags of the general settings block.
   bool PuzzleFromPool(SolverBoard& board, std::uint8_t (&usedFlags)[kPoolSize]);
+
+ private:
+  bool Construct(int difficulty);  // GeneratePuzzle on work_
+
+  PackedBoard work_{};
+  PackedBoard undo_{};
 };
 
 struct CreateResult {

@@ -21,6 +21,30 @@ struct SolverBoard {
   const SolverCell& at(int row, int col) const { return cells[row * 9 + col]; }
 };
 
+// The form the solver works on: candidates as bit sets (bit d - 1 for digit
+// d), subset marks as bits (bit unit * 4 + size - 2), one byte per value.
+// A quarter of a SolverBoard's size, so a roll-back copy is cheap, and a
+// unit's candidates combine with a few ORs instead of byte loops.
+struct PackedBoard {
+  std::uint16_t candidates[81];
+  std::uint16_t marks[81];
+  std::int8_t value[81];  // 1..9, or -1 while undetermined
+  std::uint8_t given[81];
+  // Units (bit kind * 9 + unit: rows, columns, boxes) in which a step last
+  // found nothing and whose cells have not changed since, so the step would
+  // find nothing again. Any change to a cell clears its three units. They
+  // travel with the board, so a roll-back copy restores them too; the
+  // intersection marks hold because done marks only grow until a reset.
+  std::uint32_t singlesClean;
+  std::uint32_t subsetsClean;  // valid for subsetLevel only
+  std::uint32_t crossClean;        // lines to boxes, and boxes to rows
+  std::uint32_t boxColumnsClean;   // boxes to columns
+  std::int32_t subsetLevel;
+};
+
+void Pack(const SolverBoard& from, PackedBoard& to);  // values outside -128..127 saturate
+void Unpack(const PackedBoard& from, SolverBoard& to);
+
 // Intersection eliminations done so far, per unit and digit. They belong to
 // the solve, not to the board: restoring a copy of the board keeps them.
 struct DoneTables {
@@ -34,6 +58,8 @@ struct DoneTables {
 int BoxCellRow(int box, int position);
 int BoxCellColumn(int box, int position);
 
+// The SolverBoard overloads pack the board, run the same steps on the packed
+// form and unpack the result; the generator keeps a packed board throughout.
 class Solver {
  public:
   void ResetBoard(SolverBoard& board);
@@ -43,19 +69,40 @@ class Solver {
   // False on a contradiction; true does not mean solved.
   bool SolveLogically(SolverBoard& board, int level);
 
-  DoneTables& done() { return done_; }
-  const DoneTables& done() const { return done_; }
+  void ResetBoard(PackedBoard& board);
+  void ResetFromGivens(PackedBoard& board);
+  void PlaceDigit(PackedBoard& board, int index, int digit);
+  bool SolveLogically(PackedBoard& board, int level);
+
+  // The done marks as tables (kept as bit sets per unit inside).
+  DoneTables done() const;
 
  private:
-  bool HiddenSingles(SolverBoard& board, int unitKind, bool& progress);
-  void NakedSubsets(SolverBoard& board, int unitKind, int level, bool& progress, bool& contradiction);
-  void Intersections(SolverBoard& board, bool& progress);
-  void RemoveCandidate(SolverBoard& board, int index, int digit);
+  struct SubsetSearch;
+  bool HiddenSingles(PackedBoard& board, int unitKind, bool& progress);
+  void NakedSubsets(PackedBoard& board, int unitKind, int level, bool& progress, bool& contradiction);
+  void ExtendSubset(SubsetSearch& search, int count);
+  void Intersections(PackedBoard& board, bool& progress);
+  void RemoveCandidate(PackedBoard& board, int index, unsigned bit);
+  void ClearDone();
+  static void Touch(PackedBoard& board, int index);
 
-  DoneTables done_{};
+  // Done marks, bit d - 1 per unit (row, column or box 0..8).
+  std::uint16_t rowBoxDone_[9] = {};
+  std::uint16_t columnBoxDone_[9] = {};
+  std::uint16_t boxRowDone_[9] = {};
+  std::uint16_t boxColumnDone_[9] = {};
 };
 
 bool IsSolved(const SolverBoard& board);
 bool AllDigitsCoverable(const SolverBoard& board);
+bool IsSolved(const PackedBoard& board);
+// Number of digits in a candidate bit set (by nibbles: no popcount
+// instruction is assumed).
+inline int CountDigits(unsigned mask) {
+  constexpr unsigned char kBits[16] = {0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4};
+  return kBits[mask & 15u] + kBits[mask >> 4 & 15u] + kBits[mask >> 8 & 1u];
+}
+bool AllDigitsCoverable(const PackedBoard& board);
 
 }  // namespace zorvek::sudoku

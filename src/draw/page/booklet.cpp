@@ -267,18 +267,29 @@ int BatchRun::SheetCount(bool solutions) const {
   return solutions ? 2 * sheets : sheets;
 }
 
-void BatchRun::PrintSheet(PrintCanvas& canvas, int sheet, bool solutions) const {
-  int puzzleSheets = SheetCount(false);
-  const bool solutionSheet = solutions && sheet >= puzzleSheets;
-  if (solutionSheet) sheet -= puzzleSheets;
-  int kind = 0;
-  for (; kind < 4; ++kind) {
+SheetContent BatchRun::Sheet(int sheet, bool solutions) const {
+  SheetContent content;
+  const int puzzleSheets = SheetCount(false);
+  content.solution = solutions && sheet >= puzzleSheets;
+  if (content.solution) sheet -= puzzleSheets;
+  for (int kind = 0; kind < 4; ++kind) {
     if (!CanPrintKind(kind)) continue;
-    if (sheet < choices_[kind].pages) break;
+    if (sheet < choices_[kind].pages) {
+      content.kind = kind;
+      content.page = sheet + 1;
+      break;
+    }
     sheet -= choices_[kind].pages;
   }
-  if (kind >= 4) return;
-  const int page = sheet + 1;
+  return content;
+}
+
+void BatchRun::PrintSheet(PrintCanvas& canvas, int sheet, bool solutions) const {
+  const SheetContent content = Sheet(sheet, solutions);
+  canvas.ClearPage();
+  if (content.kind < 0) return;
+  const int kind = content.kind, page = content.page;
+  const bool solutionSheet = content.solution;
   const BatchKindChoice& c = choices_[kind];
   const int perPage = PuzzlesPerPage(kind, c.size);
   // Slots of this page in creation order.

@@ -50,6 +50,13 @@ int BatchTotal(const BatchChoices& choices);
 // columns, Futoshiki N x N, Sudoku 9 x 9.
 void BatchGridSize(int kind, int size, int& rows, int& cols);
 
+// What one sheet of a booklet shows.
+struct SheetContent {
+  int kind = -1;  // -1: past the last sheet
+  int page = 1;
+  bool solution = false;
+};
+
 struct BatchSlot {
   int kind = 0;
   int page = 1;  // 1..4
@@ -98,6 +105,7 @@ class BatchRun {
   // Sheets of the booklet: puzzle pages kind by kind, then (with solutions)
   // the solution pages in the same order.
   int SheetCount(bool solutions) const;
+  SheetContent Sheet(int sheet, bool solutions) const;
   void PrintSheet(PrintCanvas& canvas, int sheet, bool solutions) const;
 
  private:

@@ -1,5 +1,7 @@
 #include "app/kinds.h"
 
+#include "app/futoshiki/futnew.h"
+#include "app/futoshiki/futoshikiwindow.h"
 #include "app/kakuro/kaknew.h"
 #include "app/kakuro/kakurowindow.h"
 #include "app/sudoku/sudnew.h"
@@ -22,6 +24,7 @@ TKindCreateDialog* MakeDialog(TfrmMain& main, QWidget* parent) {
 constexpr AppKind kAppKinds[] = {
     {kKindSudoku, Make<TfrmSudoku>, MakeDialog<TfrmSudNew>},
     {kKindKakuro, Make<TfrmKakuro>, MakeDialog<TfrmKakNew>},
+    {kKindFutoshiki, Make<TfrmFutoshiki>, MakeDialog<TfrmFutNew>},
 };
 
 }  // namespace

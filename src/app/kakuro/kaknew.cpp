@@ -8,6 +8,8 @@ namespace zorvek::app {
 
 TfrmKakNew::TfrmKakNew(TfrmMain& main, QWidget* parent) : TKindCreateDialog(main, kKindKakuro, false, parent) {
   setObjectName(QStringLiteral("frmKakNew"));
+  // Attempts are quick and few: the bar stands at half while the engine works.
+  SetFixedBar(50);
   // The captions count the clue row and column too.
   SetSizeChoices(QStringLiteral("Size"),
                  {QStringLiteral("  8 x   8"), QStringLiteral("10 x 10"), QStringLiteral("10 x 12"),
@@ -29,10 +31,7 @@ std::function<TCreateDialog::Outcome()> TfrmKakNew::PrepareJob(AppState& state) 
   const int difficulty = Difficulty();
   const int size = std::max(0, Size());
   Random& random = main_.random();
-  // The bar stands at half from the start: attempts are quick and few.
-  progress_.attemptScale = 2;
   return [this, difficulty, size, &random] {
-    progress_.attempts = 1;
     const kakuro::KakCreateResult r =
         kakuro::CreateKakuroPuzzle(random, nullptr, difficulty, size, workHeader_, workGrid_);
     return Outcome{r.success, false, false};

@@ -44,7 +44,9 @@ constexpr std::uint8_t kLetterSigns[8][2] = {{0, 1}, {0, 2}, {1, 0}, {1, 1},
 
 // The packed board a generator step works on, with the signs-in-a-row rule
 // of small boards.
-void AddSign(PackedFutBoard& board, int n, Random& random) {
+// Returns the new sign's place in row-major sign order (cell * 2 + dir), or
+// -1 when no sign was added.
+int AddSign(PackedFutBoard& board, int n, Random& random) {
   int tries = 0;
   for (;;) {
     const int dir = random(2);
@@ -60,16 +62,48 @@ void AddSign(PackedFutBoard& board, int n, Random& random) {
     const int i = row * kMaxSize + col;
     std::uint8_t& sign = dir == 0 ? board.cells[i].signRight : board.cells[i].signDown;
     if (sign != 0) {
-      if (++tries > 100) return;
+      if (++tries > 100) return -1;
       continue;
     }
     sign = static_cast<std::uint8_t>(kind);
-    if (n != 5) return;
-    // Small boards must not spell out a run of four by signs alone.
-    if (!packed::HasSignChain(board, n)) return;
+    if (n != 5) return i * 2 + dir;
+    // Small boards must not spell out a run of four by signs alone. The
+    // board held no chain before (every sign added here was checked), so
+    // only chains through the new sign can exist.
+    if (!packed::HasSignChainThrough(board, n, i, dir)) return i * 2 + dir;
     sign = 0;
-    if (++tries > 100) return;
+    if (++tries > 100) return -1;
   }
+}
+
+// Place in row-major sign order of a listed sign: its storing cell (the
+// upper or left one) * 2 + dir.
+int SignOrder(const SignPair& sign) {
+  const int first = sign.greater < sign.smaller ? sign.greater : sign.smaller;
+  const int dir = sign.greater + sign.smaller - 2 * first == 1 ? 0 : 1;
+  return first * 2 + dir;
+}
+
+// Puts the sign stored at `order` (cell * 2 + dir) into the list at its
+// place, as ListSigns would; returns that position.
+int InsertSign(const PackedFutBoard& board, int order, SignList& signs) {
+  const int i = order / 2, dir = order % 2;
+  const auto here = static_cast<std::uint8_t>(i);
+  const auto next = static_cast<std::uint8_t>(dir == 0 ? i + 1 : i + kMaxSize);
+  const int sign = dir == 0 ? board.cells[i].signRight : board.cells[i].signDown;
+  int at = signs.count;
+  while (at > 0 && SignOrder(signs.pairs[at - 1]) > order) {
+    signs.pairs[at] = signs.pairs[at - 1];
+    --at;
+  }
+  signs.pairs[at] = sign == 1 ? SignPair{here, next} : SignPair{next, here};
+  ++signs.count;
+  return at;
+}
+
+void RemoveSign(int at, SignList& signs) {
+  --signs.count;
+  for (int k = at; k < signs.count; ++k) signs.pairs[k] = signs.pairs[k + 1];
 }
 
 void AddGiven(PackedFutBoard& board, int n, Random& random) {
@@ -95,6 +129,7 @@ void AddGiven(PackedFutBoard& board, int n, Random& random) {
   board.cells[best].value = static_cast<std::int8_t>(digit);
   board.cells[best].given = 1;
   board.cells[best].count = 1;
+  packed::Touch(board, best);
   packed::FixCell(board, n, best);
 }
 
@@ -104,18 +139,26 @@ bool Generate(const FutHeader& header, PackedFutBoard& board, Random& random,
   const int n = header.size;
   const GenerationParameters p = ParametersFor(header.difficulty, n);
   int phase = 0;
+  // The board's signs in solver order, kept in step as sign clues come and go.
+  SignList signs;
+  packed::ListSigns(board, n, signs);
   for (int clue = 1; clue <= p.mostClues; ++clue) {
     if (++phase > p.signsPerGiven) phase = 0;
+    const bool addSign = phase < p.signsPerGiven;
     const PackedFutBoard undo = board;
     int retries = 0;
     for (;;) {
       if (progress && progress->CancelRequested()) return false;
-      if (phase < p.signsPerGiven)
-        AddSign(board, n, random);
-      else
+      int listed = -1;  // where the new sign went in the list
+      if (addSign) {
+        const int order = AddSign(board, n, random);
+        if (order >= 0) listed = InsertSign(board, order, signs);
+      } else {
         AddGiven(board, n, random);
-      if (!packed::SolveLogically(board, n, p.level) || !packed::IsConsistent(board, n)) {
+      }
+      if (!packed::SolveLogically(board, n, p.level, signs) || !packed::IsConsistent(board, n, signs)) {
         board = undo;
+        if (listed >= 0) RemoveSign(listed, signs);
         if (++retries > n) return false;
         continue;  // another random clue of the same kind
       }
@@ -176,8 +219,16 @@ void AddRandomGiven(const FutHeader& header, FutBoard& board, Random& random) {
 bool GenerateFutoshiki(const FutHeader& header, FutBoard& board, Random& random,
                        CreateProgress* progress) {
   ClearBoard(header, board);
+  // The packed form of the cleared board, built directly.
+  const int n = header.size;
   PackedFutBoard work{};
-  Pack(header, board, work);
+  for (int row = 0; row < n; ++row)
+    for (int col = 0; col < n; ++col) {
+      PackedFutCell& c = work.cells[row * kMaxSize + col];
+      c.candidates = static_cast<std::uint16_t>((2u << n) - 2u);
+      c.value = -1;
+      c.count = static_cast<std::int8_t>(n);
+    }
   const bool made = Generate(header, work, random, progress);
   Unpack(header, work, board);
   return made;

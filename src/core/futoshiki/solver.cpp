@@ -32,46 +32,22 @@ int CountBits(unsigned m) {
 
 std::int8_t Saturate(std::int32_t v) { return static_cast<std::int8_t>(v < -128 ? -128 : v > 127 ? 127 : v); }
 
-// A sign as its greater and smaller cell.
-struct SignPair {
-  std::uint8_t greater, smaller;
-};
-
-// The board's signs in the order the sign step visits them: row-major, the
-// right sign of a cell before its down sign. A sign pointing off the board
-// (never made by the generator or a bank) is left out.
-int ListSigns(const PackedFutBoard& board, int n, SignPair (&out)[2 * kMaxSize * kMaxSize]) {
-  int k = 0;
-  for (int row = 0; row < n; ++row)
-    for (int col = 0; col < n; ++col) {
-      const int i = row * kStride + col;
-      for (int dir = 0; dir < 2; ++dir) {
-        const int sign = dir == 0 ? board.cells[i].signRight : board.cells[i].signDown;
-        if (sign == 0 || (dir == 0 ? col + 1 : row + 1) >= n) continue;
-        const int next = dir == 0 ? i + 1 : i + kStride;
-        out[k++] = sign == 1 ? SignPair{static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(next)}
-                             : SignPair{static_cast<std::uint8_t>(next), static_cast<std::uint8_t>(i)};
-      }
-    }
-  return k;
-}
-
 // Clears one candidate; a cell left with a single one is fixed at once.
 void Drop(PackedFutBoard& board, int n, int index, int digit, bool& changed) {
   const unsigned bit = 1u << digit;
   if (!(board.cells[index].candidates & bit)) return;
   board.cells[index].candidates = static_cast<std::uint16_t>(board.cells[index].candidates & ~bit);
   --board.cells[index].count;
+  packed::Touch(board, index);
   changed = true;
   if (board.cells[index].count == 1) packed::FixCell(board, n, index);
 }
 
-bool ApplySignBounds(PackedFutBoard& board, int n, const SignPair* signs, int signCount,
-                     bool& changed) {
+bool ApplySignBounds(PackedFutBoard& board, int n, const SignList& signs, bool& changed) {
   for (;;) {
     bool pass = false;
-    for (int k = 0; k < signCount; ++k) {
-      const int g = signs[k].greater, s = signs[k].smaller;
+    for (int k = 0; k < signs.count; ++k) {
+      const int g = signs.pairs[k].greater, s = signs.pairs[k].smaller;
       const int maxG = Highest(board.cells[g].candidates, n);
       const int minS = Lowest(board.cells[s].candidates, n);
       if (maxG <= minS) return false;
@@ -89,13 +65,18 @@ bool ApplySignBounds(PackedFutBoard& board, int n, const SignPair* signs, int si
 // One line of the board: row `index` or column `index`.
 struct Line {
   int first, step, flagShift;
+  std::uint32_t bit;  // in the clean masks
   Line(bool isRow, int index)
-      : first(isRow ? index * kStride : index), step(isRow ? 1 : kStride), flagShift(isRow ? 0 : 4) {}
+      : first(isRow ? index * kStride : index),
+        step(isRow ? 1 : kStride),
+        flagShift(isRow ? 0 : 4),
+        bit(1u << (isRow ? index : kStride + index)) {}
   int cell(int p) const { return first + p * step; }
 };
 
 // Hidden singles of one line: false when a digit has no place left in it.
 bool HiddenSingles(PackedFutBoard& board, int n, const Line& line, bool& changed) {
+  if (board.singlesClean & line.bit) return true;
   const unsigned all = DigitsUpTo(n);
   // once/twice: digits possible in at least one/two open cells; placed:
   // digits of determined cells (they count as ten).
@@ -111,6 +92,10 @@ bool HiddenSingles(PackedFutBoard& board, int n, const Line& line, bool& changed
   }
   const unsigned nowhere = all & ~(once | placed);
   const unsigned single = all & once & ~twice & ~placed;
+  if ((nowhere | single) == 0) {
+    board.singlesClean |= line.bit;
+    return true;
+  }
   for (unsigned todo = nowhere | single; todo != 0; todo &= todo - 1) {
     const int d = __builtin_ctz(todo);
     if (nowhere >> d & 1u) return false;
@@ -120,6 +105,7 @@ bool HiddenSingles(PackedFutBoard& board, int n, const Line& line, bool& changed
       if (board.cells[i].value < 0 && (board.cells[i].candidates >> d & 1u)) {
         board.cells[i].candidates = static_cast<std::uint16_t>(1u << d);
         board.cells[i].count = 1;
+        packed::Touch(board, i);
         packed::FixCell(board, n, i);
         changed = true;
         break;
@@ -194,8 +180,11 @@ struct LiveSubsets {
       for (int d = 1; d <= n; ++d)
         if (digits >> d & 1u) Drop(board, n, line.cell(p), d, changed);
     }
-    for (int k = 0; k < size; ++k)
-      board.cells[line.cell(m[k])].subsetUsed |= static_cast<std::uint8_t>(1u << (line.flagShift + size - 2));
+    for (int k = 0; k < size; ++k) {
+      const int i = line.cell(m[k]);
+      board.cells[i].subsetUsed |= static_cast<std::uint8_t>(1u << (line.flagShift + size - 2));
+      packed::Touch(board, i);
+    }
   }
 
   void Run() {
@@ -241,6 +230,7 @@ struct LiveSubsets {
 };
 
 void NakedSubsets(PackedFutBoard& board, int n, const Line& line, int level, bool& changed) {
+  if (board.subsetsClean & line.bit) return;
   unsigned cand[kMaxSize], open = 0, eligible[4], flagged[4] = {};
   for (int p = 0; p < n; ++p) {
     const int i = line.cell(p);
@@ -248,10 +238,12 @@ void NakedSubsets(PackedFutBoard& board, int n, const Line& line, int level, boo
     if (board.cells[i].value < 0 && board.cells[i].count <= level) open |= 1u << p;
     for (int k = 0; k < 4; ++k) flagged[k] |= (board.cells[i].subsetUsed >> (line.flagShift + k) & 1u) << p;
   }
-  if (CountBits(open) < 2) return;
   for (int k = 0; k < 4; ++k) eligible[k] = open & ~flagged[k];
   // Most lines hold no subset: then the live search would change nothing.
-  if (!AnySubset(cand, eligible, flagged, level)) return;
+  if (CountBits(open) < 2 || !AnySubset(cand, eligible, flagged, level)) {
+    board.subsetsClean |= line.bit;
+    return;
+  }
   LiveSubsets{board, n, level, line, changed, {}}.Run();
 }
 
@@ -278,6 +270,8 @@ void Pack(const FutHeader& header, const FutBoard& from, PackedFutBoard& to) {
       to.cells[i].signDown = c.signDown;
       to.cells[i].subsetUsed = static_cast<std::uint8_t>(used);
     }
+  to.singlesClean = to.subsetsClean = 0;
+  to.subsetLevel = 0;
 }
 
 void Unpack(const FutHeader& header, const PackedFutBoard& from, FutBoard& to) {
@@ -301,10 +295,32 @@ void Unpack(const FutHeader& header, const PackedFutBoard& from, FutBoard& to) {
 
 namespace packed {
 
+void ListSigns(const PackedFutBoard& board, int n, SignList& out) {
+  out.count = 0;
+  for (int row = 0; row < n; ++row)
+    for (int col = 0; col < n; ++col) {
+      const int i = row * kStride + col;
+      for (int dir = 0; dir < 2; ++dir) {
+        const int sign = dir == 0 ? board.cells[i].signRight : board.cells[i].signDown;
+        if (sign == 0 || (dir == 0 ? col + 1 : row + 1) >= n) continue;
+        const auto here = static_cast<std::uint8_t>(i);
+        const auto next = static_cast<std::uint8_t>(dir == 0 ? i + 1 : i + kStride);
+        out.pairs[out.count++] = sign == 1 ? SignPair{here, next} : SignPair{next, here};
+      }
+    }
+}
+
+void Touch(PackedFutBoard& board, int index) {
+  const std::uint32_t lines = 1u << (index / kStride) | 1u << (kStride + index % kStride);
+  board.singlesClean &= ~lines;
+  board.subsetsClean &= ~lines;
+}
+
 void FixCell(PackedFutBoard& board, int n, int index) {
   const int digit = Highest(board.cells[index].candidates, n);
   if (digit < 1) return;  // no candidate left: the checks report it
   board.cells[index].value = static_cast<std::int8_t>(digit);
+  Touch(board, index);
   const int row = index / kStride, col = index % kStride;
   bool changed = false;
   for (int r = 0; r < n; ++r)
@@ -313,12 +329,14 @@ void FixCell(PackedFutBoard& board, int n, int index) {
     if (c != col) Drop(board, n, row * kStride + c, digit, changed);
 }
 
-bool SolveLogically(PackedFutBoard& board, int n, int level) {
-  SignPair signs[2 * kMaxSize * kMaxSize];
-  const int signCount = ListSigns(board, n, signs);
+bool SolveLogically(PackedFutBoard& board, int n, int level, const SignList& signs) {
+  if (board.subsetLevel != level) {
+    board.subsetsClean = 0;
+    board.subsetLevel = level;
+  }
   for (;;) {
     bool round = false;
-    if (!ApplySignBounds(board, n, signs, signCount, round)) return false;
+    if (!ApplySignBounds(board, n, signs, round)) return false;
     if (level > 2) {
       for (int i = 0; i < n; ++i)
         if (!HiddenSingles(board, n, Line(true, i), round)) return false;
@@ -331,7 +349,7 @@ bool SolveLogically(PackedFutBoard& board, int n, int level) {
   }
 }
 
-bool IsConsistent(const PackedFutBoard& board, int n) {
+bool IsConsistent(const PackedFutBoard& board, int n, const SignList& signs) {
   const unsigned all = DigitsUpTo(n);
   for (int i = 0; i < n; ++i) {
     unsigned row = 0, col = 0;
@@ -341,11 +359,11 @@ bool IsConsistent(const PackedFutBoard& board, int n) {
     }
     if ((row & all) != all || (col & all) != all) return false;
   }
-  SignPair signs[2 * kMaxSize * kMaxSize];
-  const int signCount = ListSigns(board, n, signs);
-  for (int k = 0; k < signCount; ++k)
-    if (Highest(board.cells[signs[k].greater].candidates, n) <= Lowest(board.cells[signs[k].smaller].candidates, n))
+  for (int k = 0; k < signs.count; ++k) {
+    const SignPair& sign = signs.pairs[k];
+    if (Highest(board.cells[sign.greater].candidates, n) <= Lowest(board.cells[sign.smaller].candidates, n))
       return false;
+  }
   return true;
 }
 
@@ -371,37 +389,72 @@ void BuildFromGivens(PackedFutBoard& board, int n) {
       }
       board.cells[i].subsetUsed = 0;
     }
+  board.singlesClean = board.subsetsClean = 0;
   for (int i = 0; i < n * kStride; ++i)
     if (i % kStride < n && board.cells[i].given) FixCell(board, n, i);
 }
 
+namespace {
+
+constexpr int kDr[4] = {0, 1, 0, -1};
+constexpr int kDc[4] = {1, 0, -1, 0};
+
+// Does (row, col) state that it is greater than its neighbour in direction
+// dir (0 right, 1 down, 2 left, 3 up)? Nothing off the board holds a sign.
+bool Greater(const PackedFutBoard& board, int n, int row, int col, int dir) {
+  if (row < 0 || row >= n || col < 0 || col >= n) return false;
+  switch (dir) {
+    case 0: return board.cells[row * kStride + col].signRight == 1;
+    case 1: return board.cells[row * kStride + col].signDown == 1;
+    case 2: return col >= 1 && board.cells[row * kStride + col - 1].signRight == 2;
+    default: return row >= 1 && board.cells[(row - 1) * kStride + col].signDown == 2;
+  }
+}
+
+// Does a run of `length` signs start (going down from greater to smaller)
+// or end (going up) at (row, col)? A sign's two cells can hold only one
+// relation and three steps cannot close a loop, so every such walk is a
+// chain of distinct cells.
+bool RunFrom(const PackedFutBoard& board, int n, int row, int col, int length, bool down) {
+  if (length == 0) return true;
+  for (int dir = 0; dir < 4; ++dir) {
+    const int r = row + kDr[dir], c = col + kDc[dir];
+    const bool linked = down ? Greater(board, n, row, col, dir) : Greater(board, n, r, c, (dir + 2) % 4);
+    if (linked && RunFrom(board, n, r, c, length - 1, down)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 bool HasSignChain(const PackedFutBoard& board, int n) {
-  constexpr int kDr[4] = {0, 1, 0, -1};
-  constexpr int kDc[4] = {1, 0, -1, 0};
-  // Does (row, col) state that it is greater than its neighbour in direction
-  // dir (0 right, 1 down, 2 left, 3 up)? Nothing off the board holds a sign.
-  auto greater = [&](int row, int col, int dir) {
-    if (row < 0 || row >= n || col < 0 || col >= n) return false;
-    switch (dir) {
-      case 0: return board.cells[row * kStride + col].signRight == 1;
-      case 1: return board.cells[row * kStride + col].signDown == 1;
-      case 2: return col >= 1 && board.cells[row * kStride + col - 1].signRight == 2;
-      default: return row >= 1 && board.cells[(row - 1) * kStride + col].signDown == 2;
-    }
-  };
   for (int r1 = 0; r1 < n; ++r1)
     for (int c1 = 0; c1 < n; ++c1)
       for (int d1 = 0; d1 < 4; ++d1) {
-        if (!greater(r1, c1, d1)) continue;
+        if (!Greater(board, n, r1, c1, d1)) continue;
         const int r2 = r1 + kDr[d1], c2 = c1 + kDc[d1];
         for (int d2 = 0; d2 < 4; ++d2) {
-          if (d2 == (d1 + 2) % 4 || !greater(r2, c2, d2)) continue;
+          if (d2 == (d1 + 2) % 4 || !Greater(board, n, r2, c2, d2)) continue;
           const int r3 = r2 + kDr[d2], c3 = c2 + kDc[d2];
           for (int d3 = 0; d3 < 4; ++d3)
-            if (d3 != (d2 + 2) % 4 && greater(r3, c3, d3)) return true;
+            if (d3 != (d2 + 2) % 4 && Greater(board, n, r3, c3, d3)) return true;
         }
       }
   return false;
+}
+
+bool HasSignChainThrough(const PackedFutBoard& board, int n, int index, int dir) {
+  const int row = index / kStride, col = index % kStride;
+  const int sign = dir == 0 ? board.cells[index].signRight : board.cells[index].signDown;
+  if (sign != 1 && sign != 2) return false;
+  // The sign as greater cell u and smaller cell v.
+  const int nr = dir == 0 ? row : row + 1, nc = dir == 0 ? col + 1 : col;
+  const int ur = sign == 1 ? row : nr, uc = sign == 1 ? col : nc;
+  const int vr = sign == 1 ? nr : row, vc = sign == 1 ? nc : col;
+  // It is the first, middle or last of the three signs.
+  return RunFrom(board, n, vr, vc, 2, true) ||
+         (RunFrom(board, n, ur, uc, 1, false) && RunFrom(board, n, vr, vc, 1, true)) ||
+         RunFrom(board, n, ur, uc, 2, false);
 }
 
 }  // namespace packed
@@ -433,9 +486,9 @@ void RemoveCandidates(FutBoard& board, const FutHeader& header, int row, int col
 bool ApplySignBounds(FutBoard& board, const FutHeader& header, bool& changed) {
   PackedFutBoard p{};
   Pack(header, board, p);
-  SignPair signs[2 * kMaxSize * kMaxSize];
-  const int signCount = ListSigns(p, header.size, signs);
-  const bool ok = ApplySignBounds(p, header.size, signs, signCount, changed);
+  SignList signs;
+  packed::ListSigns(p, header.size, signs);
+  const bool ok = ApplySignBounds(p, header.size, signs, changed);
   Unpack(header, p, board);
   return ok;
 }
@@ -443,7 +496,9 @@ bool ApplySignBounds(FutBoard& board, const FutHeader& header, bool& changed) {
 bool SolveLogically(const FutHeader& header, FutBoard& board, int level) {
   PackedFutBoard p{};
   Pack(header, board, p);
-  const bool ok = packed::SolveLogically(p, header.size, level);
+  SignList signs;
+  packed::ListSigns(p, header.size, signs);
+  const bool ok = packed::SolveLogically(p, header.size, level, signs);
   Unpack(header, p, board);
   return ok;
 }
@@ -451,7 +506,9 @@ bool SolveLogically(const FutHeader& header, FutBoard& board, int level) {
 bool IsConsistent(const FutHeader& header, const FutBoard& board) {
   PackedFutBoard p{};
   Pack(header, board, p);
-  return packed::IsConsistent(p, header.size);
+  SignList signs;
+  packed::ListSigns(p, header.size, signs);
+  return packed::IsConsistent(p, header.size, signs);
 }
 
 bool IsFullyDetermined(const FutHeader& header, const FutBoard& board) {
@@ -473,8 +530,10 @@ bool SolveAndExport(const FutHeader& header, FutBoard& board, FutGrid& grid) {
   PackedFutBoard p{};
   Pack(header, board, p);
   packed::BuildFromGivens(p, n);
-  const bool solved = packed::SolveLogically(p, n, SolverLevel(header.difficulty, n)) &&
-                      packed::IsConsistent(p, n) && packed::IsFullyDetermined(p, n);
+  SignList signs;
+  packed::ListSigns(p, n, signs);
+  const bool solved = packed::SolveLogically(p, n, SolverLevel(header.difficulty, n), signs) &&
+                      packed::IsConsistent(p, n, signs) && packed::IsFullyDetermined(p, n);
   Unpack(header, p, board);
   if (!solved) return false;
   for (int row = 0; row < n; ++row) {

@@ -47,6 +47,26 @@ struct PackedFutCell {
 
 struct PackedFutBoard {
   PackedFutCell cells[kMaxSize * kMaxSize];
+  // Lines (bit row, or 9 + column) in which hidden singles or the subset
+  // search last found nothing and whose cells have not changed since; a
+  // change to a cell clears its row and column. Copied with the board, so a
+  // roll-back restores them too.
+  std::uint32_t singlesClean;
+  std::uint32_t subsetsClean;  // valid for subsetLevel only
+  std::int32_t subsetLevel;
+};
+
+// A sign as its greater and smaller cell (indexes of a PackedFutBoard).
+struct SignPair {
+  std::uint8_t greater, smaller;
+};
+
+// The board's signs in the order the sign step visits them: row-major, the
+// right sign of a cell before its down sign. A sign pointing off the board
+// (never made by the generator or a bank) is left out.
+struct SignList {
+  SignPair pairs[2 * kMaxSize * kMaxSize];
+  int count;
 };
 
 // Only rows and columns 0..N-1 are copied; Unpack leaves the margin alone.
@@ -55,12 +75,20 @@ void Unpack(const FutHeader& header, const PackedFutBoard& from, FutBoard& to);
 
 // The FutBoard routines below pack, run these and unpack.
 namespace packed {
+void ListSigns(const PackedFutBoard& board, int n, SignList& out);
+// A cell's candidates, value or marks changed: its lines are no longer clean.
+void Touch(PackedFutBoard& board, int index);
 void FixCell(PackedFutBoard& board, int n, int index);
-bool SolveLogically(PackedFutBoard& board, int n, int level);
-bool IsConsistent(const PackedFutBoard& board, int n);
+// signs: ListSigns of this board.
+bool SolveLogically(PackedFutBoard& board, int n, int level, const SignList& signs);
+bool IsConsistent(const PackedFutBoard& board, int n, const SignList& signs);
 bool IsFullyDetermined(const PackedFutBoard& board, int n);
 void BuildFromGivens(PackedFutBoard& board, int n);
 bool HasSignChain(const PackedFutBoard& board, int n);
+// HasSignChain for a board that had no chain before the sign stored in cell
+// `index` in direction dir (0 right, 1 down) was added: only chains through
+// that sign need looking for.
+bool HasSignChainThrough(const PackedFutBoard& board, int n, int index, int dir);
 }  // namespace packed
 
 // Solver strength 1..5 for a difficulty and size (sizes between the shipped

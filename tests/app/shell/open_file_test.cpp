@@ -10,6 +10,7 @@
 #include "core/common/random.h"
 #include "core/common/types.h"
 #include "core/shell/kinds.h"
+#include "core/shell/state.h"
 
 using namespace zorvek;
 using namespace zorvek::app;
@@ -31,25 +32,38 @@ class OpenFileTest : public QObject {
   void eachKindOpensInItsWindow() {
     for (const AppKind& k : AppKinds()) {
       // A fresh puzzle of the kind, different from the one the state starts with.
-      auto source = std::make_unique<AppState>();
-      Random random(1000 + k.kind);
       const KindDescriptor& kind = KindOf(k.kind);
+      auto source = std::make_unique<AppState>();
+      {
+        TfrmMain seedState({dir_.filePath(QStringLiteral("seed%1.dat").arg(k.kind)), false, 3});
+        *source = seedState.state();
+      }
+      Random random(1000 + k.kind);
       kind.createStartup(random, *source);
       const QString file = dir_.filePath(QStringLiteral("%1.puz").arg(QString::fromLatin1(kind.name)));
       QVERIFY(kind.save(*source, file.toStdString()));
+      // The same puzzle reached through the state file, shown the usual way.
+      const QString referenceState = dir_.filePath(QStringLiteral("reference%1.dat").arg(k.kind));
+      QVERIFY(SaveState(*source, referenceState.toStdString()));
+      TfrmMain reference({referenceState, false, 3});
+      reference.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&reference));
+      reference.PanelClick(k.kind);
 
       TfrmMain main({dir_.filePath(QStringLiteral("state%1.dat").arg(k.kind)), false, 3, file});
       main.show();
       QVERIFY(QTest::qWaitForWindowExposed(&main));
       QCOMPARE(main.currentKind(), k.kind);
       QVERIFY(main.playWindow(k.kind)->isVisible());
-      // What is on screen is the file's puzzle: saving it gives the same record.
-      const QString again = dir_.filePath(QStringLiteral("again.puz"));
-      QVERIFY(kind.save(main.state(), again.toStdString()));
-      QFile a(file), b(again);
-      QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-      QCOMPARE(b.readAll(), a.readAll());
       QVERIFY(messages_.isEmpty());
+      // What is on screen is the file's puzzle: both give the same record.
+      const QString fromFile = dir_.filePath(QStringLiteral("fromfile.puz"));
+      const QString fromState = dir_.filePath(QStringLiteral("fromstate.puz"));
+      QVERIFY(kind.save(main.state(), fromFile.toStdString()));
+      QVERIFY(kind.save(reference.state(), fromState.toStdString()));
+      QFile a(fromFile), b(fromState);
+      QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+      QCOMPARE(a.readAll(), b.readAll());
     }
   }
 

@@ -34,6 +34,7 @@ class TfrmCreatePrint : public QWidget {
   void bnCreateClick();
   void bnCancelClick();
   bool Working() const { return run_ != nullptr; }
+  const draw::page::BatchRun* run() const { return run_.get(); }
   // The choices as remembered in the state.
   draw::page::BatchChoices Choices() const;
   // Threads a batch runs on (0: one per core); tests fix it.

@@ -1,0 +1,222 @@
+// "Print this puzzle" from the play windows and the "Print" page's batches,
+// printed to PDF through the real dialogs.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QShortcut>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/printing/allprint.h"
+#include "app/printing/createprint.h"
+#include "app/printing/printers.h"
+#include "app/shell/mainwindow.h"
+#include "app/shell/playwindow.h"
+#include "app/shell/showmsg.h"
+#include "core/common/types.h"
+
+using namespace zorvek;
+using namespace zorvek::app;
+
+namespace {
+
+int PdfPages(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return -1;
+  const QString text = QString::fromLatin1(file.readAll());
+  int pages = 0;
+  for (auto it = QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]")).globalMatch(text); it.hasNext(); it.next())
+    ++pages;
+  return pages;
+}
+
+}  // namespace
+
+class PrintingTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir dir_;
+  QStringList messages_;
+  int pdfAsked_ = 0;
+  std::unique_ptr<TfrmMain> main_;
+
+  QString Pdf() const { return dir_.filePath(QStringLiteral("out.pdf")); }
+  TfrmAllPrint* Dialog() const { return main_->printDialog(); }
+  TfrmCreatePrint* Batch() const { return qobject_cast<TfrmCreatePrint*>(main_->kindWindow(kKindBatchPrint)); }
+
+  // Runs `inDialog` once the print dialog is up, then lets the caller's click proceed.
+  void WhenDialogShows(std::function<void()> inDialog) {
+    QTimer::singleShot(0, this, [this, inDialog] {
+      QVERIFY(Dialog()->isVisible());
+      inDialog();
+      if (Dialog()->isVisible()) Dialog()->reject();
+    });
+  }
+
+  void WaitForBatch() {
+    QElapsedTimer t;
+    t.start();
+    while (Batch()->Working() && t.elapsed() < 120000) QTest::qWait(20);
+    QVERIFY(!Batch()->Working());
+  }
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(dir_.isValid());
+    SetMessageHook([this](const QString& text, int) {
+      messages_ << text;
+      return 1;
+    });
+    SetPdfPathHook([this](const QString& suggested) {
+      ++pdfAsked_;
+      return suggested == QStringLiteral("Zorvek Number Puzzles.pdf") ? Pdf() : QString();
+    });
+    MainOptions options;
+    options.statePath = dir_.filePath(QStringLiteral("state.dat"));
+    options.randomSeedFromClock = false;
+    options.seed = 5;
+    main_ = std::make_unique<TfrmMain>(options);
+    main_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
+  }
+
+  void init() {
+    messages_.clear();
+    pdfAsked_ = 0;
+    QFile::remove(Pdf());
+  }
+
+  // Clock and board are away while the dialog is open; the answers box is
+  // only offered once the player has entered something; both choices stick.
+  void printThisPuzzle() {
+    main_->PanelClick(kKindSudoku);
+    TPlayWindow* w = main_->playWindow(kKindSudoku);
+    QVERIFY(w->bnPrint->isEnabled());
+    for (auto& row : main_->state().sudokuPuzzle.cells)
+      for (auto& cell : row)
+        if (!cell.given) cell.entry = 0;
+    main_->state().general.printPartialAnswers = 1;
+    main_->state().general.printSolutions = 0;
+    bool shown = false;
+    WhenDialogShows([&] {
+      shown = true;
+      QVERIFY(!w->PuzzTimer.isActive());
+      QVERIFY(!w->dgPuzzle()->isVisible());
+      QVERIFY(Dialog()->cbPartial->isHidden());
+      QVERIFY(!Dialog()->cbPartial->isChecked());
+      QCOMPARE(Dialog()->cbPrinters->itemText(Dialog()->cbPrinters->count() - 1), QStringLiteral("Save as PDF"));
+      Dialog()->cbPrinters->setCurrentIndex(Dialog()->cbPrinters->count() - 1);
+      QTest::mouseClick(Dialog()->cbAnswers, Qt::LeftButton);
+      QTest::mouseClick(Dialog()->bnPrint, Qt::LeftButton);
+    });
+    QTest::mouseClick(w->bnPrint, Qt::LeftButton);
+    QVERIFY(shown);
+    QCOMPARE(int(main_->state().general.printSolutions), 1);
+    QCOMPARE(PdfPages(Pdf()), 1);
+    QVERIFY(w->PuzzTimer.isActive() || main_->state().sudokuSettings.timerState != kTimerRunning);
+    QVERIFY(w->dgPuzzle()->isVisible());
+
+    // An entry: the box is offered, checked from the remembered flag; Ctrl+P opens the dialog too.
+    [this] {
+      for (auto& row : main_->state().sudokuPuzzle.cells)
+        for (auto& cell : row)
+          if (!cell.given) return void(cell.entry = static_cast<std::uint8_t>(cell.solution));
+    }();
+    shown = false;
+    WhenDialogShows([&] {
+      shown = true;
+      QVERIFY(!Dialog()->cbPartial->isHidden());
+      QVERIFY(Dialog()->cbPartial->isChecked());
+      QVERIFY(Dialog()->cbAnswers->isChecked());
+      QTest::mouseClick(Dialog()->cbPartial, Qt::LeftButton);
+      QTest::mouseClick(Dialog()->bnCancel, Qt::LeftButton);
+    });
+    // The offscreen platform keeps the closed dialog as the active window.
+    QApplication::setActiveWindow(main_.get());
+    QTest::keyClick(main_.get(), Qt::Key_P, Qt::ControlModifier);
+    QVERIFY(shown);
+    QCOMPARE(int(main_->state().general.printPartialAnswers), 0);
+  }
+
+  void everyWindowPrints() {
+    for (int kind = kKindKakuro; kind <= kKindHexKakuro; ++kind) {
+      TPlayWindow* w = main_->playWindow(kind);
+      if (!w) continue;  // a kind without its window yet
+      main_->PanelClick(kind);
+      QFile::remove(Pdf());
+      WhenDialogShows([&] {
+        Dialog()->cbPrinters->setCurrentIndex(Dialog()->cbPrinters->count() - 1);
+        QTest::mouseClick(Dialog()->bnPrint, Qt::LeftButton);
+      });
+      QTest::mouseClick(w->bnPrint, Qt::LeftButton);
+      QCOMPARE(PdfPages(Pdf()), 1);
+    }
+  }
+
+  void batchChoicesAndNothingSelected() {
+    main_->PanelClick(5);
+    TfrmCreatePrint* b = Batch();
+    QVERIFY(b->isVisible());
+    for (auto& k : b->kinds) k.spnPages->setValue(0);
+    QTest::mouseClick(b->bnCreate, Qt::LeftButton);
+    QCOMPARE(messages_.size(), 1);
+    QVERIFY(messages_[0].startsWith(QStringLiteral("No puzzles selected.")));
+    QVERIFY(!b->Working());
+    // Every choice is remembered as it changes; counts stay within 0..4.
+    b->kinds[kKindKakuro].rbSize[1]->click();
+    b->kinds[kKindKakuro].rbDiff[2]->click();
+    b->kinds[kKindKakuro].spnPages->stepBy(9);
+    const GeneralSettings& g = main_->state().general;
+    QCOMPARE(g.kakuroBatchSize, 1);
+    QCOMPARE(g.kakuroBatchDifficulty, 2);
+    QCOMPARE(g.kakuroBatchPages, 4);
+    b->kinds[kKindKakuro].spnPages->stepBy(-9);
+    QCOMPARE(g.kakuroBatchPages, 0);
+  }
+
+  void cancelDuringLastPuzzlePrintsNothing() {
+    TfrmCreatePrint* b = Batch();
+    b->SetThreadCount(1);
+    b->kinds[kKindSudoku].rbDiff[2]->click();
+    b->kinds[kKindSudoku].spnPages->setValue(1);
+    QTest::mouseClick(b->bnCreate, Qt::LeftButton);
+    QVERIFY(b->Working());
+    QVERIFY(main_->panel(0)->isHidden());
+    QVERIFY(b->PanelChoices->isHidden() && b->lblCreating->isVisible());
+    // Cancel once the last puzzle is under way, before the page looks again.
+    while (b->run()->Latest() < b->run()->Total() - 1) QThread::yieldCurrentThread();
+    QTest::mouseClick(b->bnCancel, Qt::LeftButton);
+    WaitForBatch();
+    QCOMPARE(pdfAsked_, 0);
+    QVERIFY(!QFile::exists(Pdf()));
+    QVERIFY(!main_->panel(0)->isHidden() && b->PanelChoices->isVisible());
+  }
+
+  void batchPrintsPuzzleThenSolutionPages() {
+    TfrmCreatePrint* b = Batch();
+    b->SetThreadCount(2);
+    b->kinds[kKindSudoku].rbDiff[0]->click();
+    b->kinds[kKindSudoku].spnPages->setValue(2);
+    b->cbPrinters->setCurrentIndex(b->cbPrinters->count() - 1);
+    if (!b->cbAnswers->isChecked()) QTest::mouseClick(b->cbAnswers, Qt::LeftButton);
+    QCOMPARE(int(main_->state().general.printSolutions), 1);
+    int finished = 0;
+    b->onFinished = [&] { ++finished; };
+    QTest::mouseClick(b->bnCreate, Qt::LeftButton);
+    WaitForBatch();
+    QCOMPARE(finished, 1);
+    QCOMPARE(PdfPages(Pdf()), 4);
+    b->onFinished = nullptr;
+  }
+};
+
+QTEST_MAIN(PrintingTest)
+#include "printing_test.moc"

@@ -2,6 +2,8 @@
 
 #include "app/futoshiki/futnew.h"
 #include "app/futoshiki/futoshikiwindow.h"
+#include "app/hexkakuro/hexkakurowindow.h"
+#include "app/hexkakuro/hexnew.h"
 #include "app/kakuro/kaknew.h"
 #include "app/kakuro/kakurowindow.h"
 #include "app/sudoku/sudnew.h"
@@ -25,6 +27,7 @@ constexpr AppKind kAppKinds[] = {
     {kKindSudoku, Make<TfrmSudoku>, MakeDialog<TfrmSudNew>},
     {kKindKakuro, Make<TfrmKakuro>, MakeDialog<TfrmKakNew>},
     {kKindFutoshiki, Make<TfrmFutoshiki>, MakeDialog<TfrmFutNew>},
+    {kKindHexKakuro, Make<TfrmHexKakuro>, MakeDialog<TfrmHexNew>},
 };
 
 }  // namespace

@@ -1,0 +1,156 @@
+#include "app/hexkakuro/hexkakurowindow.h"
+
+#include "app/shell/combinations.h"
+#include "app/shell/createdialog.h"
+#include "app/shell/mainwindow.h"
+#include "core/common/types.h"
+
+namespace zorvek::app {
+
+using hexkakuro::HexPos;
+
+namespace {
+constexpr int kSideGap = 12;  // between the board and the combinations panel
+}  // namespace
+
+TfrmHexKakuro::TfrmHexKakuro(TfrmMain& main, QWidget* parent)
+    : TPlayWindow(main, kKindHexKakuro, false, parent),
+      adapter_(main.state().hexKakuroSettings, main.state().hexKakuroPuzzle),
+      board_(main.state().hexKakuroSettings, main.state().hexKakuroPuzzle) {
+  setObjectName(QStringLiteral("frmHexKakuro"));
+  PanelNumbers = new QWidget(this);
+  PanelNumbers->setObjectName(QStringLiteral("PanelNumbers"));
+  pbNumbers = new TCombinationsPanel(PanelNumbers);
+  pbNumbers2 = new TCombinationsPanel(PanelNumbers);
+  pbNumbers2->setObjectName(QStringLiteral("pbNumbers2"));
+  pbNumbers->hide();
+  pbNumbers2->hide();
+  AttachBoard(adapter_, board_);
+}
+
+TfrmHexKakuro::~TfrmHexKakuro() = default;
+
+void TfrmHexKakuro::FormShow() {
+  AppState& state = main_.state();
+  if (firstShow_ && !hexkakuro::HasPuzzle(state.hexKakuroPuzzle)) {
+    // A block without a puzzle gets one of the kind the create dialog offers.
+    if (auto* dialog = createDialog()) {
+      dialog->FollowPuzzle();
+      hexkakuro::HexHeader& h = state.hexKakuroSettings;
+      h.difficulty = static_cast<std::uint8_t>(dialog->Difficulty());
+      const bool large = dialog->Size() == 1;
+      h.rows = large ? hexkakuro::kLargeRows : hexkakuro::kSmallRows;
+      h.cols = large ? hexkakuro::kLargeCols : hexkakuro::kSmallCols;
+    }
+  }
+  TPlayWindow::FormShow();
+}
+
+void TfrmHexKakuro::LayoutBoard(QSize space) {
+  const hexkakuro::HexHeader& h = adapter_.settings();
+  const bool sized = hexkakuro::IsHexSize(h.rows, h.cols);
+  const int rows = sized ? h.rows : hexkakuro::kSmallRows, cols = sized ? h.cols : hexkakuro::kSmallCols;
+  hexkakuro::HexUnits units = hexkakuro::HexLayoutUnits(space.width(), space.height(), 0, 0, rows, cols);
+  units.u = std::max(units.u, 4);
+  units.h = std::max(units.h, 7);
+  board_.Layout(units, dgPuzzle());
+}
+
+QString TfrmHexKakuro::HeaderText() const {
+  const hexkakuro::HexHeader& h = adapter_.settings();
+  return QString::fromLatin1(DifficultyWord(h.difficulty)) + QStringLiteral(" HexKakuro   # Rows : %1  # Columns : %2")
+                                                                    .arg(h.rows)
+                                                                    .arg(h.cols);
+}
+
+int TfrmHexKakuro::SizePreset() const { return std::clamp((adapter_.settings().rows - 7) / 2, 0, 2); }
+
+bool TfrmHexKakuro::BoardClick(const draw::BoardHit& hit, Qt::MouseButton button) {
+  PlayModel& m = *model_;
+  const hexkakuro::HexGridCell& cell = adapter_.grid().cells[hit.row][hit.col];
+  if (cell.kind == hexkakuro::kHexClue) {
+    // Any click on the board takes the check outlines away.
+    if (m.checkDisplay) {
+      m.checkDisplay = false;
+      m.checkEnabled = true;
+    }
+    if (m.StoredMode() == kModeMouse && button == Qt::LeftButton) {
+      board_.SetSelectedClue(hit.row, hit.col);
+      hexkakuro::NarrowClueMarks(adapter_.settings(), adapter_.grid(), hit.row, hit.col);
+      m.RecordMove();
+    } else {
+      ClearSelection();
+      if (m.StoredMode() == kModeType) m.SelectCell(hit.row, hit.col);  // commits and hides the typing box
+    }
+    SyncFromModel();
+    return true;
+  }
+  // A right click on a filled hexagon leaves its hidden marks alone.
+  if (cell.kind == hexkakuro::kHexWhite && m.StoredMode() == kModeMouse && button == Qt::RightButton &&
+      cell.entry != 0)
+    return true;
+  return false;
+}
+
+int TfrmHexKakuro::SideWidth() const { return kSideGap + pbNumbers->ColumnWidth() + 8 + 8; }
+
+void TfrmHexKakuro::LayoutSide(const QRect& board) {
+  PanelNumbers->setGeometry(board.right() + 1 + kSideGap, board.top(), pbNumbers->ColumnWidth() + 8, board.height());
+  PlaceNumberBoxes();
+}
+
+bool TfrmHexKakuro::ShowClue(TCombinationsPanel* box, int r, int c) {
+  const hexkakuro::ClueCombinations list =
+      hexkakuro::CombinationsOfClue(adapter_.settings(), adapter_.grid(), r, c);
+  if (list.length == 0) {
+    box->Clear();
+    return false;
+  }
+  std::vector<ComboEntry> entries;
+  for (std::size_t i = 0; i < list.combos.size(); ++i)
+    entries.push_back(ComboEntry{QString::fromStdString(list.combos[i]), bool(list.alive[i])});
+  box->SetContent(QString::fromStdString(list.Title()), std::move(entries));
+  return true;
+}
+
+void TfrmHexKakuro::RefreshNumbers() {
+  PlayModel& m = *model_;
+  const bool live = m.gridVisible && !m.paused && !m.Erasing();
+  bool first = false, second = false;
+  if (live && m.StoredMode() == kModeMouse) {
+    if (selectedRow() != 0) first = ShowClue(pbNumbers, selectedRow(), selectedCol());
+  } else if (live && m.StoredMode() == kModeType && m.HasCursor()) {
+    HexPos a, b;
+    hexkakuro::CluesOfCell(adapter_.settings(), adapter_.grid(), m.CursorRow(), m.CursorCol(), a, b);
+    first = ShowClue(pbNumbers, a.row, a.col);
+    second = ShowClue(pbNumbers2, b.row, b.col);
+  }
+  pbNumbers->setVisible(first);
+  pbNumbers2->setVisible(second);
+  PlaceNumberBoxes();
+}
+
+void TfrmHexKakuro::PlaceNumberBoxes() {
+  const int w = PanelNumbers->width(), panelH = PanelNumbers->height();
+  std::vector<TCombinationsPanel*> boxes;
+  for (TCombinationsPanel* b : {pbNumbers, pbNumbers2})
+    if (b->isVisibleTo(PanelNumbers)) boxes.push_back(b);
+  if (boxes.empty()) return;
+  int total = 0;
+  std::vector<int> heights;
+  for (TCombinationsPanel* b : boxes) {
+    heights.push_back(std::min(panelH, b->HeightFor(std::max<int>(1, b->entries().size()))));
+    total += heights.back();
+  }
+  // One box (a selected clue) stands at the top; a cell's two clues share the height evenly.
+  const int n = int(boxes.size());
+  const int gap = n == 1 ? 0 : std::max(0, (panelH - total) / (n + 1));
+  int y = gap;
+  for (int i = 0; i < n; ++i) {
+    const int h = std::min(heights[i], std::max(0, panelH - y));
+    boxes[i]->setGeometry(0, y, w, h);
+    y += h + gap;
+  }
+}
+
+}  // namespace zorvek::app

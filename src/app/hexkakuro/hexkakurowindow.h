@@ -1,0 +1,55 @@
+#pragma once
+// The HexKakuro play window: the hexagon board, clue clicks that narrow the
+// neighbours' pencil marks, and the combinations panel beside the board.
+#include "app/shell/playwindow.h"
+#include "core/shell/play_hexkakuro.h"
+#include "draw/hexkakuro/board.h"
+
+namespace zorvek::app {
+
+class TCombinationsPanel;
+
+class TfrmHexKakuro : public TPlayWindow {
+  Q_OBJECT
+ public:
+  TfrmHexKakuro(TfrmMain& main, QWidget* parent);
+  ~TfrmHexKakuro() override;
+
+  void FormShow() override;
+  const draw::hexkakuro::HexKakuroBoard& hexBoard() const { return board_; }
+  // The clue shown selected in Mouse mode; (0, 0) for none.
+  int selectedRow() const { return board_.selectedRow(); }
+  int selectedCol() const { return board_.selectedCol(); }
+
+  QWidget* PanelNumbers;
+  TCombinationsPanel *pbNumbers, *pbNumbers2;
+
+ protected:
+  void LayoutBoard(QSize space) override;
+  QString HeaderText() const override;
+  int SizePreset() const override;
+  bool EnsureSizeOnShow() const override { return false; }
+  bool BoardClick(const draw::BoardHit& hit, Qt::MouseButton button) override;
+  void AfterUndo() override { ClearSelection(); }
+  void AfterClear() override { ClearSelection(); }
+  void AfterFill() override { ClearSelection(); }
+  void AfterCheck() override { ClearSelection(); }
+  void AfterModeChange() override { ClearSelection(); }
+  void AfterInstall() override { ClearSelection(); }
+  void AfterSync() override { RefreshNumbers(); }
+  int SideWidth() const override;
+  void LayoutSide(const QRect& board) override;
+
+ private:
+  void ClearSelection() { board_.SetSelectedClue(0, 0); }
+  // Fills one box with a clue's combinations; false (box left empty) for no clue.
+  bool ShowClue(TCombinationsPanel* box, int r, int c);
+  // The boxes follow the selected clue (Mouse) or the typing cursor's two clues (Type).
+  void RefreshNumbers();
+  void PlaceNumberBoxes();
+
+  hexkakuro::HexKakuroPlayAdapter adapter_;
+  draw::hexkakuro::HexKakuroBoard board_;
+};
+
+}  // namespace zorvek::app

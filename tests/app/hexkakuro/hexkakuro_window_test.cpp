@@ -1,0 +1,318 @@
+// Drives the real main window and HexKakuro window: clue clicks and their
+// combinations, clicks beyond a hexagon's slanted edge, typing with the two
+// clues beside the board, files, and a creation that gives up.
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+#include <cstring>
+
+#include "app/hexkakuro/hexkakurowindow.h"
+#include "app/hexkakuro/hexnew.h"
+#include "app/shell/combinations.h"
+#include "app/shell/filedialogs.h"
+#include "app/shell/mainwindow.h"
+#include "app/shell/showmsg.h"
+#include "core/common/types.h"
+
+using namespace zorvek;
+using namespace zorvek::app;
+using namespace zorvek::hexkakuro;
+
+namespace {
+
+// Every lattice position of a 9 x 9 grid in use, with a few clues set up for
+// the tests: (1, 3) is 3 over (1, 2) and (1, 4); (4, 3) lies between the
+// clues (3, 3) above and (5, 3) below.
+MainOptions Options(const QString& path, std::uint64_t seed) {
+  MainOptions o;
+  o.statePath = path;
+  o.randomSeedFromClock = false;
+  o.seed = seed;
+  return o;
+}
+
+void WriteKnownState(const QString& path, int inputMode) {
+  TfrmMain seed(Options(path, 7));
+  AppState& s = seed.state();
+  s.hexKakuroSettings = HexHeader{kEasy, {}, 9, 9, 42, kTimerRunning, {}};
+  HexGrid& g = s.hexKakuroPuzzle;
+  g = HexGrid{};
+  for (int r = 1; r <= 9; ++r)
+    for (int c = 1; c <= 9; ++c) {
+      HexGridCell& x = g.cells[r][c];
+      if (IsCluePosition(r, c))
+        x.kind = kHexClue, x.number = 12, x.count = 3;
+      else if (IsWhitePosition(r, c, 9))
+        x.kind = kHexWhite, x.number = 1 + (r + c) % 9;
+    }
+  g.cells[2][3].kind = kHexRemoved;
+  g.cells[1][3].number = 3, g.cells[1][3].count = 2;
+  g.cells[3][3].number = 7, g.cells[3][3].count = 2;
+  g.cells[5][3].number = 20, g.cells[5][3].count = 3;
+  s.general.hexKakuroInputMode = static_cast<std::uint8_t>(inputMode);
+  s.general.hexKakuroSaveCounter = 5;
+  QVERIFY(StateIsValid(s));
+  QVERIFY(SaveState(s, path.toStdString()));
+}
+
+QString Marks(const HexGridCell& x) {
+  QString s;
+  for (int d = 1; d <= 9; ++d)
+    if (x.marks[d - 1]) s += QString::number(d);
+  return s;
+}
+
+}  // namespace
+
+class HexKakuroWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir dir_;
+  QStringList messages_;
+  QString nextFile_;
+  QStringList suggested_;
+  std::unique_ptr<TfrmMain> main_;
+
+  QString StatePath() const { return dir_.filePath(QStringLiteral("state.dat")); }
+  TfrmHexKakuro* Window() const { return static_cast<TfrmHexKakuro*>(main_->playWindow(kKindHexKakuro)); }
+  HexGrid& Grid() const { return main_->state().hexKakuroPuzzle; }
+  QPoint Centre(int r, int c) const {
+    const HexCellGeometry g = Window()->hexBoard().Geometry(r, c);
+    return QPoint(g.origin.x + 2 * Window()->hexBoard().units().u, g.origin.y + Window()->hexBoard().units().h);
+  }
+  QPoint MiniPoint(int r, int c, int digit) const {
+    QPoint sum;
+    const QPolygon poly = Window()->hexBoard().MiniCell(r, c, digit);
+    for (const QPoint& p : poly) sum += p;
+    return sum / poly.size();
+  }
+
+  void Open(int inputMode) {
+    WriteKnownState(StatePath(), inputMode);
+    main_ = std::make_unique<TfrmMain>(Options(StatePath(), 11));
+    main_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
+    main_->resize(700, 600);  // below the HexKakuro preset
+    main_->PanelClick(kKindHexKakuro);
+    QVERIFY(Window()->isVisible());
+    QTRY_VERIFY(!Window()->InitTimer.isActive());
+  }
+
+ private slots:
+  void init() {
+    messages_.clear();
+    nextFile_.clear();
+    suggested_.clear();
+    SetMessageHook([this](const QString& text, int) {
+      messages_ << text;
+      return 1;
+    });
+    SetFileDialogHook([this](const FileDialogRequest& r) {
+      if (r.save) suggested_ << r.suggestedName;
+      return nextFile_;
+    });
+  }
+  void cleanup() { main_.reset(); }
+
+  void showingKeepsTheWindowSizeAndHeadsTheBoard() {
+    Open(kModeMouse);
+    TfrmHexKakuro* w = Window();
+    QCOMPARE(main_->size(), QSize(700, 600));  // not grown when shown
+    QCOMPARE(w->PanelHeader->text(), QStringLiteral("Easy HexKakuro   # Rows : 9  # Columns : 9"));
+    QVERIFY(!w->bnPencil->isVisible() && !w->bnReduce->isVisible());
+    QVERIFY(w->PanelNumbers->geometry().left() > w->dgPuzzle()->geometry().right());
+    QVERIFY(w->PanelNumbers->geometry().right() < w->width());
+  }
+
+  void clicksBeyondTheSlantedEdge() {
+    Open(kModeMouse);
+    TfrmHexKakuro* w = Window();
+    const int u = w->hexBoard().units().u;
+    // Just outside the upper-right edge of odd-column (4, 5) lies (3, 6),
+    // where the point falls on its mini-digit 4.
+    const HexCellGeometry g = w->hexBoard().Geometry(4, 5);
+    QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, QPoint(g.origin.x + 4 * u - 2, g.origin.y + 2));
+    QCOMPARE(int(Grid().cells[3][6].entry), 4);
+    QCOMPARE(int(Grid().cells[4][5].entry), 0);
+    // The same point on the last column hits nothing.
+    const HexGrid before = Grid();
+    const HexCellGeometry last = w->hexBoard().Geometry(4, 9);
+    QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, QPoint(last.origin.x + 4 * u - 2, last.origin.y + 2));
+    QCOMPARE(0, std::memcmp(&Grid(), &before, sizeof before));
+  }
+
+  void clueClicksNarrowTheNeighbours() {
+    Open(kModeMouse);
+    TfrmHexKakuro* w = Window();
+    QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, Centre(1, 3));
+    QCOMPARE(Marks(Grid().cells[1][2]), QStringLiteral("12"));
+    QCOMPARE(Marks(Grid().cells[1][4]), QStringLiteral("12"));
+    QCOMPARE(w->selectedRow(), 1);
+    QVERIFY(w->pbNumbers->isVisible() && !w->pbNumbers2->isVisible());
+    QCOMPARE(w->pbNumbers->title(), QStringLiteral("3 in 2"));
+    QVERIFY(w->bnUndo->isEnabled());
+
+    // Entering 1 beside the clue: the panel follows, and the next click takes 1 away.
+    QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, MiniPoint(1, 2, 1));
+    QCOMPARE(int(Grid().cells[1][2].entry), 1);
+    QVERIFY(w->pbNumbers->isVisible());
+    QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, Centre(1, 3));
+    QCOMPARE(Marks(Grid().cells[1][4]), QStringLiteral("2"));
+    // A clue click with nothing left to narrow records no move.
+    const int move = w->model().MoveNumber();
+    QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, Centre(1, 3));
+    QCOMPARE(w->model().MoveNumber(), move);
+
+    // Undo ends the selection and walks the marks back.
+    QTest::mouseClick(w->bnUndo, Qt::LeftButton);
+    QCOMPARE(w->selectedRow(), 0);
+    QVERIFY(!w->pbNumbers->isVisible());
+    QCOMPARE(Marks(Grid().cells[1][4]), QStringLiteral("12"));
+
+    // Check outlines go with the next click on a clue.
+    QTest::mouseClick(w->bnCheck, Qt::LeftButton);
+    QVERIFY(w->model().checkDisplay);
+    QTest::mouseClick(w->dgPuzzle(), Qt::RightButton, {}, Centre(1, 3));
+    QVERIFY(!w->model().checkDisplay && w->bnCheck->isEnabled());
+    QCOMPARE(w->selectedRow(), 0);
+  }
+
+  void typingShowsTheCellsTwoClues() {
+    Open(kModeType);
+    TfrmHexKakuro* w = Window();
+    QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, Centre(4, 3));
+    QVERIFY(w->edText->isVisible());
+    QCOMPARE(w->edText->geometry().center().y(), Centre(4, 3).y());
+    QCOMPARE(w->pbNumbers->title(), QStringLiteral("7 in 2"));   // above
+    QCOMPARE(w->pbNumbers2->title(), QStringLiteral("20 in 3"));  // below
+    QVERIFY(w->pbNumbers->y() < w->pbNumbers2->y());
+    QTest::keyClicks(w->edText, QStringLiteral("6"));
+    QCOMPARE(int(Grid().cells[4][3].entry), 6);
+    // Down skips the clue below and stops at the next empty white cell.
+    QTest::keyClick(w->edText, Qt::Key_Down);
+    QCOMPARE(w->model().CursorRow(), 6);
+    QCOMPARE(w->model().CursorCol(), 3);
+    QCOMPARE(w->pbNumbers->title(), QStringLiteral("20 in 3"));
+    // An even column shows its left clue first.
+    QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, Centre(1, 2));
+    QCOMPARE(w->model().CursorCol(), 2);
+    QCOMPARE(w->pbNumbers->title(), QStringLiteral("12 in 3"));  // (2, 1)
+    QCOMPARE(w->pbNumbers2->title(), QStringLiteral("3 in 2"));  // (1, 3)
+    // A clue click hides the box.
+    QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, Centre(1, 3));
+    QVERIFY(!w->edText->isVisible());
+    QVERIFY(!w->pbNumbers->isVisible());
+  }
+
+  void filesSaveLoadAndRefuse() {
+    Open(kModeMouse);
+    TfrmHexKakuro* w = Window();
+    QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, MiniPoint(4, 3, 8));
+    const QString file = dir_.filePath(QStringLiteral("hex.puz"));
+    nextFile_ = file;
+    for (int i = 0; i < 3; ++i) QTest::mouseClick(w->bnSave, Qt::LeftButton);
+    QCOMPARE(suggested_, QStringList({"HexKakuroEasy9x9_6", "HexKakuroEasy9x9_7", "HexKakuroEasy9x9_8"}));
+    QCOMPARE(int(main_->state().general.hexKakuroSaveCounter), 8);
+    const HexGrid saved = Grid();
+
+    // A QVZH record of 11 x 11 is refused and changes nothing.
+    QFile in(file);
+    QVERIFY(in.open(QIODevice::ReadOnly));
+    QByteArray bytes = in.readAll();
+    in.close();
+    QCOMPARE(bytes.size(), 8092);
+    const std::int32_t eleven = 11;
+    std::memcpy(bytes.data() + 8 + 4, &eleven, 4);
+    std::memcpy(bytes.data() + 8 + 8, &eleven, 4);
+    QFile bad(dir_.filePath(QStringLiteral("bad.puz")));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write(bytes);
+    bad.close();
+    QTest::mouseClick(w->bnClear, Qt::LeftButton);
+    const HexGrid cleared = Grid();
+    nextFile_ = bad.fileName();
+    QTest::mouseClick(w->bnFile, Qt::LeftButton);
+    QCOMPARE(messages_,
+             QStringList{QStringLiteral("Error reading HexKakuro puzzle file.\n\r\n\rUnrecognized file format.")});
+    QCOMPARE(0, std::memcmp(&Grid(), &cleared, sizeof cleared));
+    QVERIFY(w->dgPuzzle()->isVisible());
+
+    // The good file comes back whole, and loading grows the main window to its preset.
+    nextFile_ = file;
+    QTest::mouseClick(w->bnFile, Qt::LeftButton);
+    QCOMPARE(0, std::memcmp(&Grid(), &saved, sizeof saved));
+    QCOMPARE(main_->size(), main_->preset(1));
+
+    // A save that cannot be written is reported and does not count.
+    messages_.clear();
+    nextFile_ = dir_.filePath(QStringLiteral("no/such/folder/x.puz"));
+    QTest::mouseClick(w->bnSave, Qt::LeftButton);
+    QCOMPARE(messages_.size(), 1);
+    QCOMPARE(int(main_->state().general.hexKakuroSaveCounter), 8);
+  }
+
+  void creationThatGivesUpKeepsTheOldPuzzle() {
+    Open(kModeMouse);
+    TfrmHexKakuro* w = Window();
+    auto* dialog = static_cast<TfrmHexNew*>(w->createDialog());
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Create Hex Kakuro puzzle"));
+    QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, MiniPoint(4, 3, 2));
+    const HexGrid before = Grid();
+    const int elapsed = main_->state().hexKakuroSettings.elapsed;
+    // The engine's loop stands in as one that never succeeds; it takes a
+    // moment, so the bar can be seen while it runs.
+    int asked = 0, bar = -1;
+    dialog->SetCreator([&](Random&, CreateProgress& progress, int level, int rows, int cols, HexHeader&,
+                           HexGrid&) {
+      asked = level * 10000 + rows * 100 + cols;
+      progress.attemptScale = 101;
+      progress.attempts = 10;
+      QThread::msleep(300);
+      return HexCreateResult{false, false, 101};
+    });
+    QTimer::singleShot(0, dialog, [&] {
+      dialog->rbDiff2->setChecked(true);
+      dialog->rbSize[1]->setChecked(true);
+      QTest::mouseClick(dialog->bnCreate, Qt::LeftButton);
+      QTimer::singleShot(150, dialog, [&] { bar = dialog->progressBar()->value(); });
+    });
+    QTest::mouseClick(w->bnCreate, Qt::LeftButton);
+    QCOMPARE(asked, kHard * 10000 + 11 * 100 + 13);
+    QCOMPARE(bar, 50);  // half, whatever the attempts say
+    QCOMPARE(messages_, QStringList{QStringLiteral("Error creating HexKakuro puzzle.  Please try again.")});
+    QCOMPARE(0, std::memcmp(&Grid(), &before, sizeof before));
+    QVERIFY(main_->state().hexKakuroSettings.elapsed >= elapsed);
+    QCOMPARE(main_->state().hexKakuroSettings.rows, 9);
+    QVERIFY(w->PuzzTimer.isActive());
+    QVERIFY(w->dgPuzzle()->isVisible());
+  }
+
+  void creationInstallsANewPuzzle() {
+    Open(kModeMouse);
+    TfrmHexKakuro* w = Window();
+    auto* dialog = static_cast<TfrmHexNew*>(w->createDialog());
+    QVERIFY(dialog->rbDiff0->isChecked() && dialog->rbSize[0]->isChecked());  // follows the puzzle
+    QTimer::singleShot(0, dialog, [&] {
+      dialog->rbDiff1->setChecked(true);
+      QTest::mouseClick(dialog->bnCreate, Qt::LeftButton);
+    });
+    QTest::mouseClick(w->bnCreate, Qt::LeftButton);
+    QVERIFY(messages_.isEmpty());
+    const HexHeader& h = main_->state().hexKakuroSettings;
+    QCOMPARE(int(h.difficulty), int(kMedium));
+    QCOMPARE(h.elapsed, 0);
+    QCOMPARE(int(h.timerState), int(kTimerRunning));
+    QCOMPARE(w->PanelHeader->text(), QStringLiteral("Medium HexKakuro   # Rows : 9  # Columns : 9"));
+    QCOMPARE(main_->size(), main_->preset(1));
+    QVERIFY(!w->bnUndo->isEnabled());
+  }
+};
+
+QTEST_MAIN(HexKakuroWindowTest)
+#include "hexkakuro_window_test.moc"

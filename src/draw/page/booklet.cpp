@@ -41,7 +41,7 @@ bool WritePdf(const QString& path, int sheets, const std::function<void(PrintCan
   return PaintDocument(pdf, sheets, paintSheet);
 }
 
-bool CanPrintKind(int kind) { return kind == kKindSudoku || kind == kKindKakuro; }
+bool CanPrintKind(int kind) { return kind == kKindSudoku || kind == kKindKakuro || kind == kKindFutoshiki; }
 
 namespace {
 
@@ -77,6 +77,16 @@ void PrintCurrentPuzzle(PrintCanvas& canvas, const AppState& state, int kind, bo
       const KakuroSlot puzzle{&state.kakuroSettings, &state.kakuroPuzzle};
       const KakuroSlot blank{&state.kakuroSettings, cleared.get()};
       PrintKakuroPage(canvas, state.kakuroSettings.difficulty, CurrentSlots(puzzle, blank, solutions));
+      break;
+    }
+    case kKindFutoshiki: {
+      auto cleared = std::make_unique<zorvek::futoshiki::FutGrid>(state.futoshikiPuzzle);
+      if (!partial)
+        for (auto& row : cleared->cells)
+          for (auto& cell : row) cell.entry = 0;
+      const FutoshikiSlot puzzle{&state.futoshikiSettings, &state.futoshikiPuzzle};
+      const FutoshikiSlot blank{&state.futoshikiSettings, cleared.get()};
+      PrintFutoshikiPage(canvas, state.futoshikiSettings.difficulty, CurrentSlots(puzzle, blank, solutions));
       break;
     }
     default:
@@ -168,6 +178,7 @@ struct BatchRun::Result {
   zorvek::sudoku::SudPuzzle sudoku{};
   zorvek::kakuro::KakHeader kakuroHeader{};
   zorvek::kakuro::KakGrid kakuro{};
+  zorvek::futoshiki::FutHeader futoshikiHeader{};
   zorvek::futoshiki::FutGrid futoshiki{};
   zorvek::hexkakuro::HexGrid hexKakuro{};
 };
@@ -233,6 +244,8 @@ void BatchRun::Work(int worker) {
       case kKindFutoshiki: {
         const zorvek::futoshiki::BankUsedFlags flags{result->banks.medium9, result->banks.hard9, result->banks.hard7};
         result->ok = zorvek::futoshiki::CreateFutoshikiForPrint(random, progress, c.difficulty, rows, result->futoshiki, &flags);
+        result->futoshikiHeader.size = rows;
+        result->futoshikiHeader.difficulty = static_cast<std::uint8_t>(c.difficulty);
         break;
       }
       case kKindHexKakuro:
@@ -305,6 +318,7 @@ void BatchRun::PrintSheet(PrintCanvas& canvas, int sheet, bool solutions) const 
     }
   };
   KakuroSlot kakuro[6];
+  FutoshikiSlot futoshiki[6];
   switch (kind) {
     case kKindSudoku: {
       PageSlots<zorvek::sudoku::SudPuzzle> onPage;
@@ -323,6 +337,19 @@ void BatchRun::PrintSheet(PrintCanvas& canvas, int sheet, bool solutions) const 
         onPage.solution[k] = solutionSheet;
       }
       PrintKakuroPage(canvas, c.difficulty, onPage);
+      break;
+    }
+    case kKindFutoshiki: {
+      PageSlots<FutoshikiSlot> onPage;
+      onPage.perPage = perPage;
+      for (int k = 0; k < perPage; ++k) {
+        if (pageResults[k]) {
+          futoshiki[k] = FutoshikiSlot{&pageResults[k]->futoshikiHeader, &pageResults[k]->futoshiki};
+          onPage.grid[k] = &futoshiki[k];
+        }
+        onPage.solution[k] = solutionSheet;
+      }
+      PrintFutoshikiPage(canvas, c.difficulty, onPage);
       break;
     }
     default:

@@ -27,4 +27,11 @@ struct KakuroSlot {
 };
 void PrintKakuroPage(PrintCanvas& canvas, int difficulty, const PageSlots<KakuroSlot>& onPage);
 
+// A Futoshiki puzzle: its header (the size N) and its grid.
+struct FutoshikiSlot {
+  const zorvek::futoshiki::FutHeader* header = nullptr;
+  const zorvek::futoshiki::FutGrid* grid = nullptr;
+};
+void PrintFutoshikiPage(PrintCanvas& canvas, int difficulty, const PageSlots<FutoshikiSlot>& onPage);
+
 }  // namespace zorvek::draw::page

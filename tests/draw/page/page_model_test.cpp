@@ -222,16 +222,16 @@ class PageModelTest : public QObject {
     QCOMPARE(plan[6 + 6].page, 2);
 
     // The same seed paints the same booklet on one thread and on two.
-    choices[kKindFutoshiki] = {};
-    QImage sheets[2][6];
+    choices[kKindFutoshiki] = {2, kEasy, 0};
+    QImage sheets[2][10];
     for (int threads : {1, 2}) {
       BatchRun run(choices, 42, BatchBanks{});
       run.Start(threads);
       run.Wait();
       QVERIFY(run.Finished() && !run.Cancelled());
-      QCOMPARE(run.Done(), 18);
-      QCOMPARE(run.SheetCount(true), 6);
-      for (int s = 0; s < 6; ++s) {
+      QCOMPARE(run.Done(), 30);
+      QCOMPARE(run.SheetCount(true), 10);
+      for (int s = 0; s < 10; ++s) {
         QImage image = Page(550, 780);
         QPainter p(&image);
         PrintCanvas canvas(p, 550, 780);
@@ -239,12 +239,14 @@ class PageModelTest : public QObject {
         sheets[threads - 1][s] = image;
       }
     }
-    for (int s = 0; s < 6; ++s) QVERIFY(sheets[0][s] == sheets[1][s]);
+    for (int s = 0; s < 10; ++s) QVERIFY(sheets[0][s] == sheets[1][s]);
     // Puzzle sheets kind by kind and page by page, then the solutions in the same order.
-    const SheetContent order[6] = {{kKindSudoku, 1, false}, {kKindKakuro, 1, false}, {kKindKakuro, 2, false},
-                                   {kKindSudoku, 1, true},  {kKindKakuro, 1, true},  {kKindKakuro, 2, true}};
+    const SheetContent order[10] = {
+        {kKindSudoku, 1, false},   {kKindKakuro, 1, false},   {kKindKakuro, 2, false}, {kKindFutoshiki, 1, false},
+        {kKindFutoshiki, 2, false}, {kKindSudoku, 1, true},    {kKindKakuro, 1, true},  {kKindKakuro, 2, true},
+        {kKindFutoshiki, 1, true},  {kKindFutoshiki, 2, true}};
     BatchRun run(choices, 42, BatchBanks{});
-    for (int s = 0; s < 6; ++s) {
+    for (int s = 0; s < 10; ++s) {
       const SheetContent c = run.Sheet(s, true);
       QVERIFY(c.kind == order[s].kind && c.page == order[s].page && c.solution == order[s].solution);
     }

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdlib>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,15 @@ namespace zorvek::bench {
 using Clock = std::chrono::steady_clock;
 
 inline double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+// Milliseconds of CPU time this thread has used. On a machine shared with
+// other work, wall time per puzzle also counts the time spent waiting for a
+// core; CPU time counts only the puzzle's own work.
+inline double ThreadCpuMs() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
 
 // The sample at fraction p (0.5 median, 0.95 95th percentile) of the sorted samples.
 template <typename T>

@@ -1,4 +1,5 @@
-// Futoshiki creation speed: time and attempts per puzzle through the batch
+// Futoshiki creation speed: time (wall and this thread's CPU) and attempts
+// per puzzle through the batch
 // printing driver with the stored banks switched off, for every size and
 // difficulty, with Debian's sgt-unequal generator timed in the same run.
 // Usage: futoshiki_bench [puzzles per size and difficulty, default 100]
@@ -39,26 +40,29 @@ int main(int argc, char** argv) {
               "%d puzzles each\n", count);
   std::printf("sgt-unequal --generate in the same run: mean ms per puzzle at its levels "
               "easy (e), tricky (k), extreme (x)%s\n\n", haveUnequal ? "" : " - not installed");
-  std::printf("%-7s %4s %10s %10s %12s %12s   %-9s %10s\n", "level", "size", "median ms",
-              "p95 ms", "median tries", "p95 tries", "sgt level", "sgt ms");
+  std::printf("%-7s %4s %10s %10s %10s %10s %12s %12s   %-9s %10s\n", "level", "size",
+              "median ms", "p95 ms", "cpu med", "cpu p95", "median tries", "p95 tries", "sgt level",
+              "sgt ms");
   const char sgtLevels[3] = {'e', 'k', 'x'};
   for (int size : {5, 7, 9}) {
     for (int difficulty = kEasy; difficulty <= kHard; ++difficulty) {
       Random random(1000 + size * 10 + difficulty);
       CreateProgress progress;
-      std::vector<double> ms, tries;
+      std::vector<double> ms, cpu, tries;
       for (int i = 0; i < count; ++i) {
         futoshiki::FutGrid grid{};
         int attempts = 0;
         const auto start = Clock::now();
+        const double cpuStart = ThreadCpuMs();
         futoshiki::CreateFutoshikiForPrint(random, progress, difficulty, size, grid, nullptr,
                                            &attempts);
+        cpu.push_back(ThreadCpuMs() - cpuStart);
         ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
         tries.push_back(attempts);
       }
-      std::printf("%-7s %4d %10.2f %10.2f %12.0f %12.0f", DifficultyWord(difficulty), size,
-                  Percentile(ms, 0.5), Percentile(ms, 0.95), Percentile(tries, 0.5),
-                  Percentile(tries, 0.95));
+      std::printf("%-7s %4d %10.2f %10.2f %10.2f %10.2f %12.0f %12.0f", DifficultyWord(difficulty),
+                  size, Percentile(ms, 0.5), Percentile(ms, 0.95), Percentile(cpu, 0.5),
+                  Percentile(cpu, 0.95), Percentile(tries, 0.5), Percentile(tries, 0.95));
       const double sgt = haveUnequal ? UnequalMsPerPuzzle(size, sgtLevels[difficulty], count) : -1;
       if (sgt < 0)
         std::printf("   %-9s %10s\n", "-", "n/a");

@@ -213,7 +213,7 @@ void HexKakuroBoard::Paint(QPainter& p, const BoardView& view) const {
   if (!view.paper) p.fillRect(QRect(QPoint(0, 0), Size()), kScreenBackground);
   const bool typing = !view.paper && view.mode == kModeType;
   // Printers have many pixels to the hexagon: keep the outline visible there.
-  const int outline = view.paper ? std::max(1, (units_.u + 6) / 12) : 1;
+  const int outline = !view.paper ? 1 : view.paperLine > 0 ? view.paperLine : std::max(1, (units_.u + 6) / 12);
   for (int c = 1; c <= cols_; ++c) {
     for (int r = 1; r <= rows_; ++r) {
       const HexGridCell& x = grid_.cells[r][c];
@@ -221,7 +221,7 @@ void HexKakuroBoard::Paint(QPainter& p, const BoardView& view) const {
       const bool cursorCell = typing && view.cursorRow == r && view.cursorCol == c;
       QColor fill = Qt::white;
       if (x.kind == hk::kHexClue)
-        fill = !view.paper && r == selRow_ && c == selCol_ ? kClueBlue : QColor(Qt::black);
+        fill = view.paper ? kPaperGrey : r == selRow_ && c == selCol_ ? kClueBlue : QColor(Qt::black);
       else if (x.kind == hk::kHexRemoved)
         fill = kRemovedGrey;
       else if (cursorCell)

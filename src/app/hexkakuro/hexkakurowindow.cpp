@@ -1,5 +1,8 @@
 #include "app/hexkakuro/hexkakurowindow.h"
 
+#include <QLabel>
+#include <QLineEdit>
+
 #include "app/shell/combinations.h"
 #include "app/shell/createdialog.h"
 #include "app/shell/mainwindow.h"
@@ -26,6 +29,12 @@ TfrmHexKakuro::TfrmHexKakuro(TfrmMain& main, QWidget* parent)
   pbNumbers->hide();
   pbNumbers2->hide();
   AttachBoard(adapter_, board_);
+  // The hexagon under the box is painted yellow; a see-through box keeps its
+  // corners from covering the slanted edges and the neighbours.
+  QPalette p = edText->palette();
+  p.setColor(QPalette::Base, Qt::transparent);
+  edText->setPalette(p);
+  edText->setAutoFillBackground(false);
 }
 
 TfrmHexKakuro::~TfrmHexKakuro() = default;
@@ -97,6 +106,13 @@ int TfrmHexKakuro::SideWidth() const { return kSideGap + pbNumbers->ColumnWidth(
 void TfrmHexKakuro::LayoutSide(const QRect& board) {
   PanelNumbers->setGeometry(board.right() + 1 + kSideGap, board.top(), pbNumbers->ColumnWidth() + 8, board.height());
   PlaceNumberBoxes();
+  // A narrow board (a small window) would cut the header short: it may reach over the panel.
+  QRect header = PanelHeader->geometry();
+  const int need = QFontMetrics(PanelHeader->font()).horizontalAdvance(HeaderText()) + 16;
+  if (header.width() < need) {
+    header.setRight(std::min(width() - 4, std::max(header.right(), header.left() + need)));
+    PanelHeader->setGeometry(header);
+  }
 }
 
 bool TfrmHexKakuro::ShowClue(TCombinationsPanel* box, int r, int c) {

@@ -100,7 +100,7 @@ void HexKakuroBoard::Layout(const HexUnits& units, const QPaintDevice* device) {
     start = typedSize_[n];
   }
   const QFontMetrics typed(DrawingFont(typedSize_[1]), const_cast<QPaintDevice*>(device));
-  boxHeight_ = std::clamp(typed.height() + 2, 8, std::max(8, 2 * units_.h - 6));
+  boxHeight_ = std::clamp(typed.height() + 2, 8, std::max(8, 2 * units_.h - 8));
   boxHeight_ |= 1;  // odd, so the box centres on the hexagon's middle row
   const QFontMetrics mini(DrawingFont(miniSize_), const_cast<QPaintDevice*>(device));
   miniAdvance_ = mini.horizontalAdvance(QLatin1Char('4'));

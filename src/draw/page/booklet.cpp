@@ -41,7 +41,7 @@ bool WritePdf(const QString& path, int sheets, const std::function<void(PrintCan
   return PaintDocument(pdf, sheets, paintSheet);
 }
 
-bool CanPrintKind(int kind) { return kind == kKindSudoku || kind == kKindKakuro || kind == kKindFutoshiki; }
+bool CanPrintKind(int kind) { return kind >= kKindSudoku && kind <= kKindHexKakuro; }
 
 namespace {
 
@@ -87,6 +87,16 @@ void PrintCurrentPuzzle(PrintCanvas& canvas, const AppState& state, int kind, bo
       const FutoshikiSlot puzzle{&state.futoshikiSettings, &state.futoshikiPuzzle};
       const FutoshikiSlot blank{&state.futoshikiSettings, cleared.get()};
       PrintFutoshikiPage(canvas, state.futoshikiSettings.difficulty, CurrentSlots(puzzle, blank, solutions));
+      break;
+    }
+    case kKindHexKakuro: {
+      auto cleared = std::make_unique<zorvek::hexkakuro::HexGrid>(state.hexKakuroPuzzle);
+      if (!partial)
+        for (auto& row : cleared->cells)
+          for (auto& cell : row) cell.entry = 0;
+      const HexKakuroSlot puzzle{&state.hexKakuroSettings, &state.hexKakuroPuzzle};
+      const HexKakuroSlot blank{&state.hexKakuroSettings, cleared.get()};
+      PrintHexKakuroPage(canvas, state.hexKakuroSettings.difficulty, CurrentSlots(puzzle, blank, solutions));
       break;
     }
     default:
@@ -180,6 +190,7 @@ struct BatchRun::Result {
   zorvek::kakuro::KakGrid kakuro{};
   zorvek::futoshiki::FutHeader futoshikiHeader{};
   zorvek::futoshiki::FutGrid futoshiki{};
+  zorvek::hexkakuro::HexHeader hexKakuroHeader{};
   zorvek::hexkakuro::HexGrid hexKakuro{};
 };
 
@@ -250,6 +261,9 @@ void BatchRun::Work(int worker) {
       }
       case kKindHexKakuro:
         result->ok = zorvek::hexkakuro::CreateHexKakuroForPrint(random, progress, c.difficulty, rows, cols, result->hexKakuro);
+        result->hexKakuroHeader.rows = rows;
+        result->hexKakuroHeader.cols = cols;
+        result->hexKakuroHeader.difficulty = static_cast<std::uint8_t>(c.difficulty);
         break;
     }
     if (!result->ok) break;  // cancelled
@@ -319,6 +333,7 @@ void BatchRun::PrintSheet(PrintCanvas& canvas, int sheet, bool solutions) const 
   };
   KakuroSlot kakuro[6];
   FutoshikiSlot futoshiki[6];
+  HexKakuroSlot hexKakuro[6];
   switch (kind) {
     case kKindSudoku: {
       PageSlots<zorvek::sudoku::SudPuzzle> onPage;
@@ -350,6 +365,19 @@ void BatchRun::PrintSheet(PrintCanvas& canvas, int sheet, bool solutions) const 
         onPage.solution[k] = solutionSheet;
       }
       PrintFutoshikiPage(canvas, c.difficulty, onPage);
+      break;
+    }
+    case kKindHexKakuro: {
+      PageSlots<HexKakuroSlot> onPage;
+      onPage.perPage = perPage;
+      for (int k = 0; k < perPage; ++k) {
+        if (pageResults[k]) {
+          hexKakuro[k] = HexKakuroSlot{&pageResults[k]->hexKakuroHeader, &pageResults[k]->hexKakuro};
+          onPage.grid[k] = &hexKakuro[k];
+        }
+        onPage.solution[k] = solutionSheet;
+      }
+      PrintHexKakuroPage(canvas, c.difficulty, onPage);
       break;
     }
     default:

@@ -34,4 +34,11 @@ struct FutoshikiSlot {
 };
 void PrintFutoshikiPage(PrintCanvas& canvas, int difficulty, const PageSlots<FutoshikiSlot>& onPage);
 
+// A HexKakuro puzzle: its header (rows and columns) and its grid.
+struct HexKakuroSlot {
+  const zorvek::hexkakuro::HexHeader* header = nullptr;
+  const zorvek::hexkakuro::HexGrid* grid = nullptr;
+};
+void PrintHexKakuroPage(PrintCanvas& canvas, int difficulty, const PageSlots<HexKakuroSlot>& onPage);
+
 }  // namespace zorvek::draw::page

@@ -35,7 +35,8 @@ int main(int argc, char** argv) {
     std::string set;
     int step;
     std::string hex;
-    while (in >> set >> step >> hex) golden[set + " " + std::to_string(step)] = std::stoull(hex, nullptr, 16);
+    while (in >> set >> step >> hex)
+      golden[set + " " + std::to_string(step)] = std::stoull(hex, nullptr, 16);
     if (golden.empty()) {
       std::fprintf(stderr, "no digests in %s\n", argv[2]);
       return 2;

@@ -49,9 +49,10 @@ int main(int argc, char** argv) {
       tries.push_back(attempts);
       pooled += difficulty == kHard && attempts > 151 ? 1 : 0;
     }
-    std::printf("%-8s %10.2f %10.2f %10.2f %10.2f %12.0f %12.0f %10d\n", DifficultyWord(difficulty),
-                Percentile(ms, 0.5), Percentile(ms, 0.95), Percentile(cpu, 0.5), Percentile(cpu, 0.95),
-                Percentile(tries, 0.5), Percentile(tries, 0.95), pooled);
+    std::printf("%-8s %10.2f %10.2f %10.2f %10.2f %12.0f %12.0f %10d\n",
+                DifficultyWord(difficulty), Percentile(ms, 0.5), Percentile(ms, 0.95),
+                Percentile(cpu, 0.5), Percentile(cpu, 0.95), Percentile(tries, 0.5),
+                Percentile(tries, 0.95), pooled);
     std::fflush(stdout);
   }
   {
@@ -72,9 +73,9 @@ int main(int argc, char** argv) {
       ms.push_back(Ms(Clock::now() - start));
       tries.push_back(attempts);
     }
-    std::printf("%-8s %10.2f %10.2f %10.2f %10.2f %12.0f %12.0f %10s\n", "Hard*", Percentile(ms, 0.5),
-                Percentile(ms, 0.95), Percentile(cpu, 0.5), Percentile(cpu, 0.95),
-                Percentile(tries, 0.5), Percentile(tries, 0.95), "-");
+    std::printf("%-8s %10.2f %10.2f %10.2f %10.2f %12.0f %12.0f %10s\n", "Hard*",
+                Percentile(ms, 0.5), Percentile(ms, 0.95), Percentile(cpu, 0.5),
+                Percentile(cpu, 0.95), Percentile(tries, 0.5), Percentile(tries, 0.95), "-");
     std::printf("(* without the pool, as the create dialog's first 1000 attempts)\n");
   }
   std::printf("\nqqwing --generate, same run (mean ms per puzzle)\n");

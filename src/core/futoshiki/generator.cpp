@@ -156,7 +156,8 @@ bool Generate(const FutHeader& header, PackedFutBoard& board, Random& random,
       } else {
         AddGiven(board, n, random);
       }
-      if (!packed::SolveLogically(board, n, p.level, signs) || !packed::IsConsistent(board, n, signs)) {
+      if (!packed::SolveLogically(board, n, p.level, signs) ||
+          !packed::IsConsistent(board, n, signs)) {
         board = undo;
         if (listed >= 0) RemoveSign(listed, signs);
         if (++retries > n) return false;

@@ -30,7 +30,9 @@ int CountBits(unsigned m) {
   return kBits[m & 15u] + kBits[m >> 4 & 15u] + kBits[m >> 8 & 3u];
 }
 
-std::int8_t Saturate(std::int32_t v) { return static_cast<std::int8_t>(v < -128 ? -128 : v > 127 ? 127 : v); }
+std::int8_t Saturate(std::int32_t v) {
+  return static_cast<std::int8_t>(v < -128 ? -128 : v > 127 ? 127 : v);
+}
 
 // Clears one candidate; a cell left with a single one is fixed at once.
 void Drop(PackedFutBoard& board, int n, int index, int digit, bool& changed) {
@@ -53,7 +55,8 @@ bool ApplySignBounds(PackedFutBoard& board, int n, const SignList& signs, bool& 
       if (maxG <= minS) return false;
       // Most signs already hold: neither cell has a digit to lose.
       const unsigned low = DigitsUpTo(minS), high = DigitsUpTo(n) & ~DigitsUpTo(maxG - 1);
-      if ((board.cells[g].candidates & low) == 0 && (board.cells[s].candidates & high) == 0) continue;
+      if ((board.cells[g].candidates & low) == 0 && (board.cells[s].candidates & high) == 0)
+        continue;
       for (int d = 1; d <= minS; ++d) Drop(board, n, g, d, pass);
       for (int d = maxG; d <= n; ++d) Drop(board, n, s, d, pass);
     }
@@ -236,7 +239,8 @@ void NakedSubsets(PackedFutBoard& board, int n, const Line& line, int level, boo
     const int i = line.cell(p);
     cand[p] = board.cells[i].candidates & DigitsUpTo(n);
     if (board.cells[i].value < 0 && board.cells[i].count <= level) open |= 1u << p;
-    for (int k = 0; k < 4; ++k) flagged[k] |= (board.cells[i].subsetUsed >> (line.flagShift + k) & 1u) << p;
+    for (int k = 0; k < 4; ++k)
+      flagged[k] |= (board.cells[i].subsetUsed >> (line.flagShift + k) & 1u) << p;
   }
   for (int k = 0; k < 4; ++k) eligible[k] = open & ~flagged[k];
   // Most lines hold no subset: then the live search would change nothing.
@@ -361,7 +365,8 @@ bool IsConsistent(const PackedFutBoard& board, int n, const SignList& signs) {
   }
   for (int k = 0; k < signs.count; ++k) {
     const SignPair& sign = signs.pairs[k];
-    if (Highest(board.cells[sign.greater].candidates, n) <= Lowest(board.cells[sign.smaller].candidates, n))
+    if (Highest(board.cells[sign.greater].candidates, n) <=
+        Lowest(board.cells[sign.smaller].candidates, n))
       return false;
   }
   return true;
@@ -419,7 +424,8 @@ bool RunFrom(const PackedFutBoard& board, int n, int row, int col, int length, b
   if (length == 0) return true;
   for (int dir = 0; dir < 4; ++dir) {
     const int r = row + kDr[dir], c = col + kDc[dir];
-    const bool linked = down ? Greater(board, n, row, col, dir) : Greater(board, n, r, c, (dir + 2) % 4);
+    const bool linked =
+        down ? Greater(board, n, row, col, dir) : Greater(board, n, r, c, (dir + 2) % 4);
     if (linked && RunFrom(board, n, r, c, length - 1, down)) return true;
   }
   return false;

@@ -44,7 +44,9 @@ struct Tables {
 const Tables kT;
 
 int Count(unsigned mask) { return CountDigits(mask); }
-std::int8_t Saturate(std::int32_t v) { return static_cast<std::int8_t>(v < -128 ? -128 : v > 127 ? 127 : v); }
+std::int8_t Saturate(std::int32_t v) {
+  return static_cast<std::int8_t>(v < -128 ? -128 : v > 127 ? 127 : v);
+}
 int Lowest(unsigned mask) { return __builtin_ctz(mask); }  // bit index
 
 }  // namespace
@@ -126,7 +128,8 @@ bool AllDigitsCoverable(const SolverBoard& board) {
 // ---- The packed solver.
 
 void Solver::ClearDone() {
-  for (int k = 0; k < 9; ++k) rowBoxDone_[k] = columnBoxDone_[k] = boxRowDone_[k] = boxColumnDone_[k] = 0;
+  for (int k = 0; k < 9; ++k)
+    rowBoxDone_[k] = columnBoxDone_[k] = boxRowDone_[k] = boxColumnDone_[k] = 0;
 }
 
 DoneTables Solver::done() const {
@@ -267,7 +270,9 @@ struct Solver::SubsetSearch {
     const int i = cells[pos];
     return board.value[i] == -1 && Count(board.candidates[i]) <= level;
   }
-  bool Marked(int pos, int size) const { return board.marks[cells[pos]] >> (markBase + size - 2) & 1u; }
+  bool Marked(int pos, int size) const {
+    return board.marks[cells[pos]] >> (markBase + size - 2) & 1u;
+  }
   bool MarksClear(int count, int size) const {
     for (int k = 0; k < count; ++k)
       if (Marked(chosen[k], size)) return false;
@@ -450,7 +455,8 @@ void Solver::Intersections(PackedBoard& board, bool& progress) {
         }
         const int d = Lowest(fire);
         const unsigned bit = 1u << d;
-        const int line = (kind == 0 ? firstRow : firstCol) + (part[0] & bit ? 0 : part[1] & bit ? 1 : 2);
+        const int line =
+            (kind == 0 ? firstRow : firstCol) + (part[0] & bit ? 0 : part[1] & bit ? 1 : 2);
         todo &= ~0u << (d + 1);
         done |= static_cast<std::uint16_t>(bit);
         progress = true;

@@ -37,8 +37,8 @@ struct PackedBoard {
   // intersection marks hold because done marks only grow until a reset.
   std::uint32_t singlesClean;
   std::uint32_t subsetsClean;  // valid for subsetLevel only
-  std::uint32_t crossClean;        // lines to boxes, and boxes to rows
-  std::uint32_t boxColumnsClean;   // boxes to columns
+  std::uint32_t crossClean;       // lines to boxes, and boxes to rows
+  std::uint32_t boxColumnsClean;  // boxes to columns
   std::int32_t subsetLevel;
 };
 
@@ -80,7 +80,8 @@ class Solver {
  private:
   struct SubsetSearch;
   bool HiddenSingles(PackedBoard& board, int unitKind, bool& progress);
-  void NakedSubsets(PackedBoard& board, int unitKind, int level, bool& progress, bool& contradiction);
+  void NakedSubsets(PackedBoard& board, int unitKind, int level, bool& progress,
+                    bool& contradiction);
   void ExtendSubset(SubsetSearch& search, int count);
   void Intersections(PackedBoard& board, bool& progress);
   void RemoveCandidate(PackedBoard& board, int index, unsigned bit);

@@ -15,9 +15,6 @@ namespace zorvek::app {
 
 inline constexpr const char* kSaveAsPdf = "Save as PDF";
 inline constexpr const char* kDefaultPdfName = "Zorvek Number Puzzles.pdf";
-inline constexpr const char* kNoPrinterMessage =
-    "There are no printers currently set up for your computer.\r\n\r\n"
-    "Please use the Windows control panel to set up a printer.";
 
 // The platform's printers, then "Save as PDF".
 QStringList PrinterNames();

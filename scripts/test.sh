@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 bash scripts/build.sh
 cd build
-ctest --output-on-failure -j"$(nproc)"
+ctest --output-on-failure --timeout 900 -j"$(nproc)"

@@ -10,6 +10,7 @@
 
 #include "core/common/progress.h"
 #include "core/common/random.h"
+#include "core/shell/kinds.h"
 #include "core/sudoku/generator.h"
 #include "draw/page/booklet.h"
 #include "draw/page/renderers.h"
@@ -184,6 +185,35 @@ class PageModelTest : public QObject {
         for (auto& cell : row) givens += cell.given;
       return givens;
     }());
+  }
+
+  // Every kind's page: its grid in the upper half, centred, nothing below but
+  // the title; with solutions a second, smaller grid in the lower half.
+  void everyKindsPage() {
+    for (int kind = kKindSudoku; kind <= kKindHexKakuro; ++kind) {
+      auto state = std::make_unique<AppState>();
+      Random random(kind + 1);
+      KindOf(kind).createStartup(random, *state);
+      for (bool solutions : {false, true}) {
+        QImage image = Page();
+        QPainter p(&image);
+        PrintCanvas canvas(p, image.width(), image.height());
+        PrintCurrentPuzzle(canvas, *state, kind, solutions, false);
+        p.end();
+        const QRect upper = canvas.SlotBox(solutions ? 2 : 1, 1, false);
+        const QRect all = Ink(image, image.rect());
+        const QRect top = Ink(image, upper);
+        QVERIFY2(top.width() > image.width() / 3 && top.height() > image.height() / 5, KindName(kind));
+        QVERIFY2(qAbs(top.left() - (image.width() - 1 - top.right())) <= 2 * canvas.PrintUnit + 2, KindName(kind));
+        if (!solutions) {
+          // Only the title line may follow the grid.
+          QVERIFY2(all.bottom() <= upper.bottom() + 2 * canvas.PrintUnit + canvas.Band, KindName(kind));
+        } else {
+          const QRect lower = Ink(image, canvas.SlotBox(2, 2, true));
+          QVERIFY2(lower.width() < top.width() && lower.height() > image.height() / 5, KindName(kind));
+        }
+      }
+    }
   }
 
   void pdfHasPagesAndTitle() {

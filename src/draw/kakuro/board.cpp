@@ -68,7 +68,8 @@ void KakuroBoard::PaintClue(QPainter& p, const BoardView& view, int r, int c) co
   const KakCell& x = grid_.cells[r][c];
   const QRect cell = CellRect(r, c);
   p.fillRect(cell, view.paper ? kPaperGrey : QColor(Qt::black));
-  p.setPen(QPen(Qt::white, 1));
+  // On paper the diagonal takes the page's line width, or a printer's pixels hide it.
+  p.setPen(QPen(Qt::white, view.paper && view.paperLine > 0 ? view.paperLine : 1));
   p.drawLine(cell.topLeft(), cell.bottomRight());
   p.setFont(DrawingFont(clueSize_));
   const int half = cell_ / 2;

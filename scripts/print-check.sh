@@ -3,29 +3,41 @@
 # CUPS-PDF driver when missing, starts cupsd, adds a CUPS-PDF queue, prints
 # with `zorvek print --printer`, and checks the PDF the queue writes (page
 # count and page titles). Exits 0 after a good booklet, 1 on a bad one, and
-# 0 with "SKIPPED" when no scheduler can run here (say, a container without
-# root), so CI can call it everywhere.
-# Usage: print-check.sh [PATH_TO_ZORVEK]
+# 77 with "SKIPPED" when no scheduler can run here (no CUPS installed, no
+# root), so ctest reports it as skipped. The packages are installed only with
+# --install; a scheduler the script starts is stopped again at the end.
+# Usage: print-check.sh [--install] [PATH_TO_ZORVEK]
 set -u
+install=0
+if [ "${1:-}" = --install ]; then install=1; shift; fi
 zorvek=${1:-build/src/cli/zorvek}
 queue=ZorvekCheck
-skip() { echo "SKIPPED: $*"; exit 0; }
+cupspid=""
+cleanup() {
+  lpadmin -x "$queue" 2>/dev/null
+  [ -n "$cupspid" ] && kill "$cupspid" 2>/dev/null
+}
+trap cleanup EXIT
+skip() { echo "SKIPPED: $*"; exit 77; }
 fail() { echo "FAIL: $*"; exit 1; }
 
 [ -x "$zorvek" ] || fail "no zorvek at $zorvek"
 if ! command -v cupsd >/dev/null || [ ! -e /usr/lib/cups/backend/cups-pdf ] || ! command -v pdfinfo >/dev/null; then
-  if [ "$(id -u)" = 0 ] && command -v apt-get >/dev/null; then
+  if [ "$install" = 1 ] && [ "$(id -u)" = 0 ] && command -v apt-get >/dev/null; then
     DEBIAN_FRONTEND=noninteractive apt-get install -y cups printer-driver-cups-pdf poppler-utils >/dev/null ||
       skip "could not install cups, printer-driver-cups-pdf and poppler-utils"
   else
-    skip "cups, printer-driver-cups-pdf or poppler-utils missing and cannot be installed"
+    skip "cups, printer-driver-cups-pdf or poppler-utils missing (run with --install as root)"
   fi
 fi
 
 # Start the scheduler unless one answers already.
 if ! lpstat -r 2>/dev/null | grep -q "is running"; then
   if [ "$(id -u)" != 0 ]; then skip "no running CUPS scheduler and no root to start one"; fi
-  (cupsd || /usr/sbin/cupsd) 2>/dev/null
+  # In the foreground, so this script knows the scheduler's process and ends it.
+  cupsd=$(command -v cupsd || echo /usr/sbin/cupsd)
+  "$cupsd" -f 2>/dev/null &
+  cupspid=$!
   for _ in $(seq 1 50); do lpstat -r 2>/dev/null | grep -q "is running" && break; sleep 0.2; done
   lpstat -r 2>/dev/null | grep -q "is running" || skip "the CUPS scheduler did not start"
 fi
@@ -51,7 +63,6 @@ for _ in $(seq 1 150); do
   sleep 0.2
 done
 rm -f "$stamp"
-lpadmin -x "$queue" 2>/dev/null
 [ -n "$pdf" ] || fail "the queue wrote no PDF (looked in ${outdirs[*]})"
 
 pages=$(pdfinfo "$pdf" 2>/dev/null | awk '/^Pages:/ {print $2}')

@@ -48,9 +48,11 @@ bool TfrmFutoshiki::BoardClick(const draw::BoardHit& hit, Qt::MouseButton button
 bool TfrmFutoshiki::SignClicked(const draw::BoardHit& hit) {
   PlayModel& m = *model_;
   const bool typing = m.StoredMode() == kModeType;
-  if (!futoshiki::SignClick(adapter_.header(), adapter_.grid(), hit.row, hit.col,
-                            hit.part == draw::futoshiki::kBottomStrip, typing))
-    return false;
+  const bool down = hit.part == draw::futoshiki::kBottomStrip;
+  if (!futoshiki::HasSign(adapter_.header(), adapter_.grid(), hit.row, hit.col, down)) return false;
+  // What was typed so far is a move of its own, as when a command button is pressed.
+  if (typing && m.TypingBoxVisible()) m.RecordMove();
+  futoshiki::SignClick(adapter_.header(), adapter_.grid(), hit.row, hit.col, down, typing);
   if (m.checkDisplay) {
     m.checkDisplay = false;
     m.checkEnabled = true;

@@ -88,14 +88,20 @@ void ReducePencilmarks(const FutHeader& header, FutGrid& grid) {
   }
 }
 
-bool SignClick(const FutHeader& header, FutGrid& grid, int row, int col, bool down, bool typeMode) {
+bool HasSign(const FutHeader& header, const FutGrid& grid, int row, int col, bool down) {
   const int n = PlaySize(header);
-  if (row < 0 || col < 0 || row >= n || col >= n) return false;
+  if (row < 0 || col < 0 || row >= n || col >= n || (down ? row : col) + 1 >= n) return false;
+  const FutGridCell& x = grid.cells[row][col];
+  const int sign = down ? x.signDown : x.signRight;
+  return sign == 1 || sign == 2;
+}
+
+bool SignClick(const FutHeader& header, FutGrid& grid, int row, int col, bool down, bool typeMode) {
+  if (!HasSign(header, grid, row, col, down)) return false;
+  const int n = PlaySize(header);
   FutGridCell& a = grid.cells[row][col];
   const int sign = down ? a.signDown : a.signRight;
-  const int rowB = down ? row + 1 : row, colB = down ? col : col + 1;
-  if ((sign != 1 && sign != 2) || rowB >= n || colB >= n) return false;
-  FutGridCell& b = grid.cells[rowB][colB];
+  FutGridCell& b = down ? grid.cells[row + 1][col] : grid.cells[row][col + 1];
 
   for (FutGridCell* x : {&a, &b}) {
     if (!Open(*x)) continue;

@@ -52,6 +52,10 @@ void AddPencilmarks(const FutHeader& header, FutGrid& grid);
 // open cells in its row and column; signs play no part.
 void ReducePencilmarks(const FutHeader& header, FutGrid& grid);
 
+// Whether cell (row, col) of the N x N board holds a sign to its right
+// (down = false) or below it, between it and another cell of the board.
+bool HasSign(const FutHeader& header, const FutGrid& grid, int row, int col, bool down);
+
 // A click on the sign stored in cell (row, col): to its right (down = false)
 // or below it. Open cells on either side without marks first get all of
 // 1..N; then the greater cell loses every mark up to the smaller one's

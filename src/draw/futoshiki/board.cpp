@@ -25,13 +25,13 @@ int FutoshikiBoard::PitchFor(int n, QSize space, int maxWidthPitch) {
   int byWidth = space.width() / n / 3 * 3;
   if (maxWidthPitch > 0) byWidth = std::min(byWidth, maxWidthPitch);
   const int byHeight = space.height() / n / 3 * 3;
-  // Below this the digits and strips stop being legible at all.
-  return std::max(std::min(byWidth, byHeight), 15);
+  // Below this a square has no room for its three mini-rows.
+  return std::max(std::min(byWidth, byHeight), 6);
 }
 
 void FutoshikiBoard::Layout(int pitch, const QPaintDevice* device) {
   n_ = zorvek::futoshiki::PlaySize(header_);
-  pitch_ = std::max(pitch, 15);
+  pitch_ = std::max(pitch, 6);
   square_ = pitch_ * 4 / 5;
   mini_ = square_ / 3;
   // Start the search near the size whose height fills the square, so that a

@@ -140,10 +140,16 @@ class FutoshikiWindowTest : public QObject {
     // In Type mode the marks come from the typed text and go back into it.
     QTest::mouseClick(w->bnKeyboard, Qt::LeftButton);
     QCOMPARE(QByteArray(Cell(0, 2).text, Cell(0, 2).textLength), QByteArray("4567"));
+    QCOMPARE(w->model().CursorCol(), 1);
+    QTest::keyClicks(w->edText, QStringLiteral("56"));
     Cell(3, 4).signDown = 2;  // (3,4) < (4,4), the given 2
     Click(Strip(3, 4, true));
     QCOMPARE(QByteArray(Cell(3, 4).text, Cell(3, 4).textLength), QByteArray("1"));
     QCOMPARE(int(Cell(3, 4).entry), 0);
+    // Undo takes back the sign click alone; what was typed before it stays.
+    QTest::mouseClick(w->bnUndo, Qt::LeftButton);
+    QCOMPARE(int(Cell(3, 4).textLength), 0);
+    QCOMPARE(QByteArray(Cell(0, 1).text, Cell(0, 1).textLength), QByteArray("56"));
   }
 
   void smallBoardAndMarksUnderEntries() {

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "core/common/types.h"
-#include "core/shell/play.h"
 #include "core/shell/play_futoshiki.h"
 
 namespace zorvek {
@@ -86,57 +85,6 @@ TEST(FutoshikiSignClick, TypeModeReadsAndRewritesTheTypedText) {
   ASSERT_TRUE(futoshiki::SignClick(b.header, b.grid, 3, 3, false, true));
   EXPECT_EQ(b.Text(3, 3), "4");
   EXPECT_EQ(b.Text(3, 4), "5");
-}
-
-TEST(FutoshikiPencilmarks, AddFillsOnlyUnmarkedOpenCellsAndReduceKeepsToRowAndColumn) {
-  Board b(5);
-  b.at(0, 0).given = 1;
-  b.at(0, 0).entry = static_cast<std::uint8_t>(b.at(0, 0).solution);  // 1
-  b.at(2, 3).entry = 4;
-  b.at(1, 1).marks[1] = 1;  // already marked: kept as it is
-  futoshiki::AddPencilmarks(b.header, b.grid);
-  EXPECT_EQ(b.Marks(1, 1), "2");
-  EXPECT_EQ(b.Marks(4, 4), "12345");  // never above N
-  EXPECT_EQ(b.Marks(0, 0), "");
-  EXPECT_EQ(b.Marks(2, 3), "");
-
-  futoshiki::ReducePencilmarks(b.header, b.grid);
-  EXPECT_EQ(b.Marks(0, 4), "2345");  // row of the given 1
-  EXPECT_EQ(b.Marks(4, 0), "2345");  // its column
-  EXPECT_EQ(b.Marks(2, 0), "235");   // column of 1 and row of 4
-  EXPECT_EQ(b.Marks(4, 3), "1235");  // column of 4
-  EXPECT_EQ(b.Marks(3, 4), "12345");  // neither: a diagonal neighbour is no peer
-}
-
-TEST(FutoshikiPlayAdapter, PlaysTheNxNCornerWithDigitsUpToN) {
-  Board b(5);
-  b.at(2, 2).given = 1;
-  b.at(2, 2).entry = static_cast<std::uint8_t>(b.at(2, 2).solution);
-  std::uint8_t mode = kModeMouse;
-  futoshiki::FutoshikiPlayAdapter adapter(b.header, b.grid);
-  PlayModel model(adapter, mode);
-  model.InstallPuzzle();
-  EXPECT_TRUE(adapter.IsCell(4, 4));
-  EXPECT_FALSE(adapter.IsCell(5, 0));
-  EXPECT_EQ(adapter.MarkHigh(), 5);
-  model.MouseClick(0, 1, 7, false);  // no digit 7 on a 5 x 5 board
-  model.MouseClick(0, 1, 9, true);
-  EXPECT_EQ(b.at(0, 1).entry, 0);
-  EXPECT_EQ(b.Marks(0, 1), "");
-  // A mark left under an entry still counts for the check once the entry goes.
-  model.MouseClick(0, 1, b.at(0, 1).solution, true);
-  model.MouseClick(0, 1, 1, false);
-  model.CheckAll();
-  EXPECT_EQ(b.at(0, 1).check, 2);  // entry 1 is wrong there (solution 2)
-  model.MouseClick(0, 1, 1, false);  // clears the entry
-  model.CheckAll();
-  EXPECT_EQ(b.at(0, 1).check, 1);  // the mark holds the solution
-  EXPECT_EQ(b.at(2, 2).check, 1);
-  EXPECT_EQ(b.at(3, 3).check, 0);
-  // A header without a board size plays as 5 x 5 and never indexes past it.
-  b.header.size = 40;
-  EXPECT_EQ(adapter.N(), 5);
-  EXPECT_EQ(futoshiki::PlaySize(b.header), 5);
 }
 
 }  // namespace

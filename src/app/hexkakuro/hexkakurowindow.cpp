@@ -4,7 +4,6 @@
 #include <QLineEdit>
 
 #include "app/shell/combinations.h"
-#include "app/shell/createdialog.h"
 #include "app/shell/mainwindow.h"
 #include "core/common/types.h"
 
@@ -38,22 +37,6 @@ TfrmHexKakuro::TfrmHexKakuro(TfrmMain& main, QWidget* parent)
 }
 
 TfrmHexKakuro::~TfrmHexKakuro() = default;
-
-void TfrmHexKakuro::FormShow() {
-  AppState& state = main_.state();
-  if (firstShow_ && !hexkakuro::HasPuzzle(state.hexKakuroPuzzle)) {
-    // A block without a puzzle gets one of the kind the create dialog offers.
-    if (auto* dialog = createDialog()) {
-      dialog->FollowPuzzle();
-      hexkakuro::HexHeader& h = state.hexKakuroSettings;
-      h.difficulty = static_cast<std::uint8_t>(dialog->Difficulty());
-      const bool large = dialog->Size() == 1;
-      h.rows = large ? hexkakuro::kLargeRows : hexkakuro::kSmallRows;
-      h.cols = large ? hexkakuro::kLargeCols : hexkakuro::kSmallCols;
-    }
-  }
-  TPlayWindow::FormShow();
-}
 
 void TfrmHexKakuro::LayoutBoard(QSize space) {
   const hexkakuro::HexHeader& h = adapter_.settings();

@@ -15,7 +15,6 @@ class TfrmHexKakuro : public TPlayWindow {
   TfrmHexKakuro(TfrmMain& main, QWidget* parent);
   ~TfrmHexKakuro() override;
 
-  void FormShow() override;
   const draw::hexkakuro::HexKakuroBoard& hexBoard() const { return board_; }
   // The clue shown selected in Mouse mode; (0, 0) for none.
   int selectedRow() const { return board_.selectedRow(); }

@@ -20,9 +20,9 @@ expect() {
   grep -qE -- "$pattern" <<<"$out" || fail "no '$pattern' from: $*"
 }
 
-for spec in "sudoku Sudoku SudokuMedium_1" "kakuro Kakuro KakuroMedium8x8_1 --size 7x7" \
+for entry in "sudoku Sudoku SudokuMedium_1" "kakuro Kakuro KakuroMedium8x8_1 --size 7x7" \
             "futoshiki Futoshiki FutoshikiMedium5_1 --size 5" "hexkakuro HexKakuro HexKakuroMedium9x9_1"; do
-  read -r kind name file size <<<"$spec"
+  read -r kind name file size <<<"$entry"
   for run in 1 2; do
     expect 0 "$name" "$zorvek" generate "$kind" --difficulty medium --seed 11 --out "$dir/$run" $size
   done

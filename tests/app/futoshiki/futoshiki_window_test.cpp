@@ -152,7 +152,7 @@ class FutoshikiWindowTest : public QObject {
     QCOMPARE(QByteArray(Cell(0, 1).text, Cell(0, 1).textLength), QByteArray("56"));
   }
 
-  void smallBoardAndMarksUnderEntries() {
+  void smallBoardMarksUnderEntriesAndPencilCommands() {
     Open(5, kModeMouse);
     TfrmFutoshiki* w = Window();
     QCOMPARE(w->PanelHeader->text(), QStringLiteral("Medium Futoshiki puzzle   Grid size = 5"));
@@ -188,11 +188,7 @@ class FutoshikiWindowTest : public QObject {
     QCOMPARE(int(Cell(0, 1).check), 2);
     QCOMPARE(int(Cell(0, 0).check), 1);
     QCOMPARE(int(Cell(0, 2).check), 0);
-  }
 
-  void pencilmarkCommands() {
-    Open(5, kModeMouse);
-    TfrmFutoshiki* w = Window();
     // Givens 1, 3, 5, 2, 4 down the diagonal; an entry 4 at (2,0).
     Click(Digit(2, 0, 4));
     QTest::mouseClick(w->bnPencil, Qt::LeftButton);
@@ -208,24 +204,17 @@ class FutoshikiWindowTest : public QObject {
     QVERIFY(!w->bnReduce->isEnabled() && !w->bnPencil->isEnabled());
   }
 
-  void filesOfOtherKindsAndFailedSaves() {
+  // Another kind's file is refused by the loader every kind shares, driven
+  // through the Kakuro window; here the name and counter of a failed save.
+  void failedSavesAndFilesOfAnotherSize() {
     Open(7, kModeMouse);
     TfrmFutoshiki* w = Window();
     Click(Digit(0, 1, 5));
     const futoshiki::FutGrid before = main_->state().futoshikiPuzzle;
-    const QString kakuro = dir_.filePath(QStringLiteral("k.puz"));
-    QVERIFY(KindOf(kKindKakuro).save(main_->state(), kakuro.toStdString()));
-    nextFile_ = kakuro;
-    QTest::mouseClick(w->bnFile, Qt::LeftButton);
-    QCOMPARE(messages_, QStringList{QStringLiteral(
-                            "Error reading Futoshiki puzzle file.\n\r\n\rThe file you have accessed is a Kakuro puzzle.")});
-    QCOMPARE(0, std::memcmp(&before, &main_->state().futoshikiPuzzle, sizeof before));
-    QVERIFY(w->dgPuzzle()->isVisible());
-
     nextFile_ = dir_.filePath(QStringLiteral("no/such/folder/f.puz"));
     QTest::mouseClick(w->bnSave, Qt::LeftButton);
     QCOMPARE(suggested_, QStringLiteral("FutoshikiMedium7_4"));
-    QCOMPARE(messages_.size(), 2);
+    QCOMPARE(messages_.size(), 1);
     QCOMPARE(int(main_->state().general.futoshikiSaveCounter), 3);
 
     // A saved 5 x 5 file brings its own size and header back.

@@ -128,6 +128,16 @@ class KakuroWindowTest : public QObject {
     Open(kModeMouse);
     TfrmKakuro* w = Window();
     QCOMPARE(w->PanelHeader->text(), QStringLiteral("Medium Kakuro   # Rows : 8  # Columns : 8"));
+    // F1 and the button both open the instructions of the kind on show.
+    TfrmQuickHints* hints = main_->hints();
+    QTest::keyClick(main_.get(), Qt::Key_F1);
+    QVERIFY(hints->isVisible());
+    QVERIFY(hints->memo()->toPlainText().startsWith(QStringLiteral("Kakuro puzzles are number puzzles")));
+    hints->hide();
+    QTest::mouseClick(w->bnInstruct, Qt::LeftButton);
+    QVERIFY(hints->isVisible());
+    QCOMPARE(hints->windowTitle(), QStringLiteral("Kakuro - Instructions"));
+    hints->hide();
     // The starting clue, 17 over 2, wrote its candidates into the empty run.
     QCOMPARE(w->selectionState(), 1);
     QVERIFY(w->pbNumbers->isVisible());
@@ -314,19 +324,6 @@ class KakuroWindowTest : public QObject {
     QCOMPARE(main_->size(), main_->preset(1));
     QVERIFY(messages_.isEmpty());
     QCOMPARE(w->selectionState(), 1);  // a new puzzle starts with its first clue selected
-  }
-
-  void instructionsShowKakuro() {
-    Open(kModeMouse);
-    TfrmQuickHints* hints = main_->hints();
-    QTest::keyClick(main_.get(), Qt::Key_F1);
-    QVERIFY(hints->isVisible());
-    QCOMPARE(hints->windowTitle(), QStringLiteral("Kakuro - Instructions"));
-    QVERIFY(hints->memo()->toPlainText().startsWith(QStringLiteral("Kakuro puzzles are number puzzles")));
-    hints->hide();
-    QTest::mouseClick(Window()->bnInstruct, Qt::LeftButton);
-    QVERIFY(hints->isVisible());
-    QCOMPARE(hints->windowTitle(), QStringLiteral("Kakuro - Instructions"));
   }
 };
 

@@ -101,16 +101,23 @@ class SudokuWindowTest : public QObject {
     QCOMPARE(int(Puzzle().cells[0][1].marks[7]), 1);
     QTest::mouseClick(grid, Qt::RightButton, {}, MiniDigitPoint(w, 0, 1, 8));
     QCOMPARE(int(Puzzle().cells[0][1].marks[7]), 0);
-    QTest::mouseClick(grid, Qt::LeftButton, {}, MiniDigitPoint(w, 0, 0, 2));  // given
+    // Clicks on a given change nothing and are no moves.
+    QTest::mouseClick(grid, Qt::LeftButton, {}, MiniDigitPoint(w, 0, 0, 2));
+    QTest::mouseClick(grid, Qt::RightButton, {}, MiniDigitPoint(w, 0, 0, 3));
     QCOMPARE(int(Puzzle().cells[0][0].entry), SolutionAt(0, 0));
+    QCOMPARE(int(Puzzle().cells[0][0].marks[2]), 0);
 
-    // Undo through the keyboard shortcut walks the clicks back.
-    QVERIFY(w->bnUndo->isEnabled());
+    // Undo through the keyboard shortcut walks the clicks back, and stops at
+    // the installed puzzle.
     QTest::keyClick(main_.get(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(int(Puzzle().cells[0][1].marks[7]), 1);
     QTest::mouseClick(w->bnUndo, Qt::LeftButton);
     QTest::mouseClick(w->bnUndo, Qt::LeftButton);
     QCOMPARE(int(Puzzle().cells[0][1].entry), 4);
+    QTest::mouseClick(w->bnUndo, Qt::LeftButton);
+    QCOMPARE(int(Puzzle().cells[0][1].entry), 0);
+    QVERIFY(!w->bnUndo->isEnabled());
+    QCOMPARE(int(Puzzle().cells[0][0].entry), SolutionAt(0, 0));
 
     // A lone pencil mark survives Mouse -> Type -> Mouse, however often the
     // grid is painted in between.
@@ -197,36 +204,14 @@ class SudokuWindowTest : public QObject {
     QCOMPARE(sharp.pixmap().size(), EraserCursor(1).pixmap().size() * 2);
   }
 
-  void solvingStopsTheClock() {
+  void solvingPausingAndErasingDriveTheClock() {
     Open(kModeMouse);
     TfrmSudoku* w = Window();
-    QVERIFY(w->PuzzTimer.isActive());
-    for (int r = 0; r < 9; ++r)
-      for (int c = 0; c < 9; ++c)
-        if (r != c && !(r == 8 && c == 0)) Puzzle().cells[r][c].entry = SolutionAt(r, c);
-    QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, MiniDigitPoint(w, 8, 0, SolutionAt(8, 0)));
-    QVERIFY(w->model().allCorrect);
-    QVERIFY(!w->PuzzTimer.isActive());
-    QVERIFY(!w->bnPause->isEnabled());
-    QVERIFY(!w->bnFill->isEnabled());
-    QVERIFY(w->bnClear->isEnabled());
-    // Clear all starts over with a running clock.
-    QTest::mouseClick(w->bnClear, Qt::LeftButton);
-    QVERIFY(w->PuzzTimer.isActive());
-    QVERIFY(w->bnPause->isEnabled());
-    QCOMPARE(int(main_->state().sudokuSettings.elapsed), 0);
-  }
-
-  void pauseHidesTheGridAndEraseDrags() {
-    Open(kModeMouse);
-    TfrmSudoku* w = Window();
+    // Pause hides the grid; erasing stops the clock and drags across cells.
     QTest::mouseClick(w->bnPause, Qt::LeftButton);
-    QVERIFY(w->PanelPause->isVisible());
-    QVERIFY(!w->dgPuzzle()->isVisible());
-    QVERIFY(!w->PuzzTimer.isActive());
+    QVERIFY(w->PanelPause->isVisible() && !w->dgPuzzle()->isVisible() && !w->PuzzTimer.isActive());
     QTest::mouseClick(w->bnResume, Qt::LeftButton);
-    QVERIFY(w->dgPuzzle()->isVisible());
-    QVERIFY(w->PuzzTimer.isActive());
+    QVERIFY(w->dgPuzzle()->isVisible() && w->PuzzTimer.isActive());
 
     Puzzle().cells[0][1].entry = 3;
     Puzzle().cells[0][2].marks[0] = 1;
@@ -250,22 +235,18 @@ class SudokuWindowTest : public QObject {
     QVERIFY(w->bnUndo->isVisible() && w->PuzzTimer.isActive());
     QTest::mouseClick(w->bnUndo, Qt::LeftButton);
     QCOMPARE(int(Puzzle().cells[0][2].marks[0]), 1);
-  }
 
-  void commandColumnLayout() {
-    Open(kModeMouse);
-    TfrmSudoku* w = Window();
-    const QFontMetrics fm(w->bnReduce->font());
-    const int bw = fm.horizontalAdvance(QStringLiteral("Reduce pencilmarks")) + 10, bh = fm.height() * 3 / 2;
-    QCOMPARE(w->PanelLeft->x(), 8);
-    for (QPushButton* b : {w->bnInstruct, w->bnClear, w->bnReduce, w->bnCreate}) QCOMPARE(b->size(), QSize(bw, bh));
-    QCOMPARE(w->bnFill->y(), w->bnClear->y() + bh - 1);  // a group overlaps by one pixel
-    const int spare = w->PanelLeft->height() - 11 * bh - w->PanelMode->height();
-    const int gap = std::min(spare / 6, 30);
-    QCOMPARE(w->bnInstruct->y(), (spare - 4 * gap) / 2);
-    QCOMPARE(w->PanelMode->y(), w->bnInstruct->y() + bh + gap);
-    QCOMPARE(w->bnPencil->y(), w->bnUndo->y() + bh + gap);
-    QCOMPARE(w->bnPrint->y(), w->bnReduce->y() + bh + gap);
+    // Solving stops the clock; Clear all starts it over.
+    for (int r = 0; r < 9; ++r)
+      for (int c = 0; c < 9; ++c)
+        if (r != c && !(r == 8 && c == 0)) Puzzle().cells[r][c].entry = SolutionAt(r, c);
+    QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, MiniDigitPoint(w, 8, 0, SolutionAt(8, 0)));
+    QVERIFY(w->model().allCorrect);
+    QVERIFY(!w->PuzzTimer.isActive() && !w->bnPause->isEnabled() && !w->bnFill->isEnabled());
+    QVERIFY(w->bnClear->isEnabled());
+    QTest::mouseClick(w->bnClear, Qt::LeftButton);
+    QVERIFY(w->PuzzTimer.isActive() && w->bnPause->isEnabled());
+    QCOMPARE(int(main_->state().sudokuSettings.elapsed), 0);
   }
 
   void saveThenLoadAndRejectedFiles() {
@@ -332,9 +313,9 @@ class SudokuWindowTest : public QObject {
     // A new run starts with the grid shown and the clock going.
     second.show();
     QVERIFY(QTest::qWaitForWindowExposed(&second));
-    QVERIFY(!static_cast<TfrmSudoku*>(second.playWindow(kKindSudoku))->PanelPause->isVisible());
-    QVERIFY(static_cast<TfrmSudoku*>(second.playWindow(kKindSudoku))->dgPuzzle()->isVisible());
-    QVERIFY(static_cast<TfrmSudoku*>(second.playWindow(kKindSudoku))->PuzzTimer.isActive());
+    auto* restored = static_cast<TfrmSudoku*>(second.playWindow(kKindSudoku));
+    QVERIFY(!restored->PanelPause->isVisible() && restored->dgPuzzle()->isVisible());
+    QVERIFY(restored->PuzzTimer.isActive());
     QCOMPARE(int(second.state().sudokuPuzzle.cells[7][5].entry), 2);
     QCOMPARE(int(second.state().general.sudokuInputMode), int(kModeType));
     QCOMPARE(int(second.state().general.mainWidth), 760);

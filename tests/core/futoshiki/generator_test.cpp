@@ -54,34 +54,6 @@ TEST(FutoshikiGenerator, CluesGoWhereThereIsRoom) {
   }
 }
 
-// Pins the draws of clue placement: givens as digits, signs as > and <.
-// To regenerate after a deliberate change, run once and paste the picture.
-TEST(FutoshikiGenerator, SeedsPlaceThePinnedClues) {
-  const FutHeader h = Header(7, kMedium);
-  FutBoard b{};
-  ClearBoard(h, b);
-  Random random(12);
-  for (int i = 0; i < 5; ++i) {
-    AddRandomSign(h, b, random);
-    AddRandomGiven(h, b, random);
-  }
-  std::string picture;
-  for (int r = 0; r < 7; ++r)
-    for (int c = 0; c < 7; ++c) {
-      picture += b.at(r, c).given ? static_cast<char>('0' + b.at(r, c).value) : '.';
-      picture += ".><"[b.at(r, c).signRight];
-      picture += ".><"[b.at(r, c).signDown];
-    }
-  EXPECT_EQ(picture,  // one row of cells (given, right sign, down sign) a line
-            "....<.......5........"
-            ".........5..........."
-            "....<................"
-            "1.<..........>......."
-            "..................5.."
-            "..>5................."
-            ".....................");
-}
-
 int Clues(const FutHeader& h, const FutBoard& b) {
   int clues = 0;
   for (int r = 0; r < h.size; ++r)

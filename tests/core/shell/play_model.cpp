@@ -62,33 +62,6 @@ TEST(PlayHistory, RingKeepsTheLastThousandMoves) {
   EXPECT_EQ(f.model.MoveNumber(), 501);
 }
 
-TEST(PlayHistory, OnlyRealChangesAreMovesAndUndoRestoresThem) {
-  Fixture f;
-  const int start = f.model.MoveNumber();
-  EXPECT_FALSE(f.model.undoEnabled);
-  EXPECT_FALSE(f.model.RecordMove());
-  f.model.MouseClick(0, 0, 3, false);  // a given: nothing happens
-  f.model.MouseClick(4, 4, 3, true);
-  EXPECT_EQ(f.model.MoveNumber(), start);
-
-  f.model.MouseClick(0, 1, 7, false);  // fixes 7
-  EXPECT_EQ(f.puzzle.cells[0][1].entry, 7);
-  f.model.MouseClick(0, 1, 2, false);  // any click on an entry clears it
-  EXPECT_EQ(f.puzzle.cells[0][1].entry, 0);
-  f.model.MouseClick(0, 1, 2, false);
-  EXPECT_EQ(f.puzzle.cells[0][1].entry, 2);
-  EXPECT_EQ(f.model.MoveNumber(), start + 3);
-  f.model.Undo();
-  f.model.Undo();
-  EXPECT_EQ(f.puzzle.cells[0][1].entry, 7);
-  f.model.Undo();
-  EXPECT_EQ(f.puzzle.cells[0][1].entry, 0);
-  EXPECT_FALSE(f.model.undoEnabled);
-  // The givens' entries belong to the installed position: undo stops there.
-  f.model.Undo();
-  EXPECT_EQ(f.puzzle.cells[3][3].entry, SolutionAt(3, 3));
-}
-
 TEST(PlayCommands, ButtonStatesFollowBlankPartialAndFull) {
   Fixture f;
   EXPECT_FALSE(f.model.checkEnabled);

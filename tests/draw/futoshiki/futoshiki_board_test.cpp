@@ -23,9 +23,14 @@ struct Puzzle {
   }
 };
 
-QImage Paint(const FutoshikiBoard& board, const draw::BoardView& view) {
+// Painted at the screen's density, or at `dpi` as a printer page would be.
+QImage Paint(const FutoshikiBoard& board, const draw::BoardView& view, int dpi = 0) {
   QImage image(board.Size(), QImage::Format_RGB32);
   image.fill(Qt::magenta);
+  if (dpi) {
+    image.setDotsPerMeterX(int(dpi / 0.0254));
+    image.setDotsPerMeterY(int(dpi / 0.0254));
+  }
   QPainter p(&image);
   board.Paint(p, view);
   return image;
@@ -150,12 +155,7 @@ class FutoshikiBoardTest : public QObject {
     view.paper = true;
     view.paperLine = 6;
     view.checkDisplay = true;  // ignored on paper
-    QImage page(board.Size(), QImage::Format_RGB32);
-    page.setDotsPerMeterX(printer.dotsPerMeterX());
-    page.setDotsPerMeterY(printer.dotsPerMeterY());
-    QPainter painter(&page);
-    board.Paint(painter, view);
-    painter.end();
+    const QImage page = Paint(board, view, 600);
     bool yellow = false, red = false, grey = false;
     for (int y = 0; y < page.height(); y += 2)
       for (int x = 0; x < page.width(); x += 2) {
@@ -177,13 +177,7 @@ class FutoshikiBoardTest : public QObject {
 
     // Solutions fill every square.
     view.solution = true;
-    QImage solved(board.Size(), QImage::Format_RGB32);
-    solved.setDotsPerMeterX(printer.dotsPerMeterX());
-    solved.setDotsPerMeterY(printer.dotsPerMeterY());
-    QPainter sp(&solved);
-    board.Paint(sp, view);
-    sp.end();
-    QVERIFY(Any(solved, board.CellRect(4, 4).adjusted(20, 20, -20, -20), &draw::kPaperGrey));
+    QVERIFY(Any(Paint(board, view, 600), board.CellRect(4, 4).adjusted(20, 20, -20, -20), &draw::kPaperGrey));
   }
 };
 

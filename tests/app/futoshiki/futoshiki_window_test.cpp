@@ -18,6 +18,8 @@
 #include "core/common/types.h"
 #include "core/shell/kinds.h"
 
+#include "support/window_test.h"
+
 using namespace zorvek;
 using namespace zorvek::app;
 using futoshiki::FutGridCell;
@@ -57,14 +59,10 @@ std::string Marks(const FutGridCell& x) {
 
 }  // namespace
 
-class FutoshikiWindowTest : public QObject {
+class FutoshikiWindowTest : public WindowTest {
   Q_OBJECT
 
  private:
-  QTemporaryDir dir_;
-  QStringList messages_;
-  QString nextFile_, suggested_;
-  std::function<int(const QString&, int)> answer_;
   std::unique_ptr<TfrmMain> main_;
 
   QString StatePath() const { return dir_.filePath(QStringLiteral("state.dat")); }
@@ -95,19 +93,7 @@ class FutoshikiWindowTest : public QObject {
   }
 
  private slots:
-  void init() {
-    messages_.clear();
-    nextFile_.clear();
-    answer_ = nullptr;
-    SetMessageHook([this](const QString& text, int style) {
-      messages_ << text;
-      return answer_ ? answer_(text, style) : 1;
-    });
-    SetFileDialogHook([this](const FileDialogRequest& r) {
-      if (r.save) suggested_ = r.suggestedName;
-      return nextFile_;
-    });
-  }
+  void init() { AnswerDialogs(); }
   void cleanup() { main_.reset(); }
 
   void signClicksNarrowOnlyOpenCells() {

@@ -18,6 +18,8 @@
 #include "core/common/types.h"
 #include "core/shell/kinds.h"
 
+#include "support/window_test.h"
+
 using namespace zorvek;
 using namespace zorvek::app;
 
@@ -73,14 +75,10 @@ QString Marks(const kakuro::KakCell& x) {
 
 }  // namespace
 
-class KakuroWindowTest : public QObject {
+class KakuroWindowTest : public WindowTest {
   Q_OBJECT
 
  private:
-  QTemporaryDir dir_;
-  QStringList messages_;
-  QString nextFile_;
-  QString suggested_;
   std::unique_ptr<TfrmMain> main_;
 
   QString StatePath() const { return dir_.filePath(QStringLiteral("state.dat")); }
@@ -110,18 +108,7 @@ class KakuroWindowTest : public QObject {
   }
 
  private slots:
-  void init() {
-    messages_.clear();
-    nextFile_.clear();
-    SetMessageHook([this](const QString& text, int) {
-      messages_ << text;
-      return 1;
-    });
-    SetFileDialogHook([this](const FileDialogRequest& r) {
-      if (r.save) suggested_ = r.suggestedName;
-      return nextFile_;
-    });
-  }
+  void init() { AnswerDialogs(); }
   void cleanup() { main_.reset(); }
 
   void cluesNarrowPencilMarksAndCheck() {

@@ -20,6 +20,8 @@
 #include "app/shell/createdialog.h"
 #include "app/shell/playwindow.h"
 
+#include "support/window_test.h"
+
 using namespace zorvek;
 using namespace zorvek::app;
 
@@ -63,19 +65,11 @@ class SlowCreate : public TKindCreateDialog {
 
 }  // namespace
 
-class DialogsTest : public QObject {
+class DialogsTest : public WindowTest {
   Q_OBJECT
-  QTemporaryDir dir_;
-  QStringList messages_;
 
  private slots:
-  void init() {
-    messages_.clear();
-    SetMessageHook([this](const QString& text, int) {
-      messages_ << text;
-      return 1;
-    });
-  }
+  void init() { AnswerDialogs(); }
 
   void createDialogInstallsAnEasyPuzzle() {
     TfrmMain main({dir_.filePath(QStringLiteral("create.dat")), false, 5});

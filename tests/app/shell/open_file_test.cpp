@@ -12,22 +12,16 @@
 #include "core/shell/kinds.h"
 #include "core/shell/state.h"
 
+#include "support/window_test.h"
+
 using namespace zorvek;
 using namespace zorvek::app;
 
-class OpenFileTest : public QObject {
+class OpenFileTest : public WindowTest {
   Q_OBJECT
-  QTemporaryDir dir_;
-  QStringList messages_;
 
  private slots:
-  void init() {
-    messages_.clear();
-    SetMessageHook([this](const QString& text, int) {
-      messages_ << text;
-      return 1;
-    });
-  }
+  void init() { AnswerDialogs(); }
 
   void eachKindOpensInItsWindow() {
     for (const AppKind& k : AppKinds()) {

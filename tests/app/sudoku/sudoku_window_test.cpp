@@ -13,6 +13,8 @@
 #include "app/shell/showmsg.h"
 #include "app/sudoku/sudokuwindow.h"
 
+#include "support/window_test.h"
+
 using namespace zorvek;
 using namespace zorvek::app;
 
@@ -50,14 +52,10 @@ QPoint MiniDigitPoint(TfrmSudoku* w, int r, int c, int digit) {
 
 }  // namespace
 
-class SudokuWindowTest : public QObject {
+class SudokuWindowTest : public WindowTest {
   Q_OBJECT
 
  private:
-  QTemporaryDir dir_;
-  QStringList messages_;
-  QString nextFile_;
-  QString suggested_;
   std::unique_ptr<TfrmMain> main_;
 
   QString StatePath() const { return dir_.filePath(QStringLiteral("state.dat")); }
@@ -73,18 +71,7 @@ class SudokuWindowTest : public QObject {
   }
 
  private slots:
-  void init() {
-    messages_.clear();
-    nextFile_.clear();
-    SetMessageHook([this](const QString& text, int) {
-      messages_ << text;
-      return 1;
-    });
-    SetFileDialogHook([this](const FileDialogRequest& r) {
-      if (r.save) suggested_ = r.suggestedName;
-      return nextFile_;
-    });
-  }
+  void init() { AnswerDialogs(); }
   void cleanup() { main_.reset(); }
 
   void mouseClicksFixClearAndMark() {

@@ -1,8 +1,8 @@
-// Futoshiki generator output pinned by digest: the first steps of every Futoshiki
-// golden set must hash exactly as recorded before the engine was sped up, so
-// no change to the solver or generator may alter a puzzle, an attempt count or
-// the random draws behind them. The generator_golden tool checks the same
-// sets in full (1000 puzzles or 20000 attempts each) against
+// Sudoku and Futoshiki generator output pinned by digest: the first steps of
+// every golden set must hash exactly as recorded before the engines were sped
+// up, so no change to a solver or generator may alter a puzzle, an attempt
+// count or the random draws behind them. The generator_golden tool checks the
+// same sets in full (1000 puzzles or 20000 attempts each) against
 // bench/golden_digests.txt.
 #include <gtest/gtest.h>
 
@@ -17,6 +17,19 @@ struct Pinned {
   const char* set;
   int steps;
   std::uint64_t digest;
+};
+
+constexpr Pinned kSudokuDigests[] = {
+    {"sudoku/print/easy", 3, 0xac2ec13704f5e45dULL},
+    {"sudoku/print/medium", 3, 0xa7ae2da5ebd1972cULL},
+    {"sudoku/print/hard", 2, 0x9ff0384a7d7e0205ULL},
+    {"sudoku/interactive/easy", 3, 0x04c60db878084f60ULL},
+    {"sudoku/interactive/medium", 3, 0xa544259d87bc77e5ULL},
+    {"sudoku/interactive/hard", 1, 0xcb15b8cfb09d9de8ULL},
+    {"sudoku/attempt/easy", 100, 0xe9a8fca06ce6efdcULL},
+    {"sudoku/attempt/medium", 100, 0xe04aeb11d0b6f8feULL},
+    {"sudoku/attempt/hard", 100, 0xeb528cd9943791f4ULL},
+    {"sudoku/startup", 3, 0xdc2bd2e61009a65fULL},
 };
 
 constexpr Pinned kFutoshikiDigests[] = {
@@ -53,9 +66,13 @@ constexpr Pinned kFutoshikiDigests[] = {
     {"futoshiki/startup", 3, 0x1c3b21198929e0eaULL},
 };
 
-TEST(FutoshikiGolden, FirstPuzzlesOfEverySetMatchTheRecordedDigests) {
-  for (const Pinned& p : kFutoshikiDigests)
-    EXPECT_EQ(DigestAfter(p.set, p.steps), p.digest) << p.set << " after " << p.steps << " steps";
+TEST(GeneratorGolden, FirstPuzzlesOfEverySetMatchTheRecordedDigests) {
+  auto check = [](const auto& table) {
+    for (const Pinned& p : table)
+      EXPECT_EQ(DigestAfter(p.set, p.steps), p.digest) << p.set << " after " << p.steps << " steps";
+  };
+  check(kSudokuDigests);
+  check(kFutoshikiDigests);
 }
 
 }  // namespace

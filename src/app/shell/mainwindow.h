@@ -74,7 +74,6 @@ class TfrmMain : public QWidget {
   QWidget* kindWindow(int kind) const { return kindWindows_[kind]; }
   SelectorPanel* panel(int index) const { return panels_[index]; }
   const QString& statePath() const { return statePath_; }
-  const QString& stateLoadPath() const { return stateLoadPath_; }
   bool stateWasLoaded() const { return stateLoaded_; }
 
   // A kind panel click (0..3, 4 print); 5 is Help.

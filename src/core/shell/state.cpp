@@ -103,11 +103,9 @@ bool LoadState(AppState& state, const std::string& path, const StateContext& con
       Random& random = RandomOf(context, fallback);
       for (int kind : kRecordOrder) {
         const KindDescriptor& d = KindOf(kind);
-        if (!d.hasPuzzle(state))
-          d.createFromSettings(random, state);
-        else if (!d.blocksValid(state))
-          d.createStartup(random, state);
+        if (d.hasPuzzle(state) && !d.blocksValid(state)) d.createStartup(random, state);
       }
+      FillMissingPuzzles(state, context);
       return true;
     }
   }

@@ -32,7 +32,6 @@ class FutoshikiBoard : public Board {
   int squareSize() const { return square_; }
   int miniSize() const { return mini_; }
   int digitFontSize() const { return digitSize_; }
-  int pencilFontSize() const { return pencilSize_; }
   // The whole grid cell, strips included.
   QRect PitchRect(int row, int col) const;
 

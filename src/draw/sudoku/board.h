@@ -24,7 +24,6 @@ class SudokuBoard : public Board {
 
   int cellSize() const { return cell_; }
   int digitFontSize() const { return digitSize_; }
-  int pencilFontSize() const { return pencilSize_; }
 
   QSize Size() const override;
   QRect CellRect(int row, int col) const override;

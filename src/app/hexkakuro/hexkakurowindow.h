@@ -27,7 +27,6 @@ class TfrmHexKakuro : public TPlayWindow {
   void LayoutBoard(QSize space) override;
   QString HeaderText() const override;
   int SizePreset() const override;
-  bool EnsureSizeOnShow() const override { return false; }
   bool BoardClick(const draw::BoardHit& hit, Qt::MouseButton button) override;
   void AfterUndo() override { ClearSelection(); }
   void AfterClear() override { ClearSelection(); }

@@ -87,6 +87,13 @@ void TfrmKakuro::EndSelection() {
   selected_ = kakuro::KakRun{};
 }
 
+void TfrmKakuro::ShowSelection(const kakuro::KakRun& run, const kakuro::KakComboList& list) {
+  selectionState_ = 1;
+  selected_ = run;
+  board_.SetSelectedRun(run);
+  ShowClue(pbNumbers, QStringLiteral("%1 in %2").arg(run.sum).arg(run.length), list);
+}
+
 void TfrmKakuro::SelectClue(int row, int col, bool down) {
   const kakuro::KakRun run = kakuro::ClueRun(adapter_.header(), adapter_.grid(), row, col, down);
   if (!run.Valid()) return;
@@ -95,36 +102,26 @@ void TfrmKakuro::SelectClue(int row, int col, bool down) {
     m.checkDisplay = false;
     m.checkEnabled = true;
   }
-  const kakuro::KakComboList list = kakuro::SelectClue(adapter_.header(), adapter_.grid(), run, true);
-  selectionState_ = 1;
-  selected_ = run;
-  ShowClue(pbNumbers, QStringLiteral("%1 in %2").arg(run.sum).arg(run.length), list);
+  ShowSelection(run, kakuro::SelectClue(adapter_.grid(), run, true));
   m.RecordMove();
   SyncFromModel();
 }
 
-void TfrmKakuro::SelectStartingClue() { SelectStartingClue(true); }
-
-void TfrmKakuro::SelectStartingClue(bool applyMarks) {
+void TfrmKakuro::SelectStartingClue() {
+  // Only the player's own click on a clue writes pencil marks: a selection
+  // the game makes by itself shows the clue and changes no cell, so loading,
+  // undoing or switching modes never rewrites what the player has.
   PlayModel& m = model();
   if (m.Erasing()) return;
   if (m.StoredMode() == kModeType) {
+    board_.SetSelectedRun(kakuro::KakRun{});
     if (!m.HasCursor() && !m.paused) m.MoveToFirstEmpty();
     return;
   }
   pbNumbers2->hide();
   const kakuro::KakRun run = kakuro::StartingClue(adapter_.header(), adapter_.grid());
   if (!run.Valid()) return;
-  if (applyMarks) {
-    SelectClue(run.row, run.col, run.down);
-    return;
-  }
-  // After an undo the restored position stays as it was: writing marks here
-  // would be a new move, and the next undo would land on it again forever.
-  const kakuro::KakComboList list = kakuro::SelectClue(adapter_.header(), adapter_.grid(), run, false);
-  selectionState_ = 1;
-  selected_ = run;
-  ShowClue(pbNumbers, QStringLiteral("%1 in %2").arg(run.sum).arg(run.length), list);
+  ShowSelection(run, kakuro::SelectClue(adapter_.grid(), run, false));
 }
 
 bool TfrmKakuro::BoardClick(const draw::BoardHit& hit, Qt::MouseButton button) {
@@ -159,7 +156,7 @@ bool TfrmKakuro::BoardClick(const draw::BoardHit& hit, Qt::MouseButton button) {
 
 void TfrmKakuro::AfterUndo() {
   EndSelection();
-  SelectStartingClue(false);
+  SelectStartingClue();
 }
 
 void TfrmKakuro::AfterClear() {
@@ -172,24 +169,28 @@ void TfrmKakuro::AfterClear() {
     for (int c = 1; c <= h.cols; ++c)
       if (adapter_.IsCell(r, c)) g.cells[r][c].pencil[0] = 0;
   EndSelection();
-  SelectStartingClue(true);
+  SelectStartingClue();
 }
 
-void TfrmKakuro::AfterFill() { EndSelection(); }
+void TfrmKakuro::AfterFill() {
+  EndSelection();
+  board_.SetSelectedRun(kakuro::KakRun{});
+}
 
 void TfrmKakuro::AfterCheck() {
   EndSelection();
+  board_.SetSelectedRun(kakuro::KakRun{});
   selectionState_ = 2;
 }
 
 void TfrmKakuro::AfterModeChange() {
   EndSelection();
-  SelectStartingClue(true);
+  SelectStartingClue();
 }
 
 void TfrmKakuro::AfterInstall() {
   EndSelection();
-  SelectStartingClue(true);
+  SelectStartingClue();
 }
 
 void TfrmKakuro::RefreshTypeBoxes() {
@@ -208,7 +209,7 @@ void TfrmKakuro::RefreshTypeBoxes() {
   for (const Box& box : {Box{pbNumbers, false, "Across"}, Box{pbNumbers2, true, "Down"}}) {
     const kakuro::KakRun run = kakuro::RunOfCell(adapter_.header(), adapter_.grid(), r, c, box.down);
     kakuro::KakComboList list = kakuro::LoadCombinations(run);
-    kakuro::FilterCombinations(adapter_.grid(), run, list, false);
+    kakuro::FilterCombinations(adapter_.grid(), run, list);
     const QString title = run.Valid() ? QStringLiteral("%1 : %2 in %3").arg(QString::fromLatin1(box.word)).arg(run.sum).arg(run.length)
                                       : QString();
     ShowClue(box.panel, title, list);

@@ -23,10 +23,11 @@ class TfrmKakuro : public TPlayWindow {
   int selectionState() const { return selectionState_; }
   const kakuro::KakRun& selectedClue() const { return selected_; }
 
-  // Selects the clue of a black cell's half, shows its combinations and
-  // narrows the run's pencil marks.
+  // The player's click on a black cell's half: selects its clue, shows its
+  // combinations and narrows the run's pencil marks (one recorded move).
   void SelectClue(int row, int col, bool down);
-  // After a new or loaded puzzle, undo, "Clear all" and a mode change.
+  // After a new or loaded puzzle, undo, "Clear all" and a mode change: shows
+  // the starting clue and its combinations, changing no cell.
   void SelectStartingClue();
 
   QWidget* PanelNumbers;
@@ -52,7 +53,7 @@ class TfrmKakuro : public TPlayWindow {
   void ShowClue(TCombinationsPanel* box, const QString& title, const kakuro::KakComboList& list);
   void EndSelection();
   void RefreshTypeBoxes();
-  void SelectStartingClue(bool applyMarks);
+  void ShowSelection(const kakuro::KakRun& run, const kakuro::KakComboList& list);
   int ComboBoxHeight() const;
   int ComboColumns() const;
 

@@ -363,10 +363,13 @@ void TPlayWindow::PlaceTypingBox() {
     edText->setText(text);
     syncingText_ = false;
   }
-  QFont f(QStringLiteral("Arial"), board_->TypingFontSize(std::max<int>(1, text.size())));
+  // The box looks like the cell would: black only for the cell's entry.
+  const bool entered = m.adapter().Entry(m.CursorRow(), m.CursorCol()) != 0;
+  const int length = std::max<int>(1, text.size());
+  QFont f(QStringLiteral("Arial"), entered ? board_->TypingFontSize(length) : board_->NoteFontSize(length));
   edText->setFont(f);
   QPalette p = edText->palette();
-  p.setColor(QPalette::Text, text.size() <= 1 ? QColor(Qt::black) : draw::kPencilGrey);
+  p.setColor(QPalette::Text, entered ? QColor(Qt::black) : draw::kPencilGrey);
   edText->setPalette(p);
   edText->show();
   if (isVisible() && !edText->hasFocus()) edText->setFocus();
@@ -580,7 +583,7 @@ void TPlayWindow::FormShow() {
   const KindDescriptor& kind = KindOf(kind_);
   if (createDialog_) createDialog_->FollowPuzzle();
   m.pencilEnabled = m.StoredMode() == kModeMouse;
-  if (EnsureSizeOnShow()) EnsureWindowSize(false);
+  EnsureWindowSize(false);
   LayoutWindow();
   if (firstShow_) {
     firstShow_ = false;

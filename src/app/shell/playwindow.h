@@ -111,9 +111,6 @@ class TPlayWindow : public QWidget {
   virtual void LayoutBoard(QSize space) = 0;
   virtual QString HeaderText() const = 0;
   virtual int SizePreset() const = 0;
-  // False for a kind whose window keeps the main window's size when shown and
-  // grows it only after a new or loaded puzzle.
-  virtual bool EnsureSizeOnShow() const { return true; }
   // A board click the kind handles itself (a clue cell, a sign strip);
   // false leaves it to the common play rules.
   virtual bool BoardClick(const draw::BoardHit&, Qt::MouseButton) { return false; }

@@ -382,10 +382,14 @@ void PlayModel::SelectCell(int r, int c) {
 std::string PlayModel::TypeText(std::string_view text) {
   std::string kept = FilterTyped(text, adapter_.MarkLow(), adapter_.MarkHigh());
   if (!HasCursor()) return kept;
+  const std::string before = adapter_.Text(cursorRow_, cursorCol_);
   adapter_.SetText(cursorRow_, cursorCol_, kept);
   adapter_.SetEntry(cursorRow_, cursorCol_, kept.size() == 1 ? kept[0] - '0' : 0);
-  // The last digit finishes the puzzle at once rather than when the box is left.
-  if (IsFull()) RecordMove();
+  // A digit typed into the last cell finishes the puzzle at once. Deleting
+  // characters is an edit in progress: it waits until the cell is left, so
+  // the box and the keystrokes still to come are not lost.
+  const bool typedDigit = kept.size() == 1 && before.size() <= 1 && kept != before;
+  if (typedDigit && IsFull()) RecordMove();
   return kept;
 }
 

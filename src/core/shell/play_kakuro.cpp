@@ -100,15 +100,12 @@ KakComboList LoadCombinations(const KakRun& run) {
   return list;
 }
 
-void FilterCombinations(KakGrid& grid, const KakRun& run, KakComboList& list, bool setMarks) {
+void FilterCombinations(const KakGrid& grid, const KakRun& run, KakComboList& list) {
   std::fill(std::begin(list.entered), std::end(list.entered), false);
   std::fill(std::begin(list.possible), std::end(list.possible), false);
   if (!run.Valid()) return;
-  const std::uint8_t mark = run.down ? 2 : 1;
-  if (setMarks) grid.cells[run.row][run.col].mark = mark;
   for (int k = 0; k < run.length; ++k) {
-    KakCell& cell = grid.cells[run.CellRow(k)][run.CellCol(k)];
-    if (setMarks) cell.mark = mark;
+    const KakCell& cell = grid.cells[run.CellRow(k)][run.CellCol(k)];
     if (cell.entry >= 0 && cell.entry <= 9) list.entered[cell.entry] = true;
   }
   for (std::size_t i = 0; i < list.entries.size(); ++i) {
@@ -139,10 +136,9 @@ void ClearCellMarks(const KakHeader& header, KakGrid& grid) {
     for (int c = 0; c <= header.cols && c < kGridCols; ++c) grid.cells[r][c].mark = 0;
 }
 
-KakComboList SelectClue(const KakHeader& header, KakGrid& grid, const KakRun& run, bool applyMarks) {
-  ClearCellMarks(header, grid);
+KakComboList SelectClue(KakGrid& grid, const KakRun& run, bool applyMarks) {
   KakComboList list = LoadCombinations(run);
-  FilterCombinations(grid, run, list, true);
+  FilterCombinations(grid, run, list);
   if (applyMarks) ApplyComboPencilMarks(grid, run, list);
   return list;
 }

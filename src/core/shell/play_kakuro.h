@@ -78,18 +78,18 @@ struct KakComboList {
 // All combinations of the run's length and sum, every one active.
 KakComboList LoadCombinations(const KakRun& run);
 // Rules out the combinations lacking a digit entered in the run and collects
-// the possible digits; with setMarks the head and the run's cells get the
-// selection mark (1 across, 2 down).
-void FilterCombinations(KakGrid& grid, const KakRun& run, KakComboList& list, bool setMarks);
+// the possible digits.
+void FilterCombinations(const KakGrid& grid, const KakRun& run, KakComboList& list);
 // For every cell of the run: a cell without pencil marks gets every possible
 // digit not yet entered; a cell with marks keeps only those of its marks that
 // are such digits.
 void ApplyComboPencilMarks(KakGrid& grid, const KakRun& run, const KakComboList& list);
 // Clears the mark byte (clue selection and check results) of every cell of the puzzle.
 void ClearCellMarks(const KakHeader& header, KakGrid& grid);
-// Selects a clue: marks cleared, its run marked, its combinations loaded and
-// filtered; with applyMarks the run's pencil marks follow the combinations.
-KakComboList SelectClue(const KakHeader& header, KakGrid& grid, const KakRun& run, bool applyMarks);
+// A clue's combinations, loaded and filtered; with applyMarks (the player's
+// own click on the clue) the run's pencil marks follow them. Which clue is
+// selected is the window's to show: the block is left as it was.
+KakComboList SelectClue(KakGrid& grid, const KakRun& run, bool applyMarks);
 // The clue a new position starts with: the across clue of the first black
 // cell of row 1 whose right neighbour is white (invalid when there is none).
 KakRun StartingClue(const KakHeader& header, const KakGrid& grid);

@@ -4,6 +4,7 @@
 // only the view differs. Painting reads the puzzle block and never changes it.
 #include <QRect>
 #include <QSize>
+#include <algorithm>
 
 #include "draw/common/style.h"
 
@@ -21,6 +22,14 @@ class Board {
   // Point size of typed text of `length` characters (1..9) in a cell.
   virtual int TypingFontSize(int length) const = 0;
   virtual void Paint(QPainter& p, const BoardView& view) const = 0;
+
+  // Typed text in a cell without an entry is a note, never an answer: it is
+  // drawn grey, and a lone digit at three quarters of an entry's size, so
+  // that only a digit the cell holds looks entered.
+  int NoteFontSize(int length) const {
+    return length <= 1 ? std::max(4, TypingFontSize(1) * 3 / 4) : TypingFontSize(length);
+  }
+  void PaintNote(QPainter& p, const QRect& area, const char* text, int length) const;
 };
 
 }  // namespace zorvek::draw

@@ -1,6 +1,9 @@
 #include "draw/common/style.h"
 
 #include <QFontMetrics>
+#include <QPainter>
+
+#include "draw/common/board.h"
 
 namespace zorvek::draw {
 
@@ -25,6 +28,12 @@ int FitFontToWidth(const QString& text, int start, int minimum, int width, const
   int size = start;
   while (size > minimum && QFontMetrics(DrawingFont(size), device).horizontalAdvance(text) > width) --size;
   return size;
+}
+
+void Board::PaintNote(QPainter& p, const QRect& area, const char* text, int length) const {
+  p.setFont(DrawingFont(NoteFontSize(length)));
+  p.setPen(kPencilGrey);
+  p.drawText(area, Qt::AlignCenter, QString::fromLatin1(text, length));
 }
 
 }  // namespace zorvek::draw

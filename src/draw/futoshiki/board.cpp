@@ -169,10 +169,7 @@ void FutoshikiBoard::PaintSquare(QPainter& p, const BoardView& view, int r, int 
       p.drawLine(square.left(), square.top() + i * t, square.left() + 3 * t - 1, square.top() + i * t);
     }
   } else if (x.textLength > 0) {
-    const int length = std::min<int>(x.textLength, 9);
-    p.setFont(DrawingFont(TypingFontSize(length)));
-    p.setPen(kPencilGrey);
-    p.drawText(square, Qt::AlignCenter, QString::fromLatin1(x.text, length));
+    PaintNote(p, square, x.text, std::min<int>(x.textLength, 9));
   }
 }
 

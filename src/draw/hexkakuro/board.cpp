@@ -256,10 +256,7 @@ void HexKakuroBoard::Paint(QPainter& p, const BoardView& view) const {
       } else if (!typing) {
         PaintMiniGrid(p, r, c);
       } else if (x.textLength > 0) {
-        const int n = std::min<int>(x.textLength, 9);
-        p.setFont(DrawingFont(n == 1 ? entrySize_ : TypingFontSize(n)));
-        p.setPen(n == 1 ? QColor(Qt::black) : kPencilGrey);
-        p.drawText(text.adjusted(-units_.u, 0, units_.u, 0), Qt::AlignCenter, QString::fromLatin1(x.text, n));
+        PaintNote(p, text.adjusted(-units_.u, 0, units_.u, 0), x.text, std::min<int>(x.textLength, 9));
       }
     }
   }

@@ -116,10 +116,7 @@ void KakuroBoard::PaintWhite(QPainter& p, const BoardView& view, int r, int c) c
   } else if (cursorCell) {
     p.fillRect(cell, kMarkYellow);
   } else if (x.textLength > 0) {
-    const int n = std::min<int>(x.textLength, 9);
-    p.setFont(DrawingFont(TypingFontSize(n)));
-    p.setPen(n == 1 ? QColor(Qt::black) : kPencilGrey);
-    p.drawText(cell, Qt::AlignCenter, QString::fromLatin1(x.text, n));
+    PaintNote(p, cell, x.text, std::min<int>(x.textLength, 9));
   }
 }
 
@@ -142,20 +139,23 @@ void KakuroBoard::Paint(QPainter& p, const BoardView& view) const {
   for (int c = 0; c <= shownCols; ++c) p.drawLine(c * cell_, 0, c * cell_, shownRows * cell_);
   if (view.paper) return;
   p.setBrush(Qt::NoBrush);
-  for (int r = 0; r < shownRows; ++r) {
-    for (int c = 0; c < shownCols; ++c) {
-      const int mark = grid_.cells[r][c].mark;
-      QColor colour;
-      if (mark == 1 || mark == 2)
-        colour = kClueBlue;
-      else if (view.checkDisplay && grid_.cells[r][c].colour == kWhite && (mark == 3 || mark == 4))
-        colour = mark == 3 ? kCheckGreen : kCheckRed;
-      else
-        continue;
-      p.setPen(QPen(colour, 2));
-      // A 2-pixel pen centred 3 pixels in covers the 3rd and 4th pixel from the cell edge.
-      p.drawRect(QRectF(QRect(c * cell_, r * cell_, cell_, cell_)).adjusted(3, 3, -3, -3));
-    }
+  auto outline = [&](int r, int c, const QColor& colour) {
+    p.setPen(QPen(colour, 2));
+    // A 2-pixel pen centred 3 pixels in covers the 3rd and 4th pixel from the cell edge.
+    p.drawRect(QRectF(QRect(c * cell_, r * cell_, cell_, cell_)).adjusted(3, 3, -3, -3));
+  };
+  if (view.checkDisplay)
+    for (int r = 0; r < shownRows; ++r)
+      for (int c = 0; c < shownCols; ++c) {
+        const int mark = grid_.cells[r][c].mark;
+        if (grid_.cells[r][c].colour == kWhite && (mark == 3 || mark == 4))
+          outline(r, c, mark == 3 ? kCheckGreen : kCheckRed);
+      }
+  if (selected_.Valid() && selected_.row < shownRows && selected_.col < shownCols) {
+    outline(selected_.row, selected_.col, kClueBlue);
+    for (int k = 0; k < selected_.length; ++k)
+      if (selected_.CellRow(k) < shownRows && selected_.CellCol(k) < shownCols)
+        outline(selected_.CellRow(k), selected_.CellCol(k), kClueBlue);
   }
 }
 

@@ -4,6 +4,7 @@
 // mini-grid or typed text, the blue outline of a selected clue and the check
 // outlines. On paper the clue cells are dark grey and only digits show.
 #include "core/kakuro/record.h"
+#include "core/shell/play_kakuro.h"
 #include "draw/common/board.h"
 
 class QPaintDevice;
@@ -31,6 +32,9 @@ class KakuroBoard : public Board {
   int digitFontSize() const { return digitSize_; }
   int clueFontSize() const { return clueSize_; }
   int pencilFontSize() const { return pencilSize_; }
+  // The clue shown selected (outlined in blue with its run); invalid for none.
+  void SetSelectedRun(const zorvek::kakuro::KakRun& run) { selected_ = run; }
+  const zorvek::kakuro::KakRun& selectedRun() const { return selected_; }
 
   QSize Size() const override;
   QRect CellRect(int row, int col) const override;
@@ -49,6 +53,7 @@ class KakuroBoard : public Board {
   int clueSize_ = 10;
   int pencilSize_ = 8;
   int typedSize_[10] = {};
+  zorvek::kakuro::KakRun selected_;
 };
 
 }  // namespace zorvek::draw::kakuro

@@ -80,10 +80,7 @@ void SudokuBoard::PaintCell(QPainter& p, const BoardView& view, int r, int c) co
   } else if (cursorCell) {
     p.fillRect(cell, kMarkYellow);
   } else if (x.textLength > 0) {
-    const int n = std::min<int>(x.textLength, 9);
-    p.setFont(DrawingFont(TypingFontSize(n)));
-    p.setPen(n == 1 ? QColor(Qt::black) : kPencilGrey);
-    p.drawText(cell, Qt::AlignCenter, QString::fromLatin1(x.text, n));
+    PaintNote(p, cell, x.text, std::min<int>(x.textLength, 9));
   }
   p.setPen(QPen(Qt::black, view.paper && view.paperLine > 0 ? view.paperLine : 2));
   p.setBrush(Qt::NoBrush);

@@ -120,10 +120,13 @@ class HexKakuroWindowTest : public QObject {
   }
   void cleanup() { main_.reset(); }
 
-  void showingKeepsTheWindowSizeAndHeadsTheBoard() {
+  void showingAsksForThePresetAndHeadsTheBoard() {
     Open(kModeMouse);
     TfrmHexKakuro* w = Window();
-    QCOMPARE(main_->size(), QSize(700, 600));  // not grown when shown
+    // A 9-row puzzle asks for the middle preset, so it is never squeezed
+    // into the size a smaller kind left behind.
+    QVERIFY(main_->preset(1).width() > 700);
+    QCOMPARE(main_->size(), main_->preset(1));
     QCOMPARE(w->PanelHeader->text(), QStringLiteral("Easy HexKakuro   # Rows : 9  # Columns : 9"));
     QVERIFY(!w->bnPencil->isVisible() && !w->bnReduce->isVisible());
     QVERIFY(w->PanelNumbers->geometry().left() > w->dgPuzzle()->geometry().right());

@@ -1,4 +1,5 @@
 // Drives the real main window and Kakuro window with mouse and key events.
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -125,14 +126,18 @@ class KakuroWindowTest : public WindowTest {
     QVERIFY(hints->isVisible());
     QCOMPARE(hints->windowTitle(), QStringLiteral("Kakuro - Instructions"));
     hints->hide();
-    // The starting clue, 17 over 2, wrote its candidates into the empty run.
+    // The starting clue, 17 over 2, is shown selected; only the player's own
+    // click writes its candidates into the empty run.
     QCOMPARE(w->selectionState(), 1);
     QVERIFY(w->pbNumbers->isVisible());
     QVERIFY(!w->pbNumbers2->isVisible());
     QCOMPARE(w->pbNumbers->title(), QStringLiteral("17 in 2"));
+    QCOMPARE(Outline(1, 0), QColor(0, 0, 255));
+    QCOMPARE(Marks(Cell(1, 1)), QString());
+    QVERIFY(!w->bnUndo->isEnabled());
+    Press(Qt::LeftButton, Across(1, 0));
     QCOMPARE(Marks(Cell(1, 1)), QStringLiteral("89"));
     QCOMPARE(Marks(Cell(1, 2)), QStringLiteral("89"));
-    QCOMPARE(Outline(1, 0), QColor(0, 0, 255));
 
     // Leaving only 9 in the first cell: a second selection keeps it that way.
     Press(Qt::RightButton, Mini(1, 1, 8));
@@ -224,6 +229,39 @@ class KakuroWindowTest : public WindowTest {
     for (int i = 0; i < 5 && w->model().StoredMode() != kModeType; ++i) QTest::mouseClick(w->bnUndo, Qt::LeftButton);
     QCOMPARE(w->model().StoredMode(), int(kModeType));
     QCOMPARE(QString::fromLatin1(Cell(1, 1).text, Cell(1, 1).textLength), QStringLiteral("89"));
+  }
+
+  // Loading, a mode change, "Clear all" and undo select the starting clue
+  // without touching a cell or recording a move of their own.
+  void automaticSelectionsLeaveTheCellsAlone() {
+    Open(kModeMouse);
+    TfrmKakuro* w = Window();
+    Press(Qt::RightButton, Mini(1, 1, 8));
+    Press(Qt::LeftButton, Mini(1, 1, 9));  // 9 entered over a hidden mark 8
+    Press(Qt::RightButton, Mini(1, 2, 5));  // a mark no combination has
+    const QString file = dir_.filePath(QStringLiteral("marks.puz"));
+    nextFile_ = file;
+    QTest::mouseClick(w->bnSave, Qt::LeftButton);
+    QTest::mouseClick(w->bnFile, Qt::LeftButton);
+    QVERIFY(messages_.isEmpty());
+    const QString again = dir_.filePath(QStringLiteral("again.puz"));
+    nextFile_ = again;
+    QTest::mouseClick(w->bnSave, Qt::LeftButton);
+    QFile a(file), b(again);
+    QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    QCOMPARE(a.readAll(), b.readAll());
+    QCOMPARE(w->selectionState(), 1);
+
+    const kakuro::KakGrid before = Grid();
+    QTest::mouseClick(w->bnKeyboard, Qt::LeftButton);
+    QTest::mouseClick(w->bnMouse, Qt::LeftButton);
+    for (int c = 1; c <= 2; ++c) QCOMPARE(Marks(Cell(1, c)), Marks(before.cells[1][c]));
+    QTest::mouseClick(w->bnClear, Qt::LeftButton);
+    QCOMPARE(Marks(Cell(1, 2)), QString());
+    QTest::mouseClick(w->bnUndo, Qt::LeftButton);  // one undo takes "Clear all" back
+    QCOMPARE(int(Cell(1, 1).entry), 9);
+    QCOMPARE(Marks(Cell(1, 1)), QStringLiteral("8"));
+    QCOMPARE(Marks(Cell(1, 2)), QStringLiteral("5"));
   }
 
   void filesRoundTripAndRejectOtherKinds() {

@@ -158,6 +158,54 @@ class SudokuWindowTest : public WindowTest {
     QCOMPARE(int(Puzzle().cells[5][0].entry), 5);
   }
 
+  // A lone note carried into Type mode is no answer: it looks like a note,
+  // and only the player's typing makes it the entry. An edit of the last
+  // cell finishes the puzzle when it is left, never halfway.
+  void aNoteIsNoEntryAndTheLastEditFinishesOnLeaving() {
+    Open(kModeMouse);
+    TfrmSudoku* w = Window();
+    for (int r = 0; r < 9; ++r)
+      for (int c = 0; c < 9; ++c)
+        if (r != c && !(r == 8 && c == 7)) Puzzle().cells[r][c].entry = SolutionAt(r, c);
+    w->model().RecordMove();
+    const int digit = SolutionAt(8, 7);
+    QTest::mouseClick(w->dgPuzzle(), Qt::RightButton, {}, MiniDigitPoint(w, 8, 7, digit));
+    QTest::mouseClick(w->bnKeyboard, Qt::LeftButton);
+    QCOMPARE(w->model().CursorRow(), 8);  // the note's cell is still the empty one
+    QCOMPARE(int(Puzzle().cells[8][7].entry), 0);
+    QVERIFY(w->PuzzTimer.isActive() && w->bnCheck->isEnabled());
+    QCOMPARE(w->edText->palette().color(QPalette::Text), QColor(128, 128, 128));
+    QVERIFY(w->edText->font().pointSize() < w->sudokuBoard().TypingFontSize(1));
+    // Away from the box the cell shows the note grey: no black in it.
+    QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, CellRect(w, 0, 0).center());
+    const QImage image = w->dgPuzzle()->grab().toImage();
+    const QRect inside = CellRect(w, 8, 7).adjusted(5, 5, -5, -5);
+    int dark = 0, grey = 0;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+      for (int x = inside.left(); x <= inside.right(); ++x) {
+        const QColor p = image.pixelColor(x, y);
+        dark += std::max({p.red(), p.green(), p.blue()}) < 80;
+        grey += p == QColor(128, 128, 128);
+      }
+    QCOMPARE(dark, 0);
+    QVERIFY(grey > 5);
+
+    // The note grows to "7899"; End and Backspace bring it down to the right
+    // digit: nothing is lost while deleting, and leaving the cell finishes.
+    QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, CellRect(w, 8, 7).center());
+    QTest::keyClick(w->edText, Qt::Key_End);
+    QTest::keyClicks(w->edText, QStringLiteral("899"));
+    QTest::keyClick(w->edText, Qt::Key_End);
+    for (int i = 0; i < 3; ++i) QTest::keyClick(w->edText, Qt::Key_Backspace);
+    QCOMPARE(w->edText->text(), QString::number(digit));
+    QCOMPARE(int(Puzzle().cells[8][7].entry), digit);
+    QVERIFY(w->edText->isVisible());
+    QVERIFY(w->PuzzTimer.isActive() && !w->model().checkDisplay);
+    QTest::keyClick(w->edText, Qt::Key_Up);
+    QVERIFY(!w->PuzzTimer.isActive() && w->model().allCorrect);
+    QCOMPARE(int(main_->state().sudokuSettings.timerState), int(kTimerStopped));
+  }
+
   void checkOutlinesShowInTheGrid() {
     Open(kModeMouse);
     TfrmSudoku* w = Window();

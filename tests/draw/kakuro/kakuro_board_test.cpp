@@ -95,13 +95,12 @@ class KakuroBoardTest : public QObject {
     kakuro::KakHeader h;
     kakuro::KakGrid g;
     MakePuzzle(h, g);
-    g.cells[1][0].mark = 1;  // selected across clue and its first cell
-    g.cells[1][1].mark = 1;
     g.cells[2][2].pencil[6] = 1;
     g.cells[2][3].entry = 7;
     g.cells[3][3].mark = 3;
     g.cells[3][4].mark = 4;
     KakuroBoard board(h, g);
+    board.SetSelectedRun(kakuro::ClueRun(h, g, 1, 0, false));  // the across clue of row 1
     QImage probe(1, 1, QImage::Format_RGB32);
     board.Layout(48, &probe);
     draw::BoardView view;

@@ -390,6 +390,8 @@ std::string PlayModel::TypeText(std::string_view text) {
   // the box and the keystrokes still to come are not lost.
   const bool typedDigit = kept.size() == 1 && before.size() <= 1 && kept != before;
   if (typedDigit && IsFull()) RecordMove();
+  // What is typed becomes a move when the box is left, or by Undo itself.
+  if (!undoEnabled) undoEnabled = Differs(Slot(move_), StoredMode());
   return kept;
 }
 

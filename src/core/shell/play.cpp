@@ -284,6 +284,8 @@ void PlayModel::ConvertNotes(int targetMode) {
 }
 
 void PlayModel::ClickMode(int mode) {
+  // What was typed is a move of its own, and may be the one that solves the puzzle.
+  if (mode == kModeErase && !erasing_ && StoredMode() == kModeType && boxVisible_) RecordMove();
   // Outlines belong to the position they judged; no mode keeps them.
   CheckDisplayOff();
   if (mode == kModeErase) {

@@ -105,6 +105,8 @@ class TfrmMain : public QWidget {
 
  private:
   void LayoutStrip();
+  // Keeps the whole window, frame included, on the screen it is on.
+  void FitToScreen();
 
   std::unique_ptr<AppState> state_;
   Random random_;

@@ -145,6 +145,19 @@ TfrmMain::TfrmMain(const MainOptions& options)
       play->RestoreTypingFocus();
   };
 
+  autosave_.setSingleShot(true);
+  autosave_.setInterval(options.autosaveMs);
+  connect(&autosave_, &QTimer::timeout, this, [this] {
+    if (!closing_) SaveStateNow();
+  });
+#if QT_CONFIG(sessionmanager)
+  // Logging out asks first: the state is written then, and the session may
+  // still go on.
+  connect(qApp, &QGuiApplication::commitDataRequest, this, [this] {
+    if (!closing_) SaveStateNow();
+  });
+#endif
+
   // The saved place and size, kept on a screen that is there now (a damaged
   // value must not ask for a window of gigantic size either).
   const GeneralSettings& g = state_->general;
@@ -282,8 +295,16 @@ bool TfrmMain::SaveStateNow() {
   return SaveState(*state_, statePath_.toStdString());
 }
 
+void TfrmMain::StateChanged() {
+  // Not before the state is loaded (nothing to keep yet), not once closing
+  // (the close writes it), and a pending write already covers this change.
+  if (created_ && !closing_ && !autosave_.isActive()) autosave_.start();
+}
+
 void TfrmMain::closeEvent(QCloseEvent* e) {
   currentKind_ = kKindClosing;
+  closing_ = true;
+  autosave_.stop();
   if (hints_->Showing()) hints_->hide();
   if (!saved_) {
     saved_ = true;

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+#include <csignal>
 #include <cstring>
 #include <tuple>
 
@@ -12,6 +13,7 @@
 #include "app/shell/filedialogs.h"
 #include "app/shell/mainwindow.h"
 #include "app/shell/showmsg.h"
+#include "app/shell/shutdown.h"
 #include "app/sudoku/sudokuwindow.h"
 
 #include "support/window_test.h"
@@ -63,12 +65,23 @@ class SudokuWindowTest : public WindowTest {
   TfrmSudoku* Window() const { return static_cast<TfrmSudoku*>(main_->playWindow(kKindSudoku)); }
   sudoku::SudPuzzle& Puzzle() const { return main_->state().sudokuPuzzle; }
 
-  void Open(int inputMode) {
+  void Open(int inputMode, int autosaveMs = 3000) {
     WriteKnownState(StatePath(), inputMode);
-    main_ = std::make_unique<TfrmMain>(MainOptions{StatePath(), false, 11});
+    MainOptions options{StatePath(), false, 11};
+    options.autosaveMs = autosaveMs;
+    main_ = std::make_unique<TfrmMain>(options);
     main_->show();
     QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
     QVERIFY(Window()->isVisible());
+  }
+
+  // The entry of a Sudoku cell in the state file as the next start reads it.
+  int EntryOnDisk(int r, int c) const {
+    auto state = std::make_unique<AppState>();
+    Random random(5);
+    StateContext context;
+    context.random = &random;
+    return LoadState(*state, StatePath().toStdString(), context) ? state->sudokuPuzzle.cells[r][c].entry : -1;
   }
 
  private slots:
@@ -320,6 +333,24 @@ class SudokuWindowTest : public WindowTest {
       QVERIFY(screen.contains(third.geometry()));
       QCOMPARE(third.size(), QSize(screen.width(), r.height() < 0 ? 600 : screen.height()));
     }
+  }
+
+  void movesAreWrittenSoonAfterTheyAreMade() {
+    Open(kModeMouse, 100);
+    TfrmSudoku* w = Window();
+    QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, MiniDigitPoint(w, 7, 5, 2));
+    QTRY_COMPARE_WITH_TIMEOUT(EntryOnDisk(7, 5), 2, 2000);
+  }
+
+  void aTerminationSignalClosesTheWindowAndWritesTheState() {
+    Open(kModeMouse, 600000);  // no autosave meanwhile
+    CloseOnTerminationSignals(main_.get());
+    TfrmSudoku* w = Window();
+    QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, MiniDigitPoint(w, 4, 6, 8));
+    QCOMPARE(EntryOnDisk(4, 6), 0);
+    std::raise(SIGTERM);
+    QTRY_VERIFY(!main_->isVisible());
+    QCOMPARE(EntryOnDisk(4, 6), 8);
   }
 
   void statePlaceWhenTheProgramFolderIsNotWritable() {

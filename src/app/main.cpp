@@ -3,6 +3,7 @@
 #include <QIcon>
 
 #include "app/shell/mainwindow.h"
+#include "app/shell/shutdown.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -19,6 +20,7 @@ int main(int argc, char* argv[]) {
       break;
     }
   zorvek::app::TfrmMain main(options);
+  zorvek::app::CloseOnTerminationSignals(&main);
   main.show();
   return app.exec();
 }

@@ -145,18 +145,30 @@ TfrmMain::TfrmMain(const MainOptions& options)
       play->RestoreTypingFocus();
   };
 
+  autosave_.setSingleShot(true);
+  autosave_.setInterval(options.autosaveMs);
+  connect(&autosave_, &QTimer::timeout, this, [this] {
+    if (!closing_) SaveStateNow();
+  });
+#if QT_CONFIG(sessionmanager)
+  // Logging out asks first: the state is written then, and the session may
+  // still go on.
+  connect(qApp, &QGuiApplication::commitDataRequest, this, [this] {
+    if (!closing_) SaveStateNow();
+  });
+#endif
+
+  // The saved place and size, kept on a screen that is there now (a damaged
+  // value must not ask for a window of gigantic size either).
   const GeneralSettings& g = state_->general;
-  // Sizes from the file are kept within the screen: a damaged value must not
-  // ask for a window of gigantic size.
-  const QSize screenSize = screen ? screen->availableGeometry().size() : QSize(1024, 768);
-  resize(std::clamp(int(g.mainWidth), 700, std::max(700, screenSize.width())),
-         std::clamp(int(g.mainHeight), 600, std::max(600, screenSize.height())));
+  resize(std::clamp(int(g.mainWidth), 0, QWIDGETSIZE_MAX), std::clamp(int(g.mainHeight), 0, QWIDGETSIZE_MAX));
   move(g.mainLeft, g.mainTop);
-  // A window saved on a screen that is no longer there comes back centred.
-  if (screen && !screen->availableGeometry().intersects(QRect(g.mainLeft, g.mainTop, width(), height()))) {
+  if (screen && !QGuiApplication::screenAt(geometry().center())) {
+    // Saved on a screen that is no longer there: centred on this one.
     const QRect avail = screen->availableGeometry();
     move(avail.left() + (avail.width() - width()) / 2, avail.top() + (avail.height() - height()) / 2);
   }
+  FitToScreen();
   created_ = true;
   LayoutStrip();
 }
@@ -175,6 +187,23 @@ void TfrmMain::LayoutStrip() {
   for (int i = 0; i < 4; ++i) panels_[i]->setGeometry(2 + i * (w - 1), 2, w, selectorHeight_ - 4);
   panels_[kPrintPanel]->setGeometry(width() - 2 - w, 2, w, selectorHeight_ - 4);
   panels_[kHelpPanel]->setGeometry(width() - 2 - 2 * w + 1, 2, w, selectorHeight_ - 4);
+}
+
+void TfrmMain::FitToScreen() {
+  QScreen* s = QGuiApplication::screenAt(geometry().center());
+  if (!s) s = screen() ? screen() : QGuiApplication::primaryScreen();
+  if (!s) return;
+  const QRect avail = s->availableGeometry();
+  // The frame is known once the window is shown; before that it counts as none.
+  const QSize frame = frameGeometry().size() - size();
+  const QSize room = (avail.size() - frame).expandedTo(QSize(1, 1));
+  // The minimum gives way only to a screen smaller than it.
+  setMinimumSize(std::min(700, room.width()), std::min(600, room.height()));
+  resize(size().boundedTo(room));
+  const QSize outer = size() + frame;
+  const int right = avail.left() + avail.width() - outer.width();
+  const int bottom = avail.top() + avail.height() - outer.height();
+  move(std::max(avail.left(), std::min(x(), right)), std::max(avail.top(), std::min(y(), bottom)));
 }
 
 void TfrmMain::resizeEvent(QResizeEvent* e) {
@@ -196,6 +225,7 @@ void TfrmMain::showEvent(QShowEvent* e) {
   QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
   // The presets already leave 40 pixels for a task bar: the whole screen counts.
   ComputePresets(s ? s->geometry().height() : 768, presetH_, presetW_);
+  FitToScreen();
   PanelClick(0);
   if (!openFile_.isEmpty()) OpenPuzzleFile(openFile_);
 }
@@ -265,8 +295,16 @@ bool TfrmMain::SaveStateNow() {
   return SaveState(*state_, statePath_.toStdString());
 }
 
+void TfrmMain::StateChanged() {
+  // Not before the state is loaded (nothing to keep yet), not once closing
+  // (the close writes it), and a pending write already covers this change.
+  if (created_ && !closing_ && !autosave_.isActive()) autosave_.start();
+}
+
 void TfrmMain::closeEvent(QCloseEvent* e) {
   currentKind_ = kKindClosing;
+  closing_ = true;
+  autosave_.stop();
   if (hints_->Showing()) hints_->hide();
   if (!saved_) {
     saved_ = true;

@@ -3,6 +3,7 @@
 // being played. It owns the application state and hands it to every window.
 #include <QSize>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -48,6 +49,9 @@ struct MainOptions {
   bool randomSeedFromClock;
   std::uint64_t seed;
   QString openFile;  // a .puz file to load into its kind's window once shown
+  // How long after a move the state is written; one write covers every
+  // change made meanwhile.
+  int autosaveMs = 3000;
 };
 
 class TfrmMain : public QWidget {
@@ -82,6 +86,9 @@ class TfrmMain : public QWidget {
   bool EraseActive() const;
   void SetStripCursor(const QCursor* cursor);
   bool SaveStateNow();
+  // A move, or a new or loaded puzzle: the state is written a few seconds
+  // later, so a crash or a power cut costs seconds of play, not the session.
+  void StateChanged();
   // Shows the window of the file's kind (by its record's kind letter) and
   // loads the file there; a file of no kind gets the current window's message.
   void OpenPuzzleFile(const QString& path);
@@ -105,6 +112,8 @@ class TfrmMain : public QWidget {
 
  private:
   void LayoutStrip();
+  // Keeps the whole window, frame included, on the screen it is on.
+  void FitToScreen();
 
   std::unique_ptr<AppState> state_;
   Random random_;
@@ -119,6 +128,8 @@ class TfrmMain : public QWidget {
   bool created_ = false;
   bool shownOnce_ = false;
   bool saved_ = false;
+  bool closing_ = false;
+  QTimer autosave_;
   int presetH_[3] = {600, 600, 600};
   int presetW_[3] = {700, 700, 700};
   std::array<SelectorPanel*, 6> panels_{};

@@ -196,7 +196,7 @@ void TPlayWindow::dgPuzzleMouseDown(const QPoint& pos, Qt::MouseButton button) {
   if (m.Erasing()) {
     if (button != Qt::LeftButton) return;
     dragging_ = true;
-    if (m.EraseCell(hit.row, hit.col)) grid_->update();
+    if (m.EraseCell(hit.row, hit.col)) ErasedCell();
     return;
   }
   if (BoardClick(hit, button)) return;
@@ -214,7 +214,13 @@ void TPlayWindow::dgPuzzleMouseMove(const QPoint& pos) {
   if (!dragging_ || !model_->Erasing()) return;
   const draw::BoardHit hit = board_->HitTest(pos);
   if (hit.inside && model_->adapter().IsCell(hit.row, hit.col) && model_->EraseCell(hit.row, hit.col))
-    grid_->update();
+    ErasedCell();
+}
+
+void TPlayWindow::ErasedCell() {
+  grid_->update();
+  // The erase becomes an undo step only when Erase mode ends; keep it before that.
+  main_.StateChanged();
 }
 
 void TPlayWindow::dgPuzzleMouseUp() { dragging_ = false; }
@@ -345,6 +351,10 @@ void TPlayWindow::SyncFromModel() {
   PlaceTypingBox();
   AfterSync();
   grid_->update();
+  if (m.MoveNumber() != lastMove_) {
+    lastMove_ = m.MoveNumber();
+    main_.StateChanged();
+  }
 }
 
 void TPlayWindow::PlaceTypingBox() {
@@ -557,6 +567,7 @@ void TPlayWindow::InstallPuzzle() {
   LayoutWindow();
   AfterInstall();
   SyncFromModel();
+  main_.StateChanged();
 }
 
 void TPlayWindow::EnsureWindowSize(bool force) {

@@ -156,6 +156,7 @@ class TPlayWindow : public QWidget {
   // there becomes a move of its own before the command runs.
   void LeaveTypingBox();
   void UpdateEraseLook();
+  void ErasedCell();
   void CreateShortcuts();
   bool eraseLook_ = false;
   const bool pencilCommands_;
@@ -163,6 +164,7 @@ class TPlayWindow : public QWidget {
   TBoardWidget* grid_ = nullptr;
   TKindCreateDialog* createDialog_ = nullptr;
   bool dragging_ = false;
+  int lastMove_ = 0;  // the move the main window last heard of
 };
 
 }  // namespace zorvek::app

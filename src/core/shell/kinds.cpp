@@ -1,5 +1,7 @@
 #include "core/shell/kinds.h"
 
+#include <cstddef>
+
 #include "core/common/progress.h"
 #include "core/common/types.h"
 #include "core/futoshiki/generator.h"
@@ -69,7 +71,7 @@ struct HexKakuroKind {
 // K: the engine side of a kind; S and P: its settings and puzzle blocks in
 // the state; Counter and Mode: its save counter and input mode.
 template <typename K, auto S, auto P, std::int32_t GeneralSettings::*Counter, std::uint8_t GeneralSettings::*Mode>
-KindDescriptor Describe(int number) {
+KindDescriptor Describe(int number, std::size_t stateEnd) {
   using Blocks = typename K::Blocks;
   return KindDescriptor{
       number,
@@ -78,6 +80,7 @@ KindDescriptor Describe(int number) {
       sizeof(PuzRecord<Blocks>),
       Counter,
       Mode,
+      stateEnd,
       [](const AppState& s) { return K::Has(s); },
       [](const AppState& s) { return Blocks::Valid(s.*S, s.*P); },
       [](Random& r, AppState& s) { K::Startup(r, s); },
@@ -103,13 +106,17 @@ KindDescriptor Describe(int number) {
 const KindDescriptor& KindOf(int kind) {
   static const KindDescriptor kinds[kPlayKinds] = {
       Describe<SudokuKind, &AppState::sudokuSettings, &AppState::sudokuPuzzle, &GeneralSettings::sudokuSaveCounter,
-               &GeneralSettings::sudokuInputMode>(kKindSudoku),
+               &GeneralSettings::sudokuInputMode>(kKindSudoku,
+                                                  offsetof(AppState, sudokuPuzzle) + sizeof(sudoku::SudPuzzle)),
       Describe<KakuroKind, &AppState::kakuroSettings, &AppState::kakuroPuzzle, &GeneralSettings::kakuroSaveCounter,
-               &GeneralSettings::kakuroInputMode>(kKindKakuro),
+               &GeneralSettings::kakuroInputMode>(kKindKakuro,
+                                                  offsetof(AppState, kakuroPuzzle) + sizeof(kakuro::KakGrid)),
       Describe<FutoshikiKind, &AppState::futoshikiSettings, &AppState::futoshikiPuzzle,
-               &GeneralSettings::futoshikiSaveCounter, &GeneralSettings::futoshikiInputMode>(kKindFutoshiki),
+               &GeneralSettings::futoshikiSaveCounter, &GeneralSettings::futoshikiInputMode>(
+          kKindFutoshiki, offsetof(AppState, futoshikiPuzzle) + sizeof(futoshiki::FutGrid)),
       Describe<HexKakuroKind, &AppState::hexKakuroSettings, &AppState::hexKakuroPuzzle,
-               &GeneralSettings::hexKakuroSaveCounter, &GeneralSettings::hexKakuroInputMode>(kKindHexKakuro),
+               &GeneralSettings::hexKakuroSaveCounter, &GeneralSettings::hexKakuroInputMode>(
+          kKindHexKakuro, offsetof(AppState, hexKakuroPuzzle) + sizeof(hexkakuro::HexGrid)),
   };
   return kinds[kind >= 0 && kind < kPlayKinds ? kind : 0];
 }

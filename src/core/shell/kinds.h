@@ -18,6 +18,9 @@ struct KindDescriptor {
   std::size_t recordSize;
   std::int32_t GeneralSettings::*saveCounter;
   std::uint8_t GeneralSettings::*inputMode;
+  // Where its blocks end in the state record: a read that stops short of it
+  // leaves the kind without a whole puzzle.
+  std::size_t stateEnd;
   // Its blocks in the state: is there a puzzle, do its bytes pass the loader's checks.
   bool (*hasPuzzle)(const AppState&);
   bool (*blocksValid)(const AppState&);

@@ -95,19 +95,20 @@ void FillMissingPuzzles(AppState& state, const StateContext& context) {
 bool LoadState(AppState& state, const std::string& path, const StateContext& context) {
   const auto bytes = ReadFilePrefix(path, kStateRecordSize);
   std::memset(&state, 0, sizeof state);
-  if (bytes.size() == kStateRecordSize) {
-    std::memcpy(&state, bytes.data(), kStateRecordSize);
-    if (GeneralIsValid(state.general)) {
-      // One damaged kind costs only that kind's puzzle, not every setting.
-      Random fallback(Random::ClockSeed());
-      Random& random = RandomOf(context, fallback);
-      for (int kind : kRecordOrder) {
-        const KindDescriptor& d = KindOf(kind);
-        if (d.hasPuzzle(state) && !d.blocksValid(state)) d.createStartup(random, state);
-      }
-      FillMissingPuzzles(state, context);
-      return true;
+  // A short file keeps what it holds: every block read whole is judged on
+  // its own, and only what is missing or fails its checks starts over.
+  const std::size_t read = std::min(bytes.size(), kStateRecordSize);
+  if (read > 0) std::memcpy(&state, bytes.data(), read);
+  if (read >= sizeof(GeneralSettings) && GeneralIsValid(state.general)) {
+    // One damaged kind costs only that kind's puzzle, not every setting.
+    Random fallback(Random::ClockSeed());
+    Random& random = RandomOf(context, fallback);
+    for (int kind : kRecordOrder) {
+      const KindDescriptor& d = KindOf(kind);
+      if (read < d.stateEnd || (d.hasPuzzle(state) && !d.blocksValid(state))) d.createStartup(random, state);
     }
+    FillMissingPuzzles(state, context);
+    return true;
   }
   // A reset keeps the batch difficulties as they were read (zero when nothing
   // was); out of range they would select no radio button, so clamp them.

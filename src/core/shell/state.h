@@ -124,8 +124,11 @@ void ResetState(AppState& state, const StateContext& context);
 // The checks a loaded record must pass; anything else means defaults.
 bool StateIsValid(const AppState& state);
 
-// Reads the state file at `path`. A missing, short, foreign or out-of-range
-// file gives the defaults (ResetState). Returns true when the file was used.
+// Reads the state file at `path`. A missing or foreign file (its general
+// settings short or without the magic) gives the defaults (ResetState).
+// Otherwise every kind whose blocks were read whole and pass their checks
+// keeps its puzzle, and only the others get their start-up puzzle. Returns
+// true when the file was used.
 bool LoadState(AppState& state, const std::string& path, const StateContext& context);
 
 // Writes the record atomically; false when it could not be written.

@@ -5,12 +5,15 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+#include <csignal>
 #include <cstring>
+#include <tuple>
 
 #include "core/common/types.h"
 #include "app/shell/filedialogs.h"
 #include "app/shell/mainwindow.h"
 #include "app/shell/showmsg.h"
+#include "app/shell/shutdown.h"
 #include "app/sudoku/sudokuwindow.h"
 
 #include "support/window_test.h"
@@ -62,12 +65,23 @@ class SudokuWindowTest : public WindowTest {
   TfrmSudoku* Window() const { return static_cast<TfrmSudoku*>(main_->playWindow(kKindSudoku)); }
   sudoku::SudPuzzle& Puzzle() const { return main_->state().sudokuPuzzle; }
 
-  void Open(int inputMode) {
+  void Open(int inputMode, int autosaveMs = 3000) {
     WriteKnownState(StatePath(), inputMode);
-    main_ = std::make_unique<TfrmMain>(MainOptions{StatePath(), false, 11});
+    MainOptions options{StatePath(), false, 11};
+    options.autosaveMs = autosaveMs;
+    main_ = std::make_unique<TfrmMain>(options);
     main_->show();
     QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
     QVERIFY(Window()->isVisible());
+  }
+
+  // The entry of a Sudoku cell in the state file as the next start reads it.
+  int EntryOnDisk(int r, int c) const {
+    auto state = std::make_unique<AppState>();
+    Random random(5);
+    StateContext context;
+    context.random = &random;
+    return LoadState(*state, StatePath().toStdString(), context) ? state->sudokuPuzzle.cells[r][c].entry : -1;
   }
 
  private slots:
@@ -356,16 +370,35 @@ class SudokuWindowTest : public WindowTest {
     QCOMPARE(int(second.state().general.mainWidth), 760);
     QCOMPARE(int(second.state().general.mainHeight), 640);
 
-    // Geometry from a damaged file stays on the screen.
-    second.state().general.mainWidth = 2000000000;
-    second.state().general.mainHeight = -5;
-    second.state().general.mainLeft = -900000;
-    QVERIFY(SaveState(second.state(), StatePath().toStdString()));
-    TfrmMain third({StatePath(), false, 3});
-    const QRect screen = third.screen()->availableGeometry();
-    QVERIFY(third.width() <= std::max(700, screen.width()));
-    QCOMPARE(third.height(), 600);
-    QVERIFY(screen.intersects(third.frameGeometry()));
+    // Geometry from a damaged file, or saved on a larger screen, is fitted to this one.
+    const QRect screen = second.screen()->availableGeometry();
+    const QRect saved[] = {{-900000, 0, 2000000000, -5}, {300, 200, 1312, 1044}};
+    for (const QRect& r : saved) {
+      GeneralSettings& g = second.state().general;
+      std::tie(g.mainLeft, g.mainTop, g.mainWidth, g.mainHeight) = std::tuple(r.x(), r.y(), r.width(), r.height());
+      QVERIFY(SaveState(second.state(), StatePath().toStdString()));
+      TfrmMain third({StatePath(), false, 3});
+      QVERIFY(screen.contains(third.geometry()));
+      QCOMPARE(third.size(), QSize(screen.width(), r.height() < 0 ? 600 : screen.height()));
+    }
+  }
+
+  void movesAreWrittenSoonAfterTheyAreMade() {
+    Open(kModeMouse, 100);
+    TfrmSudoku* w = Window();
+    QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, MiniDigitPoint(w, 7, 5, 2));
+    QTRY_COMPARE_WITH_TIMEOUT(EntryOnDisk(7, 5), 2, 2000);
+  }
+
+  void aTerminationSignalClosesTheWindowAndWritesTheState() {
+    Open(kModeMouse, 600000);  // no autosave meanwhile
+    CloseOnTerminationSignals(main_.get());
+    TfrmSudoku* w = Window();
+    QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, MiniDigitPoint(w, 4, 6, 8));
+    QCOMPARE(EntryOnDisk(4, 6), 0);
+    std::raise(SIGTERM);
+    QTRY_VERIFY(!main_->isVisible());
+    QCOMPARE(EntryOnDisk(4, 6), 8);
   }
 
   void statePlaceWhenTheProgramFolderIsNotWritable() {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -136,8 +137,32 @@ TEST_F(StateFile, DamageCostsOnlyWhatIsDamaged) {
     EXPECT_EQ(same(state->hexKakuroPuzzle, original->hexKakuroPuzzle), d.kind != kKindHexKakuro) << d.what;
     EXPECT_TRUE(d.kind == kKindSudoku || same(state->sudokuPuzzle, original->sudokuPuzzle)) << d.what;
   }
-  // A file one byte short is not half read.
-  WriteBytes({saved.begin(), saved.end() - 1});
+}
+
+TEST_F(StateFile, AShortFileKeepsEveryBlockReadWhole) {
+  const auto saved = SavedMarkedState();
+  struct Blocks {
+    const char* kind;
+    std::size_t begin, end;
+  };
+  const Blocks kinds[] = {
+      {"Kakuro", 8216, 14296}, {"Sudoku", 14296, 16900}, {"Futoshiki", 16900, 19508}, {"HexKakuro", 19508, 27592}};
+  // One byte short, inside the Futoshiki puzzle, inside the Sudoku settings,
+  // one byte into the Kakuro settings.
+  for (std::size_t length : {27591u, 19400u, 14300u, 8217u}) {
+    WriteBytes({saved.begin(), saved.begin() + static_cast<std::ptrdiff_t>(length)});
+    auto state = std::make_unique<AppState>();
+    EXPECT_TRUE(LoadState(*state, path, context)) << length;
+    EXPECT_TRUE(StateIsValid(*state)) << length;
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(state.get());
+    EXPECT_TRUE(std::equal(bytes, bytes + 8216, saved.begin())) << "general settings, " << length;
+    for (const Blocks& k : kinds)
+      EXPECT_EQ(std::equal(bytes + k.begin, bytes + k.end, saved.begin() + static_cast<std::ptrdiff_t>(k.begin)),
+                k.end <= length)
+          << k.kind << ", " << length;
+  }
+  // Cut inside the general settings, the file is as good as missing.
+  WriteBytes({saved.begin(), saved.begin() + 8215});
   auto state = std::make_unique<AppState>();
   EXPECT_FALSE(LoadState(*state, path, context));
   EXPECT_EQ(state->general.sudokuSaveCounter, 0);

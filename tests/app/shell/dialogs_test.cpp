@@ -12,6 +12,8 @@
 #include <thread>
 
 #include "core/common/types.h"
+#include "app/printing/allprint.h"
+#include "app/shell/appstyle.h"
 #include "app/shell/helpwindow.h"
 #include "app/shell/hinttexts.h"
 #include "app/shell/mainwindow.h"
@@ -112,6 +114,58 @@ class DialogsTest : public WindowTest {
     QVERIFY(!dialog->Created());
     QCOMPARE(0, std::memcmp(&current, &main.state().sudokuPuzzle, sizeof current));
     QCOMPARE(w->createDialog()->Difficulty(), int(kEasy));
+  }
+
+  void everyCaptionExactAndWhole() {
+    // The platform adds a display name to every caption that does not end with it.
+    SetApplicationIdentity();
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QGuiApplication::applicationName());
+    TfrmMain main({dir_.filePath(QStringLiteral("captions.dat")), false, 4});
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QCOMPARE(main.windowTitle(), QStringLiteral("Zorvek Number Puzzles"));
+    QCOMPARE(main.printDialog()->windowTitle(), QStringLiteral("Print puzzle"));
+    const QStringList dialogs = {"Create Sudoku puzzle", "Create Kakuro puzzle", "Create Futoshiki puzzle",
+                                 "Create Hex Kakuro puzzle"};
+    const QStringList hints = {"Sudoku - Instructions", "Kakuro - Instructions", "Futoshiki - Instructions",
+                               "HexKakuro - Instructions"};
+    QCOMPARE(main.hints()->windowTitle(), QStringLiteral("Instructions"));
+    // Every caption of the choice phase and the creating phase is whole: each
+    // control as wide as its text needs, inside its parent, over no sibling.
+    auto whole = [](QWidget* top, const QString& where) {
+      QList<QWidget*> shown;
+      for (QWidget* w : top->findChildren<QWidget*>())
+        if (w->isVisibleTo(top) && (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w))) shown << w;
+      QVERIFY2(!shown.isEmpty(), qPrintable(where));
+      for (QWidget* w : shown) {
+        const QString name = where + QLatin1Char(' ') + w->objectName();
+        QVERIFY2(w->width() >= w->sizeHint().width() && w->height() >= w->fontMetrics().height(), qPrintable(name));
+        QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), qPrintable(name));
+        QVERIFY2(QRect(QPoint(), top->size()).contains(QRect(w->mapTo(top, QPoint()), w->size())), qPrintable(name));
+        for (QWidget* other : shown)
+          QVERIFY2(other == w || other->parentWidget() != w->parentWidget() || !other->geometry().intersects(w->geometry()),
+                   qPrintable(name + QLatin1Char('/') + other->objectName()));
+      }
+    };
+    for (int kind = 0; kind < 4; ++kind) {
+      TKindCreateDialog* dialog = main.playWindow(kind)->createDialog();
+      QCOMPARE(dialog->windowTitle(), dialogs[kind]);
+      dialog->FormShow();
+      whole(dialog, dialogs[kind]);
+      // Frames alike: no kind titles one and not the other.
+      for (QFrame* frame : {dialog->PanelDiff, dialog->PanelSize})
+        if (frame) QVERIFY(frame->findChildren<QLabel*>().isEmpty());
+      dialog->PanelDiff->hide();
+      if (dialog->PanelSize) dialog->PanelSize->hide();
+      dialog->bnCreate->hide();
+      dialog->bnInitCancel->hide();
+      dialog->PanelCreate->show();
+      dialog->cancelButton()->show();
+      whole(dialog, dialogs[kind] + QStringLiteral(" creating"));
+      main.hints()->ShowInstructions(kind);
+      QCOMPARE(main.hints()->windowTitle(), hints[kind]);
+    }
+    QCOMPARE(main.playWindow(kKindFutoshiki)->createDialog()->size(), QSize(595, 387));
   }
 
   void cancelAsksBeforeStopping() {

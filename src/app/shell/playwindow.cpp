@@ -16,6 +16,7 @@
 #include "app/shell/combinations.h"
 #include "app/shell/createdialog.h"
 #include "app/shell/filedialogs.h"
+#include "app/shell/hinttexts.h"
 #include "app/shell/mainwindow.h"
 #include "app/shell/quickhints.h"
 #include "app/shell/showmsg.h"
@@ -554,7 +555,7 @@ void TPlayWindow::bnInstructClick() {
   if (!hints) return;
   LeaveTypingBox();
   if (!hints->Showing()) hints->RecordMainGeometry(QRect(main_.pos(), main_.size()));
-  hints->ShowInstructions(kind_);
+  hints->ShowInstructions(HintTextFor(kind_, main_.state()));
 }
 
 void TPlayWindow::RestoreTypingFocus() {

@@ -1,15 +1,13 @@
 // Starts the game: one main window, which loads the state before it shows.
 #include <QApplication>
-#include <QIcon>
 
+#include "app/shell/appstyle.h"
 #include "app/shell/mainwindow.h"
 #include "app/shell/shutdown.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("ZorvekNumberPuzzles"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Zorvek Number Puzzles"));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
+  zorvek::app::SetApplicationIdentity();
   // A puzzle file named on the command line (as a file manager passes it)
   // opens in its kind's window.
   zorvek::app::MainOptions options;

@@ -10,8 +10,8 @@ namespace zorvek::app {
 
 TfrmFutNew::TfrmFutNew(TfrmMain& main, QWidget* parent) : TKindCreateDialog(main, kKindFutoshiki, true, parent) {
   setObjectName(QStringLiteral("frmFutNew"));
-  SetSizeChoices(QStringLiteral("Grid size"),
-                 {QStringLiteral("5 x 5"), QStringLiteral("7 x 7"), QStringLiteral("9 x 9")});
+  SetSizeChoices({QStringLiteral("5 x 5"), QStringLiteral("7 x 7"), QStringLiteral("9 x 9")});
+  SetClientSize(QSize(595, 387));
 }
 
 void TfrmFutNew::FollowPuzzle() {

@@ -6,7 +6,7 @@
 namespace zorvek::app {
 
 TfrmFutoshiki::TfrmFutoshiki(TfrmMain& main, QWidget* parent)
-    : TPlayWindow(main, kKindFutoshiki, true, parent),
+    : TPlayWindow(main, kKindFutoshiki, CommandMiddle::kPencilCommands, parent),
       adapter_(main.state().futoshikiSettings, main.state().futoshikiPuzzle),
       board_(main.state().futoshikiSettings, main.state().futoshikiPuzzle) {
   setObjectName(QStringLiteral("frmFutoshiki"));

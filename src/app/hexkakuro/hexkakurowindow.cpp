@@ -1,6 +1,5 @@
 #include "app/hexkakuro/hexkakurowindow.h"
 
-#include <QLabel>
 #include <QLineEdit>
 
 #include "app/shell/combinations.h"
@@ -11,22 +10,11 @@ namespace zorvek::app {
 
 using hexkakuro::HexPos;
 
-namespace {
-constexpr int kSideGap = 12;  // between the board and the combinations panel
-}  // namespace
-
 TfrmHexKakuro::TfrmHexKakuro(TfrmMain& main, QWidget* parent)
-    : TPlayWindow(main, kKindHexKakuro, false, parent),
+    : TPlayWindow(main, kKindHexKakuro, CommandMiddle::kCombinations, parent),
       adapter_(main.state().hexKakuroSettings, main.state().hexKakuroPuzzle),
       board_(main.state().hexKakuroSettings, main.state().hexKakuroPuzzle) {
   setObjectName(QStringLiteral("frmHexKakuro"));
-  PanelNumbers = new QWidget(this);
-  PanelNumbers->setObjectName(QStringLiteral("PanelNumbers"));
-  pbNumbers = new TCombinationsPanel(PanelNumbers);
-  pbNumbers2 = new TCombinationsPanel(PanelNumbers);
-  pbNumbers2->setObjectName(QStringLiteral("pbNumbers2"));
-  pbNumbers->hide();
-  pbNumbers2->hide();
   AttachBoard(adapter_, board_);
   // The hexagon under the box is painted yellow; a see-through box keeps its
   // corners from covering the slanted edges and the neighbours.
@@ -84,20 +72,6 @@ bool TfrmHexKakuro::BoardClick(const draw::BoardHit& hit, Qt::MouseButton button
   return false;
 }
 
-int TfrmHexKakuro::SideWidth() const { return kSideGap + pbNumbers->ColumnWidth() + 8 + 8; }
-
-void TfrmHexKakuro::LayoutSide(const QRect& board) {
-  PanelNumbers->setGeometry(board.right() + 1 + kSideGap, board.top(), pbNumbers->ColumnWidth() + 8, board.height());
-  PlaceNumberBoxes();
-  // A narrow board (a small window) would cut the header short: it may reach over the panel.
-  QRect header = PanelHeader->geometry();
-  const int need = QFontMetrics(PanelHeader->font()).horizontalAdvance(HeaderText()) + 16;
-  if (header.width() < need) {
-    header.setRight(std::min(width() - 4, std::max(header.right(), header.left() + need)));
-    PanelHeader->setGeometry(header);
-  }
-}
-
 bool TfrmHexKakuro::ShowClue(TCombinationsPanel* box, int r, int c) {
   const hexkakuro::ClueCombinations list =
       hexkakuro::CombinationsOfClue(adapter_.settings(), adapter_.grid(), r, c);
@@ -126,30 +100,6 @@ void TfrmHexKakuro::RefreshNumbers() {
   }
   pbNumbers->setVisible(first);
   pbNumbers2->setVisible(second);
-  PlaceNumberBoxes();
-}
-
-void TfrmHexKakuro::PlaceNumberBoxes() {
-  const int w = PanelNumbers->width(), panelH = PanelNumbers->height();
-  std::vector<TCombinationsPanel*> boxes;
-  for (TCombinationsPanel* b : {pbNumbers, pbNumbers2})
-    if (b->isVisibleTo(PanelNumbers)) boxes.push_back(b);
-  if (boxes.empty()) return;
-  int total = 0;
-  std::vector<int> heights;
-  for (TCombinationsPanel* b : boxes) {
-    heights.push_back(std::min(panelH, b->HeightFor(std::max<int>(1, b->entries().size()))));
-    total += heights.back();
-  }
-  // One box (a selected clue) stands at the top; a cell's two clues share the height evenly.
-  const int n = int(boxes.size());
-  const int gap = n == 1 ? 0 : std::max(0, (panelH - total) / (n + 1));
-  int y = gap;
-  for (int i = 0; i < n; ++i) {
-    const int h = std::min(heights[i], std::max(0, panelH - y));
-    boxes[i]->setGeometry(0, y, w, h);
-    y += h + gap;
-  }
 }
 
 }  // namespace zorvek::app

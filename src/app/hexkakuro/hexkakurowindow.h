@@ -1,13 +1,11 @@
 #pragma once
 // The HexKakuro play window: the hexagon board, clue clicks that narrow the
-// neighbours' pencil marks, and the combinations panel beside the board.
+// neighbours' pencil marks, and what its combinations panel shows.
 #include "app/shell/playwindow.h"
 #include "core/shell/play_hexkakuro.h"
 #include "draw/hexkakuro/board.h"
 
 namespace zorvek::app {
-
-class TCombinationsPanel;
 
 class TfrmHexKakuro : public TPlayWindow {
   Q_OBJECT
@@ -19,9 +17,6 @@ class TfrmHexKakuro : public TPlayWindow {
   // The clue shown selected in Mouse mode; (0, 0) for none.
   int selectedRow() const { return board_.selectedRow(); }
   int selectedCol() const { return board_.selectedCol(); }
-
-  QWidget* PanelNumbers;
-  TCombinationsPanel *pbNumbers, *pbNumbers2;
 
  protected:
   void LayoutBoard(QSize space) override;
@@ -35,8 +30,6 @@ class TfrmHexKakuro : public TPlayWindow {
   void AfterModeChange() override { ClearSelection(); }
   void AfterInstall() override { ClearSelection(); }
   void AfterSync() override { RefreshNumbers(); }
-  int SideWidth() const override;
-  void LayoutSide(const QRect& board) override;
 
  private:
   void ClearSelection() { board_.SetSelectedClue(0, 0); }
@@ -44,7 +37,6 @@ class TfrmHexKakuro : public TPlayWindow {
   bool ShowClue(TCombinationsPanel* box, int r, int c);
   // The boxes follow the selected clue (Mouse) or the typing cursor's two clues (Type).
   void RefreshNumbers();
-  void PlaceNumberBoxes();
 
   hexkakuro::HexKakuroPlayAdapter adapter_;
   draw::hexkakuro::HexKakuroBoard board_;

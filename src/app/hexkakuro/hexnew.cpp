@@ -11,7 +11,7 @@ TfrmHexNew::TfrmHexNew(TfrmMain& main, QWidget* parent)
     : TKindCreateDialog(main, kKindHexKakuro, false, parent), creator_(hexkakuro::CreateHexKakuroPuzzle) {
   setObjectName(QStringLiteral("frmHexNew"));
   setWindowTitle(QStringLiteral("Create Hex Kakuro puzzle"));
-  SetSizeChoices(QStringLiteral("Size"), {QStringLiteral("  9 x   9"), QStringLiteral("11 x 13")});
+  SetSizeChoices({QStringLiteral("  9 x   9"), QStringLiteral("11 x 13")});
   // The engine's loop is short and cannot be stopped: the bar only says it runs.
   SetFixedBar(50);
 }

@@ -11,8 +11,7 @@ TfrmKakNew::TfrmKakNew(TfrmMain& main, QWidget* parent) : TKindCreateDialog(main
   // Attempts are quick and few: the bar stands at half while the engine works.
   SetFixedBar(50);
   // The captions count the clue row and column too.
-  SetSizeChoices(QStringLiteral("Size"),
-                 {QStringLiteral("  8 x   8"), QStringLiteral("10 x 10"), QStringLiteral("10 x 12"),
+  SetSizeChoices({QStringLiteral("  8 x   8"), QStringLiteral("10 x 10"), QStringLiteral("10 x 12"),
                   QStringLiteral("12 x 14")});
 }
 

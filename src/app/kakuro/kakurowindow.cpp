@@ -1,37 +1,16 @@
 #include "app/kakuro/kakurowindow.h"
 
-#include <QLabel>
-
 #include "app/shell/mainwindow.h"
 #include "core/common/types.h"
 
 namespace zorvek::app {
 
-namespace {
-// The longest list of combinations (4 or 5 cells) has 12 sets.
-constexpr int kMostCombos = 12;
-constexpr int kSideGap = 10;
-}  // namespace
-
 TfrmKakuro::TfrmKakuro(TfrmMain& main, QWidget* parent)
-    : TPlayWindow(main, kKindKakuro, false, parent),
+    : TPlayWindow(main, kKindKakuro, CommandMiddle::kCombinations, parent),
       adapter_(main.state().kakuroSettings, main.state().kakuroPuzzle),
       board_(main.state().kakuroSettings, main.state().kakuroPuzzle) {
   setObjectName(QStringLiteral("frmKakuro"));
   AttachBoard(adapter_, board_);
-  PanelNumbers = new QWidget(this);
-  PanelNumbers->setObjectName(QStringLiteral("PanelNumbers"));
-  pbNumbers = new TCombinationsPanel(PanelNumbers);
-  pbNumbers2 = new TCombinationsPanel(PanelNumbers);
-  pbNumbers2->setObjectName(QStringLiteral("pbNumbers2"));
-  pbNumbers->hide();
-  pbNumbers2->hide();
-  // Sizes the combination columns: the longest set there is.
-  lblTest1 = new QLabel(QStringLiteral(" 1,2,3,4,5,6,7,8,9 "), this);
-  lblTest1->setObjectName(QStringLiteral("lblTest1"));
-  lblTest1->setFont(pbNumbers->font());
-  lblTest1->hide();
-  PanelPause->raise();
 }
 
 TfrmKakuro::~TfrmKakuro() = default;
@@ -51,29 +30,6 @@ QString TfrmKakuro::HeaderText() const {
 }
 
 int TfrmKakuro::SizePreset() const { return std::clamp((adapter_.header().rows - 7) / 2, 0, 2); }
-
-int TfrmKakuro::ComboBoxHeight() const {
-  // Two boxes one above the other, each as tall as the longest list needs
-  // when the window has the room.
-  return std::max(pbNumbers->HeightFor(2), std::min(pbNumbers->HeightFor(kMostCombos), (height() - 3 * kSideGap) / 2));
-}
-
-int TfrmKakuro::ComboColumns() const {
-  const int line = QFontMetrics(pbNumbers->font()).height();
-  const int rows = std::max(1, (ComboBoxHeight() - pbNumbers->HeightFor(0)) / line);
-  return (kMostCombos + rows - 1) / rows;
-}
-
-int TfrmKakuro::SideWidth() const { return ComboColumns() * pbNumbers->ColumnWidth() + 8 + 2 * kSideGap; }
-
-void TfrmKakuro::LayoutSide(const QRect& board) {
-  const int w = ComboColumns() * pbNumbers->ColumnWidth() + 8;
-  const int h = ComboBoxHeight();
-  const int top = std::max(kSideGap, std::min(board.top() - PanelHeader->height() + 1, height() - 2 * h - 2 * kSideGap));
-  PanelNumbers->setGeometry(board.right() + 1 + kSideGap, top, w, 2 * h + kSideGap);
-  pbNumbers->setGeometry(0, 0, w, h);
-  pbNumbers2->setGeometry(0, h + kSideGap, w, h);
-}
 
 void TfrmKakuro::ShowClue(TCombinationsPanel* box, const QString& title, const kakuro::KakComboList& list) {
   std::vector<ComboEntry> entries;

@@ -8,8 +8,6 @@
 #include "core/shell/play_kakuro.h"
 #include "draw/kakuro/board.h"
 
-class QLabel;
-
 namespace zorvek::app {
 
 class TfrmKakuro : public TPlayWindow {
@@ -30,10 +28,6 @@ class TfrmKakuro : public TPlayWindow {
   // the starting clue and its combinations, changing no cell.
   void SelectStartingClue();
 
-  QWidget* PanelNumbers;
-  TCombinationsPanel *pbNumbers, *pbNumbers2;
-  QLabel* lblTest1;
-
  protected:
   void LayoutBoard(QSize space) override;
   QString HeaderText() const override;
@@ -46,16 +40,12 @@ class TfrmKakuro : public TPlayWindow {
   void AfterModeChange() override;
   void AfterInstall() override;
   void AfterSync() override;
-  int SideWidth() const override;
-  void LayoutSide(const QRect& board) override;
 
  private:
   void ShowClue(TCombinationsPanel* box, const QString& title, const kakuro::KakComboList& list);
   void EndSelection();
   void RefreshTypeBoxes();
   void ShowSelection(const kakuro::KakRun& run, const kakuro::KakComboList& list);
-  int ComboBoxHeight() const;
-  int ComboColumns() const;
 
   kakuro::KakuroPlayAdapter adapter_;
   draw::kakuro::KakuroBoard board_;

@@ -1,5 +1,7 @@
 #include "app/shell/appstyle.h"
 
+#include <QApplication>
+#include <QIcon>
 #include <QPalette>
 #include <QWidget>
 
@@ -16,6 +18,11 @@ void PaintBackground(QWidget* w, const QColor& colour) {
   p.setColor(QPalette::Window, colour);
   w->setPalette(p);
   w->setAutoFillBackground(true);
+}
+
+void SetApplicationIdentity() {
+  QApplication::setApplicationName(QStringLiteral("ZorvekNumberPuzzles"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
 }
 
 }  // namespace zorvek::app

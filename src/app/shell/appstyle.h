@@ -1,5 +1,6 @@
 #pragma once
-// Colours and measures every window of the game shares.
+// Colours and measures every window of the game shares, and the name and
+// icon it shows itself with.
 #include <QColor>
 #include <QFont>
 
@@ -18,4 +19,8 @@ int SpacingUnitForDpi(double dpi);
 
 // Fills a widget's background with the given colour.
 void PaintBackground(QWidget* w, const QColor& colour = kBackground);
+
+// The application's name and icon. No display name: the platform would add
+// it to every window caption, and each window carries its own caption.
+void SetApplicationIdentity();
 }  // namespace zorvek::app

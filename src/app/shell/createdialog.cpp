@@ -152,6 +152,7 @@ TKindCreateDialog::TKindCreateDialog(TfrmMain& main, int kind, bool cancellable,
   PanelCreate = new QWidget(this);
   PanelCreate->setObjectName(QStringLiteral("PanelCreate"));
   lblCreating_ = new QLabel(QStringLiteral("Creating %1 Puzzle").arg(name), PanelCreate);
+  lblCreating_->setObjectName(QStringLiteral("lblCreate"));
   lblCreating_->setAlignment(Qt::AlignCenter);
   pgCreate = new QProgressBar(PanelCreate);
   pgCreate->setObjectName(QStringLiteral("pgCreate"));
@@ -166,44 +167,63 @@ TKindCreateDialog::TKindCreateDialog(TfrmMain& main, int kind, bool cancellable,
   connect(bnCancel, &QPushButton::clicked, this, &TKindCreateDialog::bnCancelClick);
 }
 
-void TKindCreateDialog::SetSizeChoices(const QString& title, const QStringList& captions) {
+void TKindCreateDialog::SetSizeChoices(const QStringList& captions) {
   PanelSize = MakeFrame("PanelSize", this);
-  auto* label = new QLabel(title, PanelSize);
-  label->setObjectName(QStringLiteral("lblSize"));
   for (int i = 0; i < captions.size(); ++i)
     rbSize.push_back(MakeChoice(captions[i], QStringLiteral("rbSize%1").arg(i), PanelSize));
   if (!rbSize.empty()) rbSize.front()->setChecked(true);
   LayoutDialog();
 }
 
+void TKindCreateDialog::SetClientSize(const QSize& size) {
+  clientSize_ = size;
+  LayoutDialog();
+}
+
 void TKindCreateDialog::LayoutDialog() {
-  // Both phases share one area, so the dialog keeps its size throughout.
+  // Both phases share one area, so the dialog keeps its size throughout. The
+  // frames, buttons and captions take what their texts need, unless the kind
+  // gives the dialog a size of its own; then the frames share that.
   const QFontMetrics fm(font());
-  const int unit = 20, rowH = fm.height() + 8, bh = fm.height() + 14;
-  const int rows = std::max<int>(3, PanelSize ? int(rbSize.size()) + 1 : 0);
-  const int panelH = rows * rowH + 12;
-  const int diffW = 220;
-  PanelDiff->setGeometry(unit, unit, diffW, panelH);
-  const int top = (panelH - 3 * rowH) / 2;
-  rbDiff0->setGeometry(40, top, diffW - 50, rowH);
-  rbDiff1->setGeometry(40, top + rowH, diffW - 50, rowH);
-  rbDiff2->setGeometry(40, top + 2 * rowH, diffW - 50, rowH);
-  int w = diffW + 2 * unit;
-  if (PanelSize) {
-    PanelSize->setGeometry(w, unit, diffW, panelH);
-    const QList<QLabel*> labels = PanelSize->findChildren<QLabel*>();
-    if (!labels.isEmpty()) labels.front()->setGeometry(15, 6, diffW - 20, rowH);
-    for (std::size_t i = 0; i < rbSize.size(); ++i) rbSize[i]->setGeometry(40, 6 + int(i + 1) * rowH, diffW - 50, rowH);
-    w += diffW + unit;
+  const int unit = SpacingUnitForDpi(logicalDpiY());
+  const int rowH = fm.height() + 8;
+  const int bh = std::max(bnCreate->sizeHint().height(), fm.height() + 14);
+  const std::vector<QRadioButton*> difficulty{rbDiff0, rbDiff1, rbDiff2};
+  std::vector<std::pair<QFrame*, const std::vector<QRadioButton*>*>> frames{{PanelDiff, &difficulty}};
+  if (PanelSize) frames.emplace_back(PanelSize, &rbSize);
+  const int n = int(frames.size());
+  int choiceW = 0, rows = 0;
+  for (const auto& frame : frames) {
+    rows = std::max<int>(rows, frame.second->size());
+    for (QRadioButton* b : *frame.second) choiceW = std::max(choiceW, b->sizeHint().width());
   }
-  const int buttonsTop = unit + panelH + unit;
-  const int createW = fm.horizontalAdvance(bnCreate->text()) + 30;
+  const int createW = bnCreate->sizeHint().width() + unit;
+  const int cancelW = std::max(90, bnInitCancel->sizeHint().width() + unit);
+  int contentW = std::max({n * (choiceW + 2 * unit) + (n - 1) * unit, createW + unit + cancelW,
+                           lblCreating_->sizeHint().width() + 2 * unit});
+  int frameH = rows * rowH + unit;
+  if (clientSize_.isValid()) {
+    contentW = clientSize_.width() - 2 * unit;
+    frameH = clientSize_.height() - 3 * unit - bh;
+  }
+  const int frameW = (contentW - (n - 1) * unit) / n;
+  // Rows spread a little in tall frames, alike in every frame, each block centred.
+  const int pitch = std::clamp((frameH - unit) / std::max(1, rows), rowH, 2 * rowH);
+  for (int i = 0; i < n; ++i) {
+    QFrame* frame = frames[i].first;
+    const std::vector<QRadioButton*>& choices = *frames[i].second;
+    frame->setGeometry(unit + i * (frameW + unit), unit, frameW, frameH);
+    const int top = (frameH - int(choices.size()) * pitch) / 2 + (pitch - rowH) / 2;
+    for (std::size_t k = 0; k < choices.size(); ++k)
+      choices[k]->setGeometry((frameW - choiceW) / 2, top + int(k) * pitch, choiceW, rowH);
+  }
+  const int w = contentW + 2 * unit, buttonsTop = unit + frameH + unit;
   bnCreate->setGeometry(unit, buttonsTop, createW, bh);
-  bnInitCancel->setGeometry(w - unit - 90, buttonsTop, 90, bh);
-  PanelCreate->setGeometry(unit, unit, w - 2 * unit, panelH);
-  lblCreating_->setGeometry(0, panelH / 2 - rowH - 4, PanelCreate->width(), rowH);
-  pgCreate->setGeometry(10, panelH / 2 + 4, PanelCreate->width() - 20, 22);
-  bnCancel->setGeometry((w - 90) / 2, buttonsTop, 90, bh);
+  bnInitCancel->setGeometry(w - unit - cancelW, buttonsTop, cancelW, bh);
+  PanelCreate->setGeometry(unit, unit, contentW, frameH);
+  lblCreating_->setGeometry(0, frameH / 2 - rowH - 4, contentW, rowH);
+  pgCreate->setGeometry(10, frameH / 2 + 4, contentW - 20, 22);
+  bnCancel->setGeometry((w - cancelW) / 2, buttonsTop, cancelW, bh);
   setFixedSize(w, buttonsTop + bh + unit);
 }
 

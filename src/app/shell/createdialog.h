@@ -120,7 +120,9 @@ class TKindCreateDialog : public TCreateDialog {
 
  protected:
   // Adds the size frame with one button per caption (before the first FormShow).
-  void SetSizeChoices(const QString& title, const QStringList& captions);
+  void SetSizeChoices(const QStringList& captions);
+  // A client area of this size instead of one fitted to the captions.
+  void SetClientSize(const QSize& size);
   // Copies what the engine needs from the state and returns the job that
   // runs on the worker thread with those copies.
   virtual std::function<Outcome()> PrepareJob(AppState& state) = 0;
@@ -137,6 +139,7 @@ class TKindCreateDialog : public TCreateDialog {
   void LayoutDialog();
   bool created_ = false;
   bool cancellable_;
+  QSize clientSize_;
   QLabel* lblCreating_;
 };
 

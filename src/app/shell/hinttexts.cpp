@@ -1,6 +1,8 @@
 #include "app/shell/hinttexts.h"
 
 #include "core/common/types.h"
+#include "core/shell/play_futoshiki.h"
+#include "core/shell/state.h"
 
 namespace zorvek::app {
 namespace {
@@ -87,12 +89,15 @@ QStringList KakuroLines() {
   return l;
 }
 
-QStringList FutoshikiLines() {
+// The lines shared with Sudoku name the digits 1 to 9; a Futoshiki grid of
+// size n holds 1 to n.
+QStringList FutoshikiLines(int n) {
   QStringList l;
   l << "Futoshiki puzzles are number puzzles, solved in a square grid."
     << "Each row and column must contain the digits 1 to 5 for a 5x5 grid, 1 to 7 for a 7x7 grid, or 1 to 9 for a 9x9 grid."
     << "In addition, the puzzle has > and < symbols between some rows and columns, which mean that the"
     << "digit in the square must be greater than or less than the digit in the adjacent square.";
+  const int own = int(l.size());
   l << Sud(3, 12);
   l << "Left clicking any of the > or < symbols reduces the pencilmarks in the adjacent squares to agree with the symbol.";
   l << Sud(13, 33);
@@ -100,6 +105,8 @@ QStringList FutoshikiLines() {
   l << Sud(35, 43);
   l << "   Create new puzzle - to create a new Futoshiki puzzle in any of 3 sizes and 3 difficulty levels.";
   l << Sud(45, 48);
+  const QString range = QStringLiteral("1 to %1").arg(n);
+  for (int i = own; i < l.size(); ++i) l[i].replace(QStringLiteral("1 to 9"), range);
   return l;
 }
 
@@ -127,13 +134,28 @@ QStringList HexKakuroLines() {
 
 }  // namespace
 
-HintText HintTextFor(int kind) {
-  switch (kind) {
-    case kKindKakuro: return {QStringLiteral("Kakuro - Instructions"), KakuroLines()};
-    case kKindFutoshiki: return {QStringLiteral("Futoshiki - Instructions"), FutoshikiLines()};
-    case kKindHexKakuro: return {QStringLiteral("HexKakuro - Instructions"), HexKakuroLines()};
-    default: return {QStringLiteral("Sudoku - Instructions"), SudokuLines()};
-  }
+namespace {
+
+struct HintEntry {
+  int kind;
+  const char* title;
+  QStringList (*lines)(const AppState&);
+};
+
+constexpr HintEntry kHints[] = {
+    {kKindSudoku, "Sudoku - Instructions", [](const AppState&) { return SudokuLines(); }},
+    {kKindKakuro, "Kakuro - Instructions", [](const AppState&) { return KakuroLines(); }},
+    {kKindFutoshiki, "Futoshiki - Instructions",
+     [](const AppState& s) { return FutoshikiLines(futoshiki::PlaySize(s.futoshikiSettings)); }},
+    {kKindHexKakuro, "HexKakuro - Instructions", [](const AppState&) { return HexKakuroLines(); }},
+};
+
+}  // namespace
+
+HintText HintTextFor(int kind, const AppState& state) {
+  for (const HintEntry& e : kHints)
+    if (e.kind == kind) return {QString::fromLatin1(e.title), e.lines(state)};
+  return {QString::fromLatin1(kHints[0].title), kHints[0].lines(state)};
 }
 
 QStringList BuildParagraphs(const QStringList& lines) {

@@ -4,6 +4,10 @@
 #include <QString>
 #include <QStringList>
 
+namespace zorvek {
+struct AppState;
+}
+
 namespace zorvek::app {
 
 struct HintText {
@@ -11,7 +15,8 @@ struct HintText {
   QStringList lines;
 };
 
-HintText HintTextFor(int kind);
+// The text of a kind as its current puzzle has it (Futoshiki names its grid's digits).
+HintText HintTextFor(int kind, const AppState& state);
 
 // Joins the lines into the paragraphs the instructions window shows.
 QStringList BuildParagraphs(const QStringList& lines);

@@ -13,8 +13,10 @@
 
 #include "app/printing/allprint.h"
 #include "app/shell/appstyle.h"
+#include "app/shell/combinations.h"
 #include "app/shell/createdialog.h"
 #include "app/shell/filedialogs.h"
+#include "app/shell/hinttexts.h"
 #include "app/shell/mainwindow.h"
 #include "app/shell/quickhints.h"
 #include "app/shell/showmsg.h"
@@ -72,8 +74,8 @@ void TBoardWidget::mousePressEvent(QMouseEvent* e) { owner_.dgPuzzleMouseDown(e-
 void TBoardWidget::mouseMoveEvent(QMouseEvent* e) { owner_.dgPuzzleMouseMove(e->position().toPoint()); }
 void TBoardWidget::mouseReleaseEvent(QMouseEvent*) { owner_.dgPuzzleMouseUp(); }
 
-TPlayWindow::TPlayWindow(TfrmMain& main, int kind, bool pencilCommands, QWidget* parent)
-    : QWidget(parent), main_(main), kind_(kind), pencilCommands_(pencilCommands) {
+TPlayWindow::TPlayWindow(TfrmMain& main, int kind, CommandMiddle middle, QWidget* parent)
+    : QWidget(parent), main_(main), kind_(kind), pencilCommands_(middle == CommandMiddle::kPencilCommands) {
   PaintBackground(this);
 
   PanelLeft = new QWidget(this);
@@ -92,6 +94,11 @@ TPlayWindow::TPlayWindow(TfrmMain& main, int kind, bool pencilCommands, QWidget*
   bnReduce = MakeButton("bnReduce", "Reduce pencilmarks", PanelLeft);
   bnPencil->setVisible(pencilCommands_);
   bnReduce->setVisible(pencilCommands_);
+  if (middle == CommandMiddle::kCombinations) {
+    PanelNumbers = new TNumbersPanel(PanelLeft);
+    pbNumbers = PanelNumbers->pbNumbers;
+    pbNumbers2 = PanelNumbers->pbNumbers2;
+  }
   bnPrint = MakeButton("bnPrint", "Print this puzzle", PanelLeft);
   bnSave = MakeButton("bnSave", "Save to file", PanelLeft);
   bnFile = MakeButton("bnFile", "Load from file", PanelLeft);
@@ -110,6 +117,7 @@ TPlayWindow::TPlayWindow(TfrmMain& main, int kind, bool pencilCommands, QWidget*
   QFont bold = PanelHeader->font();
   bold.setBold(true);
   PanelHeader->setFont(bold);
+  headerFont_ = bold;
   PanelTimer->setFont(bold);
   PaintBackground(PanelHeader, Qt::white);
 
@@ -228,22 +236,37 @@ void TPlayWindow::dgPuzzleMouseUp() { dragging_ = false; }
 void TPlayWindow::LayoutWindow() {
   const int column = LayoutCommandColumn(height());
   const int bh = ButtonHeight();
-  const int sideW = SideWidth();
-  const int freeW = width() - column - sideW, freeH = height() - bh;
+  const int freeW = width() - column, freeH = height() - bh;
   LayoutBoard(QSize(freeW - 10, freeH - 10));
   const QSize side = board_->Size();
   const int gx = column + (freeW - side.width()) / 2;
   const int top = (height() - (bh - 1 + side.height())) / 2;
   grid_->setGeometry(gx, top + bh - 1, side.width(), side.height());
-  const int timerW = QFontMetrics(PanelTimer->font()).horizontalAdvance(QStringLiteral("00:00:00")) + 16;
-  const int pauseW = QFontMetrics(bnPause->font()).horizontalAdvance(QStringLiteral("Pause")) + 24;
-  PanelTimer->setGeometry(gx, top, timerW, bh);
-  bnPause->setGeometry(gx + timerW - 1, top, pauseW, bh);
-  PanelHeader->setGeometry(gx + timerW + pauseW - 2, top, side.width() - timerW - pauseW + 2, bh);
-  LayoutSide(grid_->geometry());
+  LayoutHeaderRow(grid_->geometry(), column);
   PanelPause->raise();
   PlaceTypingBox();
   grid_->update();
+}
+
+void TPlayWindow::LayoutHeaderRow(const QRect& board, int column) {
+  const int bh = ButtonHeight(), top = board.top() - bh + 1;
+  const int timerW = QFontMetrics(PanelTimer->font()).horizontalAdvance(QStringLiteral("00:00:00")) + 16;
+  const int pauseW = QFontMetrics(bnPause->font()).horizontalAdvance(QStringLiteral("Pause")) + 24;
+  // A board narrower than the header's text would cut it short: the row
+  // grows to the right, then to the left, and only a window too narrow for
+  // the whole text gets a smaller header font.
+  const int room = width() - 4 - (column + 4);
+  auto rowWidth = [&](const QFont& f) {
+    return timerW + pauseW - 2 + QFontMetrics(f).horizontalAdvance(PanelHeader->text()) + 16;
+  };
+  QFont font = headerFont_;
+  while (rowWidth(font) > room && font.pointSize() > 6) font.setPointSize(font.pointSize() - 1);
+  PanelHeader->setFont(font);
+  const int rowW = std::max(board.width(), std::min(room, rowWidth(font)));
+  const int left = std::max(column + 4, std::min(board.left(), width() - 4 - rowW));
+  PanelTimer->setGeometry(left, top, timerW, bh);
+  bnPause->setGeometry(left + timerW - 1, top, pauseW, bh);
+  PanelHeader->setGeometry(left + timerW + pauseW - 2, top, rowW - timerW - pauseW + 2, bh);
 }
 
 void TPlayWindow::AttachTypingBox() {
@@ -288,14 +311,21 @@ int TPlayWindow::ButtonHeight() const {
 int TPlayWindow::LayoutCommandColumn(int height) {
   const int bw = ButtonWidth(), bh = ButtonHeight();
   const int modeH = 26 + QFontMetrics(bnMouse->font()).height() + 14;
-  const int buttons = pencilCommands_ ? 11 : 9, gaps = pencilCommands_ ? 4 : 3;
-  const int spare = height - buttons * bh - modeH;
+  const int buttons = pencilCommands_ ? 11 : 9, gaps = pencilCommands_ || PanelNumbers ? 4 : 3;
+  const int fixedH = buttons * bh + modeH;
+  // The combinations take what the buttons leave, less a few pixels per gap;
+  // on a short window they may widen the column to a third of the window.
+  const QSize numbers =
+      PanelNumbers ? PanelNumbers->Fit(bw, std::max(bw, width() / 3), height - fixedH - (gaps + 2) * 4) : QSize(0, 0);
+  const int cw = std::max(bw, numbers.width());
+  const int spare = height - fixedH - numbers.height();
   const int gap = std::clamp(spare / (gaps + 2), 0, 30);
   int y = std::max(0, (spare - gaps * gap) / 2);
-  PanelLeft->setGeometry(8, 0, bw, height);
-  bnInstruct->setGeometry(0, y, bw, bh);
+  const int bx = (cw - bw) / 2;  // buttons stand centred in a widened column
+  PanelLeft->setGeometry(8, 0, cw, height);
+  bnInstruct->setGeometry(bx, y, bw, bh);
   y += bh + gap;
-  PanelMode->setGeometry(0, y, bw, modeH);
+  PanelMode->setGeometry(bx, y, bw, modeH);
   const int mw = std::min(bw / 3, 60);
   const int mx = (bw - 3 * mw) / 2;
   bnMouse->setGeometry(mx, 0, mw, modeH);
@@ -304,18 +334,22 @@ int TPlayWindow::LayoutCommandColumn(int height) {
   y += modeH + gap;
   auto group = [&](std::initializer_list<QPushButton*> buttons) {
     for (QPushButton* b : buttons) {
-      b->setGeometry(0, y, bw, bh);
+      b->setGeometry(bx, y, bw, bh);
       y += bh - 1;  // buttons of a group overlap by one pixel
     }
     y += 1 + gap;
   };
   group({bnClear, bnFill, bnCheck, bnUndo});
   if (pencilCommands_) group({bnPencil, bnReduce});
+  if (PanelNumbers) {
+    PanelNumbers->setGeometry(0, y, cw, numbers.height());
+    y += numbers.height() + gap;
+  }
   group({bnPrint, bnSave, bnFile, bnCreate});
   PanelPause->setGeometry(0, 0, width(), this->height());
   const QSize rs(ButtonWidth(), bh);
   bnResume->setGeometry((width() - rs.width()) / 2, (this->height() - rs.height()) / 2, rs.width(), rs.height());
-  return 8 + bw;
+  return 8 + cw;
 }
 
 void TPlayWindow::SyncFromModel() {
@@ -534,7 +568,7 @@ void TPlayWindow::bnInstructClick() {
   if (!hints) return;
   LeaveTypingBox();
   if (!hints->Showing()) hints->RecordMainGeometry(QRect(main_.pos(), main_.size()));
-  hints->ShowInstructions(kind_);
+  hints->ShowInstructions(HintTextFor(kind_, main_.state()));
 }
 
 void TPlayWindow::RestoreTypingFocus() {

@@ -19,6 +19,11 @@ namespace zorvek::app {
 class TfrmMain;
 class TKindCreateDialog;
 class TPlayWindow;
+class TCombinationsPanel;
+class TNumbersPanel;
+
+// What the command column holds between "Undo last move" and "Print this puzzle".
+enum class CommandMiddle { kPencilCommands, kCombinations };
 
 // dgPuzzle: the board of the kind, painted by its draw-layer board; mouse
 // presses, drags and releases go to the window.
@@ -44,8 +49,7 @@ QCursor EraserCursor(qreal devicePixelRatio);
 class TPlayWindow : public QWidget {
   Q_OBJECT
  public:
-  // pencilCommands: the kind has "Add pencilmarks" and "Reduce pencilmarks".
-  TPlayWindow(TfrmMain& main, int kind, bool pencilCommands, QWidget* parent);
+  TPlayWindow(TfrmMain& main, int kind, CommandMiddle middle, QWidget* parent);
   ~TPlayWindow() override;
 
   int kind() const { return kind_; }
@@ -75,6 +79,9 @@ class TPlayWindow : public QWidget {
   QPushButton *bnPrint, *bnSave, *bnFile, *bnCreate, *bnPause, *bnResume;
   QToolButton *bnMouse, *bnKeyboard, *bnErase;
   QWidget *PanelLeft, *PanelMode, *PanelPause;
+  // The combination boxes, for kinds with clue sums (null otherwise).
+  TNumbersPanel* PanelNumbers = nullptr;
+  TCombinationsPanel *pbNumbers = nullptr, *pbNumbers2 = nullptr;
   QLabel *PanelTimer, *PanelHeader;
   QLineEdit *edText = nullptr, *edMover = nullptr;
   QTimer PuzzTimer, InitTimer;
@@ -125,13 +132,10 @@ class TPlayWindow : public QWidget {
   // After every sync of buttons, clock and typing box with the model (cursor
   // moves, typing, clicks): the place to refresh what follows the position.
   virtual void AfterSync() {}
-  // Room kept free right of the board for a side panel, and where to put it
-  // once the board is placed.
-  virtual int SideWidth() const { return 0; }
-  virtual void LayoutSide(const QRect& /*board*/) {}
-
   // Lays out the command column for a window of this height; returns its width.
   int LayoutCommandColumn(int height);
+  // The header row above the board, kept wide enough for its whole text.
+  void LayoutHeaderRow(const QRect& board, int column);
   int ButtonHeight() const;
   int ButtonWidth() const;
   void EnsureWindowSize(bool force);
@@ -160,6 +164,7 @@ class TPlayWindow : public QWidget {
   void CreateShortcuts();
   bool eraseLook_ = false;
   const bool pencilCommands_;
+  QFont headerFont_;
   draw::Board* board_ = nullptr;
   TBoardWidget* grid_ = nullptr;
   TKindCreateDialog* createDialog_ = nullptr;

@@ -7,7 +7,6 @@
 #include <QScrollBar>
 
 #include "app/shell/appstyle.h"
-#include "app/shell/hinttexts.h"
 #include "app/shell/mainwindow.h"
 
 namespace zorvek::app {
@@ -70,7 +69,7 @@ TfrmQuickHints::Placement TfrmQuickHints::Place(const QRect& m, int screenHeight
   return {QRect(m.left(), bottom - h, m.width(), h), m.top()};
 }
 
-void TfrmQuickHints::ShowInstructions(int kind) {
+void TfrmQuickHints::ShowInstructions(const HintText& text) {
   if (!positioned_) {
     if (TaskBarStaysOnTop()) setWindowFlag(Qt::WindowStaysOnTopHint, true);
     QScreen* screen = main_->screen() ? main_->screen() : QGuiApplication::primaryScreen();
@@ -81,7 +80,6 @@ void TfrmQuickHints::ShowInstructions(int kind) {
     setGeometry(p.hints);
     positioned_ = true;
   }
-  const HintText text = HintTextFor(kind);
   setWindowTitle(text.title);
   mmHints_->setPlainText(BuildParagraphs(text.lines).join(QLatin1Char('\n')));
   mmHints_->verticalScrollBar()->setValue(0);

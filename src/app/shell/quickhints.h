@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "app/shell/hinttexts.h"
+
 class QPushButton;
 class QPlainTextEdit;
 
@@ -21,7 +23,7 @@ class TfrmQuickHints : public QWidget {
 
   // The main window's geometry as the play window recorded it.
   void RecordMainGeometry(const QRect& frame) { saved_ = frame; }
-  void ShowInstructions(int kind);
+  void ShowInstructions(const HintText& text);
   bool Showing() const { return showing_; }
   int fontSize() const { return fontSize_; }
   // Runs after the window hides, so the play window can give the typing box

@@ -6,7 +6,7 @@
 namespace zorvek::app {
 
 TfrmSudoku::TfrmSudoku(TfrmMain& main, QWidget* parent)
-    : TPlayWindow(main, kKindSudoku, true, parent),
+    : TPlayWindow(main, kKindSudoku, CommandMiddle::kPencilCommands, parent),
       adapter_(main.state().sudokuSettings, main.state().sudokuPuzzle),
       board_(main.state().sudokuPuzzle) {
   setObjectName(QStringLiteral("frmSudoku"));

@@ -2,6 +2,7 @@
 // pencil-mark commands, a small board's mini-grid, files and the create dialog.
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,6 +15,7 @@
 #include "app/futoshiki/futoshikiwindow.h"
 #include "app/shell/filedialogs.h"
 #include "app/shell/mainwindow.h"
+#include "app/shell/quickhints.h"
 #include "app/shell/showmsg.h"
 #include "core/common/types.h"
 #include "core/shell/kinds.h"
@@ -143,6 +145,10 @@ class FutoshikiWindowTest : public WindowTest {
     TfrmFutoshiki* w = Window();
     QCOMPARE(w->PanelHeader->text(), QStringLiteral("Medium Futoshiki puzzle   Grid size = 5"));
     QCOMPARE(w->createDialog()->Size(), 0);
+    // The instructions name the digits of this grid.
+    QTest::mouseClick(w->bnInstruct, Qt::LeftButton);
+    QVERIFY(main_->hints()->memo()->toPlainText().contains(QStringLiteral("The digits 1 to 5 are shown for each square.")));
+    main_->hints()->hide();
     for (int d = 6; d <= 9; ++d) {
       Click(Digit(0, 1, d));
       Click(Digit(0, 1, d), Qt::RightButton);

@@ -1,6 +1,6 @@
 // Drives the real main window and HexKakuro window: clue clicks and their
-// combinations, clicks beyond a hexagon's slanted edge, typing with the two
-// clues beside the board, files, and a creation that gives up.
+// combinations, clicks beyond a hexagon's slanted edge, typing with the
+// cell's two clues shown, files, and a creation that gives up.
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -129,8 +129,10 @@ class HexKakuroWindowTest : public QObject {
     QCOMPARE(main_->size(), main_->preset(1));
     QCOMPARE(w->PanelHeader->text(), QStringLiteral("Easy HexKakuro   # Rows : 9  # Columns : 9"));
     QVERIFY(!w->bnPencil->isVisible() && !w->bnReduce->isVisible());
-    QVERIFY(w->PanelNumbers->geometry().left() > w->dgPuzzle()->geometry().right());
-    QVERIFY(w->PanelNumbers->geometry().right() < w->width());
+    // The combinations stand in the command column where the pencil-mark buttons would be.
+    QCOMPARE(w->PanelNumbers->parentWidget(), w->PanelLeft);
+    QVERIFY(w->PanelNumbers->y() > w->bnUndo->geometry().bottom());
+    QVERIFY(w->PanelNumbers->geometry().bottom() < w->bnPrint->y());
   }
 
   void clicksBeyondTheSlantedEdge() {

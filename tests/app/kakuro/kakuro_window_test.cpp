@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "app/kakuro/kakurowindow.h"
+#include "app/shell/combinations.h"
 #include "app/shell/createdialog.h"
 #include "app/shell/filedialogs.h"
 #include "app/shell/mainwindow.h"
@@ -262,6 +263,63 @@ class KakuroWindowTest : public WindowTest {
     QCOMPARE(int(Cell(1, 1).entry), 9);
     QCOMPARE(Marks(Cell(1, 1)), QStringLiteral("8"));
     QCOMPARE(Marks(Cell(1, 2)), QStringLiteral("5"));
+  }
+
+  // Both clue kinds keep their combinations in the command column, between
+  // "Undo last move" and "Print this puzzle", with the longest list (12 sets)
+  // whole in both boxes.
+  void CheckCombinationsFit(int kind, const QSize& size) {
+    main_->PanelClick(kind);
+    main_->resize(size);
+    QApplication::processEvents();
+    TPlayWindow* pw = main_->playWindow(kind);
+    TNumbersPanel* panel = pw->PanelNumbers;
+    const QString where = QStringLiteral("kind %1 at %2 x %3").arg(kind).arg(size.width()).arg(size.height());
+    QVERIFY2(panel && panel->parentWidget() == pw->PanelLeft && panel->isVisible(), qPrintable(where));
+    QVERIFY2(panel->y() > pw->bnUndo->geometry().bottom() && panel->geometry().bottom() < pw->bnPrint->y(),
+             qPrintable(where));
+    QVERIFY2(pw->PanelLeft->geometry().right() < pw->dgPuzzle()->x(), qPrintable(where));
+    QVERIFY2(pw->bnCreate->geometry().bottom() < pw->height(), qPrintable(where));
+    const std::vector<ComboEntry> twelve(TNumbersPanel::kLongestList, ComboEntry{QStringLiteral("1,2,8,9"), true});
+    for (TCombinationsPanel* box : {pw->pbNumbers, pw->pbNumbers2}) {
+      box->SetContent(QStringLiteral("Across : 20 in 4"), twelve);
+      box->show();
+      const QFontMetrics fm(box->font());
+      QVERIFY2(panel->rect().contains(box->geometry()), qPrintable(where));
+      QVERIFY2(box->Rows() * panel->Columns() >= TNumbersPanel::kLongestList, qPrintable(where));
+      QVERIFY2(panel->Columns() * fm.horizontalAdvance(panel->lblTest1->text()) <= box->width(), qPrintable(where));
+      QVERIFY2(fm.horizontalAdvance(box->title()) < box->width(), qPrintable(where));
+    }
+    QVERIFY2(!pw->pbNumbers->geometry().intersects(pw->pbNumbers2->geometry()), qPrintable(where));
+  }
+
+  void combinationsAndHeaderFitTheWindow() {
+    Open(kModeType);
+    QList<QSize> sizes;
+    for (int screenHeight : {768, 1200}) {
+      int h[3], w[3];
+      TfrmMain::ComputePresets(screenHeight, h, w);
+      for (int i = 0; i < 3; ++i) sizes << QSize(w[i], h[i]);
+    }
+    for (int kind : {int(kKindKakuro), int(kKindHexKakuro)})
+      for (const QSize& size : sizes) CheckCombinationsFit(kind, size);
+
+    // A desktop with large fonts, in the smallest window: the combinations
+    // still fit, and the header keeps its whole text over the narrow board.
+    main_.reset();
+    const QFont normal = QApplication::font();
+    QFont large = normal;
+    large.setPointSize(normal.pointSize() + 5);
+    QApplication::setFont(large);
+    Open(kModeType);
+    CheckCombinationsFit(kKindHexKakuro, QSize(700, 600));
+    CheckCombinationsFit(kKindKakuro, QSize(700, 600));
+    QApplication::setFont(normal);
+    TfrmKakuro* w = Window();
+    QVERIFY(w->PanelHeader->contentsRect().width() >=
+            QFontMetrics(w->PanelHeader->font()).horizontalAdvance(w->PanelHeader->text()));
+    QVERIFY(w->PanelTimer->x() > w->PanelLeft->geometry().right());
+    QVERIFY(w->PanelHeader->geometry().right() < w->width());
   }
 
   void filesRoundTripAndRejectOtherKinds() {

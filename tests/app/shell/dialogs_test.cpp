@@ -12,6 +12,8 @@
 #include <thread>
 
 #include "core/common/types.h"
+#include "app/printing/allprint.h"
+#include "app/shell/appstyle.h"
 #include "app/shell/helpwindow.h"
 #include "app/shell/hinttexts.h"
 #include "app/shell/mainwindow.h"
@@ -114,6 +116,58 @@ class DialogsTest : public WindowTest {
     QCOMPARE(w->createDialog()->Difficulty(), int(kEasy));
   }
 
+  void everyCaptionExactAndWhole() {
+    // The platform adds a display name to every caption that does not end with it.
+    SetApplicationIdentity();
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QGuiApplication::applicationName());
+    TfrmMain main({dir_.filePath(QStringLiteral("captions.dat")), false, 4});
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QCOMPARE(main.windowTitle(), QStringLiteral("Zorvek Number Puzzles"));
+    QCOMPARE(main.printDialog()->windowTitle(), QStringLiteral("Print puzzle"));
+    const QStringList dialogs = {"Create Sudoku puzzle", "Create Kakuro puzzle", "Create Futoshiki puzzle",
+                                 "Create Hex Kakuro puzzle"};
+    const QStringList hints = {"Sudoku - Instructions", "Kakuro - Instructions", "Futoshiki - Instructions",
+                               "HexKakuro - Instructions"};
+    QCOMPARE(main.hints()->windowTitle(), QStringLiteral("Instructions"));
+    // Every caption of the choice phase and the creating phase is whole: each
+    // control as wide as its text needs, inside its parent, over no sibling.
+    auto whole = [](QWidget* top, const QString& where) {
+      QList<QWidget*> shown;
+      for (QWidget* w : top->findChildren<QWidget*>())
+        if (w->isVisibleTo(top) && (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w))) shown << w;
+      QVERIFY2(!shown.isEmpty(), qPrintable(where));
+      for (QWidget* w : shown) {
+        const QString name = where + QLatin1Char(' ') + w->objectName();
+        QVERIFY2(w->width() >= w->sizeHint().width() && w->height() >= w->fontMetrics().height(), qPrintable(name));
+        QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), qPrintable(name));
+        QVERIFY2(QRect(QPoint(), top->size()).contains(QRect(w->mapTo(top, QPoint()), w->size())), qPrintable(name));
+        for (QWidget* other : shown)
+          QVERIFY2(other == w || other->parentWidget() != w->parentWidget() || !other->geometry().intersects(w->geometry()),
+                   qPrintable(name + QLatin1Char('/') + other->objectName()));
+      }
+    };
+    for (int kind = 0; kind < 4; ++kind) {
+      TKindCreateDialog* dialog = main.playWindow(kind)->createDialog();
+      QCOMPARE(dialog->windowTitle(), dialogs[kind]);
+      dialog->FormShow();
+      whole(dialog, dialogs[kind]);
+      // Frames alike: no kind titles one and not the other.
+      for (QFrame* frame : {dialog->PanelDiff, dialog->PanelSize})
+        if (frame) QVERIFY(frame->findChildren<QLabel*>().isEmpty());
+      dialog->PanelDiff->hide();
+      if (dialog->PanelSize) dialog->PanelSize->hide();
+      dialog->bnCreate->hide();
+      dialog->bnInitCancel->hide();
+      dialog->PanelCreate->show();
+      dialog->cancelButton()->show();
+      whole(dialog, dialogs[kind] + QStringLiteral(" creating"));
+      main.hints()->ShowInstructions(HintTextFor(kind, main.state()));
+      QCOMPARE(main.hints()->windowTitle(), hints[kind]);
+    }
+    QCOMPARE(main.playWindow(kKindFutoshiki)->createDialog()->size(), QSize(595, 387));
+  }
+
   void cancelAsksBeforeStopping() {
     TfrmMain main({dir_.filePath(QStringLiteral("cancel.dat")), false, 6});
     const std::int32_t elapsedBefore = main.state().sudokuSettings.elapsed;
@@ -198,17 +252,29 @@ class DialogsTest : public WindowTest {
   }
 
   void hintTextsOfEveryKind() {
-    QCOMPARE(HintTextFor(kKindSudoku).lines.size(), 48);
-    for (int kind : {int(kKindKakuro), int(kKindFutoshiki), int(kKindHexKakuro)})
-      QCOMPARE(HintTextFor(kind).lines.size(), 51);
-    const QStringList hex = HintTextFor(kKindHexKakuro).lines;
+    auto state = std::make_unique<AppState>();
+    state->futoshikiSettings.size = 7;
+    auto text = [&](int kind) { return HintTextFor(kind, *state).lines; };
+    QCOMPARE(text(kKindSudoku).size(), 48);
+    for (int kind : {int(kKindKakuro), int(kKindFutoshiki), int(kKindHexKakuro)}) QCOMPARE(text(kind).size(), 51);
+    const QStringList hex = text(kKindHexKakuro);
     QCOMPARE(hex[4], QString());
     QCOMPARE(hex[5], QString());
     QCOMPARE(hex[46], QStringLiteral("   Create new puzzle - to create a new HexKakuro puzzle in any of 2 sizes and 3 difficulty levels."));
-    QCOMPARE(HintTextFor(kKindFutoshiki).lines[36], QStringLiteral("within the row or column."));
-    QCOMPARE(HintTextFor(kKindKakuro).lines[36],
+    QCOMPARE(text(kKindKakuro)[36],
              QStringLiteral("The next section shows the possible combinations for the selected total(s), as described above "
                             "for mouse and keyboard mode."));
+    // Futoshiki names the digits of the grid being played, wherever it
+    // shares a line with Sudoku; its own lines keep every size.
+    const QStringList fut = text(kKindFutoshiki);
+    QCOMPARE(fut[36], QStringLiteral("within the row or column."));
+    QCOMPARE(fut[10], QStringLiteral("The digits 1 to 7 are shown for each square."));
+    QCOMPARE(fut[34], QStringLiteral("The 'Add pencilmarks' button fills the pencilmarks, 1 to 7, (in yellow) for all squares that "
+                                     "have not yet been filled."));
+    QVERIFY(fut[1].contains(QStringLiteral("1 to 5 for a 5x5 grid, 1 to 7 for a 7x7 grid, or 1 to 9 for a 9x9 grid")));
+    QCOMPARE(fut.filter(QStringLiteral("1 to 9")).size(), 1);
+    state->futoshikiSettings.size = 9;
+    QCOMPARE(text(kKindFutoshiki)[10], QStringLiteral("The digits 1 to 9 are shown for each square."));
     QCOMPARE(BuildParagraphs({"a", "b", "", "c", ">", "  d", ">", "", "e", ""}),
              QStringList({"a b ", "c ", "  d ", "", "e "}));
   }

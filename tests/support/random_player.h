@@ -29,7 +29,7 @@
 #include "app/shell/showmsg.h"
 #include "core/common/types.h"
 #include "core/shell/kinds.h"
-#include "core/shell/play.h"
+#include "core/play/play.h"
 
 namespace zorvek::testing {
 

@@ -4,7 +4,7 @@
 
 #include "app/shell/mainwindow.h"
 #include "core/common/types.h"
-#include "core/shell/play_futoshiki.h"
+#include "core/futoshiki/play.h"
 
 namespace zorvek::app {
 

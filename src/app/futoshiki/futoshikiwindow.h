@@ -3,7 +3,7 @@
 // its board of N x N squares with sign strips, clicks on the signs and the
 // two pencil-mark commands over rows and columns.
 #include "app/shell/playwindow.h"
-#include "core/shell/play_futoshiki.h"
+#include "core/futoshiki/play.h"
 #include "draw/futoshiki/board.h"
 
 namespace zorvek::app {

@@ -2,7 +2,7 @@
 // The HexKakuro play window: the hexagon board, clue clicks that narrow the
 // neighbours' pencil marks, and what its combinations panel shows.
 #include "app/shell/playwindow.h"
-#include "core/shell/play_hexkakuro.h"
+#include "core/hexkakuro/play.h"
 #include "draw/hexkakuro/board.h"
 
 namespace zorvek::app {

@@ -5,7 +5,7 @@
 // runs of the typing cursor in Type mode).
 #include "app/shell/combinations.h"
 #include "app/shell/playwindow.h"
-#include "core/shell/play_kakuro.h"
+#include "core/kakuro/play.h"
 #include "draw/kakuro/board.h"
 
 namespace zorvek::app {

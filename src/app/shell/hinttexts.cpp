@@ -1,7 +1,7 @@
 #include "app/shell/hinttexts.h"
 
 #include "core/common/types.h"
-#include "core/shell/play_futoshiki.h"
+#include "core/futoshiki/play.h"
 #include "core/shell/state.h"
 
 namespace zorvek::app {

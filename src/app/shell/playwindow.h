@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "core/shell/play.h"
+#include "core/play/play.h"
 #include "draw/common/board.h"
 
 class QLabel;

@@ -2,7 +2,7 @@
 // The Sudoku play window: what Sudoku adds to the common play window is its
 // board and the two pencil-mark commands.
 #include "app/shell/playwindow.h"
-#include "core/shell/play_sudoku.h"
+#include "core/sudoku/play.h"
 #include "draw/sudoku/board.h"
 
 namespace zorvek::app {

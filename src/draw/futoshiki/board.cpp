@@ -5,8 +5,8 @@
 #include <QPolygon>
 #include <algorithm>
 
-#include "core/shell/play.h"
-#include "core/shell/play_futoshiki.h"
+#include "core/play/play.h"
+#include "core/futoshiki/play.h"
 
 namespace zorvek::draw::futoshiki {
 

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "core/shell/play.h"
+#include "core/play/play.h"
 
 namespace zorvek::draw::kakuro {
 

@@ -4,7 +4,7 @@
 // mini-grid or typed text, the blue outline of a selected clue and the check
 // outlines. On paper the clue cells are dark grey and only digits show.
 #include "core/kakuro/record.h"
-#include "core/shell/play_kakuro.h"
+#include "core/kakuro/play.h"
 #include "draw/common/board.h"
 
 class QPaintDevice;

@@ -1,7 +1,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "core/shell/play_futoshiki.h"
+#include "core/futoshiki/play.h"
 #include "draw/futoshiki/board.h"
 #include "draw/page/renderers.h"
 

@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include "core/common/types.h"
-#include "core/shell/play.h"
+#include "core/play/play.h"
 #include "draw/futoshiki/board.h"
 
 using namespace zorvek;

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QtTest>
 
-#include "core/shell/play.h"
+#include "core/play/play.h"
 #include "draw/hexkakuro/board.h"
 
 using namespace zorvek;

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QtTest>
 
-#include "core/shell/play.h"
+#include "core/play/play.h"
 #include "draw/kakuro/board.h"
 
 using namespace zorvek;

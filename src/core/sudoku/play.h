@@ -1,7 +1,7 @@
 #pragma once
 // The Sudoku puzzle block seen through the play model, and the two pencil-mark
 // commands that only Sudoku has in this form.
-#include "core/shell/play.h"
+#include "core/play/play.h"
 #include "core/sudoku/record.h"
 
 namespace zorvek::sudoku {

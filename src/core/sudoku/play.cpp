@@ -1,4 +1,4 @@
-#include "core/shell/play_sudoku.h"
+#include "core/sudoku/play.h"
 
 #include <algorithm>
 #include <cstring>

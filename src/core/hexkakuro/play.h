@@ -7,7 +7,7 @@
 
 #include "core/hexkakuro/geometry.h"
 #include "core/hexkakuro/record.h"
-#include "core/shell/play.h"
+#include "core/play/play.h"
 
 namespace zorvek::hexkakuro {
 

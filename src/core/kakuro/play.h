@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/kakuro/record.h"
-#include "core/shell/play.h"
+#include "core/play/play.h"
 
 namespace zorvek::kakuro {
 

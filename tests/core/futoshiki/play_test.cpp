@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/common/types.h"
-#include "core/shell/play_futoshiki.h"
+#include "core/futoshiki/play.h"
 
 namespace zorvek {
 namespace {

@@ -3,8 +3,8 @@
 #include "core/common/random.h"
 #include "core/common/types.h"
 #include "core/hexkakuro/generator.h"
-#include "core/shell/play.h"
-#include "core/shell/play_hexkakuro.h"
+#include "core/play/play.h"
+#include "core/hexkakuro/play.h"
 
 namespace zorvek::hexkakuro {
 namespace {

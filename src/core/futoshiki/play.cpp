@@ -1,4 +1,4 @@
-#include "core/shell/play_futoshiki.h"
+#include "core/futoshiki/play.h"
 
 #include <algorithm>
 #include <cstring>

@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "core/common/types.h"
-#include "core/shell/play.h"
-#include "core/shell/play_sudoku.h"
+#include "core/play/play.h"
+#include "core/sudoku/play.h"
 
 namespace zorvek {
 namespace {

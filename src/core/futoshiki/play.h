@@ -3,7 +3,7 @@
 // Futoshiki does with pencil marks: the two pencil-mark commands over rows and
 // columns, and narrowing the marks on both sides of a sign.
 #include "core/futoshiki/record.h"
-#include "core/shell/play.h"
+#include "core/play/play.h"
 
 namespace zorvek::futoshiki {
 

@@ -1,4 +1,4 @@
-#include "core/shell/play.h"
+#include "core/play/play.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -6,8 +6,8 @@
 
 #include "core/common/types.h"
 #include "core/kakuro/record.h"
-#include "core/shell/play.h"
-#include "core/shell/play_kakuro.h"
+#include "core/play/play.h"
+#include "core/kakuro/play.h"
 
 namespace zorvek {
 namespace {

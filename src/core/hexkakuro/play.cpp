@@ -1,4 +1,4 @@
-#include "core/shell/play_hexkakuro.h"
+#include "core/hexkakuro/play.h"
 
 #include <algorithm>
 #include <cstring>

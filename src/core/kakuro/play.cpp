@@ -1,4 +1,4 @@
-#include "core/shell/play_kakuro.h"
+#include "core/kakuro/play.h"
 
 #include <algorithm>
 #include <cstring>

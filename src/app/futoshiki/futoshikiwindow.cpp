@@ -53,27 +53,10 @@ bool TfrmFutoshiki::SignClicked(const draw::BoardHit& hit) {
   // What was typed so far is a move of its own, as when a command button is pressed.
   if (typing && m.TypingBoxVisible()) m.RecordMove();
   futoshiki::SignClick(adapter_.header(), adapter_.grid(), hit.row, hit.col, down, typing);
-  if (m.checkDisplay) {
-    m.checkDisplay = false;
-    m.checkEnabled = true;
-  }
+  m.HideCheckDisplay();
   m.RecordMove();
   SyncFromModel();
   return true;
-}
-
-void TfrmFutoshiki::bnPencilClick() {
-  futoshiki::AddPencilmarks(adapter_.header(), adapter_.grid());
-  model_->ResetCursor();
-  model_->RecordMove();
-  SyncFromModel();
-}
-
-void TfrmFutoshiki::bnReduceClick() {
-  futoshiki::ReducePencilmarks(adapter_.header(), adapter_.grid());
-  model_->ResetCursor();
-  model_->RecordMove();
-  SyncFromModel();
 }
 
 }  // namespace zorvek::app

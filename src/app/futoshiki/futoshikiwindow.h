@@ -14,8 +14,6 @@ class TfrmFutoshiki : public TPlayWindow {
   TfrmFutoshiki(TfrmMain& main, QWidget* parent);
   ~TfrmFutoshiki() override;
 
-  void bnPencilClick() override;
-  void bnReduceClick() override;
   const draw::futoshiki::FutoshikiBoard& futoshikiBoard() const { return board_; }
 
   // The screen's largest pitch, reached on wide windows.

@@ -50,10 +50,7 @@ bool TfrmHexKakuro::BoardClick(const draw::BoardHit& hit, Qt::MouseButton button
   const hexkakuro::HexGridCell& cell = adapter_.grid().cells[hit.row][hit.col];
   if (cell.kind == hexkakuro::kHexClue) {
     // Any click on the board takes the check outlines away.
-    if (m.checkDisplay) {
-      m.checkDisplay = false;
-      m.checkEnabled = true;
-    }
+    m.HideCheckDisplay();
     if (m.StoredMode() == kModeMouse && button == Qt::LeftButton) {
       board_.SetSelectedClue(hit.row, hit.col);
       hexkakuro::NarrowClueMarks(adapter_.settings(), adapter_.grid(), hit.row, hit.col);

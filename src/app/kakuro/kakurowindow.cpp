@@ -54,10 +54,7 @@ void TfrmKakuro::SelectClue(int row, int col, bool down) {
   const kakuro::KakRun run = kakuro::ClueRun(adapter_.header(), adapter_.grid(), row, col, down);
   if (!run.Valid()) return;
   PlayModel& m = model();
-  if (m.checkDisplay) {
-    m.checkDisplay = false;
-    m.checkEnabled = true;
-  }
+  m.HideCheckDisplay();
   ShowSelection(run, kakuro::SelectClue(adapter_.grid(), run, true));
   m.RecordMove();
   SyncFromModel();
@@ -89,10 +86,7 @@ bool TfrmKakuro::BoardClick(const draw::BoardHit& hit, Qt::MouseButton button) {
     EndSelection();
     if (button == Qt::RightButton && adapter_.Entry(hit.row, hit.col) != 0) {
       // A right press on a filled cell only takes the outlines away.
-      if (m.checkDisplay) {
-        m.checkDisplay = false;
-        m.checkEnabled = true;
-      }
+      m.HideCheckDisplay();
       SyncFromModel();
       return true;
     }
@@ -103,8 +97,7 @@ bool TfrmKakuro::BoardClick(const draw::BoardHit& hit, Qt::MouseButton button) {
   if (button == Qt::LeftButton) {
     SelectClue(hit.row, hit.col, down);
   } else if (m.checkDisplay) {
-    m.checkDisplay = false;
-    m.checkEnabled = true;
+    m.HideCheckDisplay();
     SyncFromModel();
   }
   return true;

@@ -551,6 +551,16 @@ void TPlayWindow::bnUndoClick() {
   SyncFromModel();
 }
 
+void TPlayWindow::bnPencilClick() {
+  model_->PencilCommand(false);
+  SyncFromModel();
+}
+
+void TPlayWindow::bnReduceClick() {
+  model_->PencilCommand(true);
+  SyncFromModel();
+}
+
 void TPlayWindow::bnPauseClick() {
   if (!model_->pauseEnabled) return;
   LeaveTypingBox();

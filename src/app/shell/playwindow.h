@@ -100,8 +100,8 @@ class TPlayWindow : public QWidget {
   // Called before a modal dialog: clock off, grid hidden, typing committed.
   void SuspendForDialog();
 
-  virtual void bnPencilClick() {}
-  virtual void bnReduceClick() {}
+  void bnPencilClick();
+  void bnReduceClick();
   void bnSaveClick();
   void bnFileClick();
   // Loads a .puz file of this kind as "Load from file" does, messages included.

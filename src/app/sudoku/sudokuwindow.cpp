@@ -23,18 +23,4 @@ QString TfrmSudoku::HeaderText() const {
   return QString::fromLatin1(DifficultyWord(adapter_.settings().difficulty)) + QStringLiteral(" Sudoku puzzle");
 }
 
-void TfrmSudoku::bnPencilClick() {
-  sudoku::AddPencilmarks(adapter_.puzzle());
-  model_->ResetCursor();
-  model_->RecordMove();
-  SyncFromModel();
-}
-
-void TfrmSudoku::bnReduceClick() {
-  sudoku::ReducePencilmarks(adapter_.puzzle());
-  model_->ResetCursor();
-  model_->RecordMove();
-  SyncFromModel();
-}
-
 }  // namespace zorvek::app

@@ -15,8 +15,6 @@ class TfrmSudoku : public TPlayWindow {
   TfrmSudoku(TfrmMain& main, QWidget* parent);
   ~TfrmSudoku() override;
 
-  void bnPencilClick() override;
-  void bnReduceClick() override;
   const draw::sudoku::SudokuBoard& sudokuBoard() const { return board_; }
 
  protected:

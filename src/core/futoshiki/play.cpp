@@ -34,6 +34,9 @@ void FutoshikiPlayAdapter::SetText(int r, int c, std::string_view text) {
   x.textLength = static_cast<std::uint8_t>(n);
 }
 
+void FutoshikiPlayAdapter::AddPencilmarks() { futoshiki::AddPencilmarks(header_, grid_); }
+void FutoshikiPlayAdapter::ReducePencilmarks() { futoshiki::ReducePencilmarks(header_, grid_); }
+
 namespace {
 
 bool Open(const FutGridCell& x) { return x.given == 0 && x.entry == 0; }

@@ -32,6 +32,8 @@ class FutoshikiPlayAdapter : public PlayAdapter {
   void SetCheck(int r, int c, int mark) override { cell(r, c).check = static_cast<std::uint8_t>(mark); }
   std::uint8_t& TimerState() override { return header_.playState; }
   std::int32_t& Elapsed() override { return header_.elapsed; }
+  void AddPencilmarks() override;
+  void ReducePencilmarks() override;
 
   int N() const { return PlaySize(header_); }
   FutHeader& header() { return header_; }

@@ -127,7 +127,7 @@ void PlayModel::Undo() {
   inputMode_ = SlotMode(move_) == kModeType ? kModeType : kModeMouse;
   pencilEnabled = StoredMode() == kModeMouse;
   Restore(Slot(move_));
-  CheckDisplayOff();
+  HideCheckDisplay();
   RefreshCommandButtons();
   // Keep typing where the player was instead of dropping the typing box.
   if (hadCursor && StoredMode() == kModeType && !HasCursor() && PlayCell(row, col)) PlaceCursor(row, col);
@@ -223,7 +223,7 @@ void PlayModel::CheckAll() {
   checkEnabled = false;
 }
 
-void PlayModel::CheckDisplayOff() {
+void PlayModel::HideCheckDisplay() {
   if (!checkDisplay) return;
   checkDisplay = false;
   checkEnabled = true;
@@ -235,7 +235,7 @@ void PlayModel::FillAll() {
       if (adapter_.IsCell(r, c)) adapter_.SetEntry(r, c, adapter_.Solution(r, c));
   CommitTypedEntry();
   ResetCursor();
-  CheckDisplayOff();
+  HideCheckDisplay();
   RecordMove();
   clockRunning_ = false;
   adapter_.TimerState() = kTimerStopped;
@@ -255,7 +255,7 @@ void PlayModel::ClearAll() {
     }
   }
   CommitTypedEntry();
-  CheckDisplayOff();
+  HideCheckDisplay();
   RecordMove();
   pauseEnabled = true;
   clockGrey = false;
@@ -267,7 +267,7 @@ void PlayModel::ClearAll() {
 }
 
 void PlayModel::ConvertNotes(int targetMode) {
-  CheckDisplayOff();
+  HideCheckDisplay();
   for (int r = 0; r < rows_; ++r) {
     for (int c = 0; c < cols_; ++c) {
       if (!PlayCell(r, c)) continue;
@@ -287,7 +287,7 @@ void PlayModel::ClickMode(int mode) {
   // What was typed is a move of its own, and may be the one that solves the puzzle.
   if (mode == kModeErase && !erasing_ && StoredMode() == kModeType && boxVisible_) RecordMove();
   // Outlines belong to the position they judged; no mode keeps them.
-  CheckDisplayOff();
+  HideCheckDisplay();
   if (mode == kModeErase) {
     if (erasing_) return;
     CommitTypedEntry();
@@ -304,7 +304,7 @@ void PlayModel::ClickMode(int mode) {
   }
   CommitTypedEntry();
   if (mode != StoredMode()) ConvertNotes(mode);
-  CheckDisplayOff();
+  HideCheckDisplay();
   inputMode_ = static_cast<std::uint8_t>(mode);
   pencilEnabled = mode == kModeMouse;
   ResetCursor();
@@ -313,11 +313,17 @@ void PlayModel::ClickMode(int mode) {
   RecordMove();
 }
 
+void PlayModel::PencilCommand(bool reduce) {
+  reduce ? adapter_.ReducePencilmarks() : adapter_.AddPencilmarks();
+  ResetCursor();
+  RecordMove();
+}
+
 void PlayModel::InstallPuzzle() {
   erasing_ = false;
   ResetCursor();
   ClearHistory();
-  CheckDisplayOff();
+  HideCheckDisplay();
   checkDisplay = false;
   paused = false;
   gridVisible = true;
@@ -354,7 +360,7 @@ void PlayModel::MouseClick(int r, int c, int digit, bool rightButton) {
     adapter_.SetEntry(r, c, 0);
   else
     adapter_.SetEntry(r, c, digit);
-  CheckDisplayOff();
+  HideCheckDisplay();
   RecordMove();
 }
 
@@ -371,7 +377,7 @@ bool PlayModel::EraseCell(int r, int c) {
 }
 
 void PlayModel::SelectCell(int r, int c) {
-  CheckDisplayOff();
+  HideCheckDisplay();
   if (!PlayCell(r, c)) {
     CommitTypedEntry();
     RecordMove();
@@ -423,7 +429,7 @@ void PlayModel::MoveTypingCursor(Arrow arrow) {
     int r, c;
     fromIndex(index, r, c);
     if (PlayCell(r, c) && (full || adapter_.Entry(r, c) == 0)) {
-      CheckDisplayOff();
+      HideCheckDisplay();
       RecordMove();
       PlaceCursor(r, c);
       return;

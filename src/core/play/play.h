@@ -42,6 +42,9 @@ class PlayAdapter {
   virtual void SetCheck(int r, int c, int mark) = 0;
   virtual std::uint8_t& TimerState() = 0;
   virtual std::int32_t& Elapsed() = 0;
+  // "Add pencilmarks" and "Reduce pencilmarks", for the kinds that have them.
+  virtual void AddPencilmarks() {}
+  virtual void ReducePencilmarks() {}
 };
 
 // Which mini-digit (1..9, row-major) of a cell's 3 x 3 pencil grid lies at
@@ -85,6 +88,10 @@ class PlayModel {
   void ClickMode(int mode);
   void ConvertNotes(int targetMode);
   void InstallPuzzle();
+  // "Add pencilmarks" (reduce false) or "Reduce pencilmarks": one move.
+  void PencilCommand(bool reduce);
+  // Takes the check outlines away (a click on the board, a new selection).
+  void HideCheckDisplay();
 
   // --- mouse ---
   void MouseClick(int r, int c, int digit, bool rightButton);
@@ -141,7 +148,6 @@ class PlayModel {
   void Restore(const SnapCell* slot);
   bool Differs(const SnapCell* slot, int mode) const;
   void MarksFromText(int r, int c);
-  void CheckDisplayOff();
   void PlaceCursor(int r, int c);
   bool PlayCell(int r, int c) const { return adapter_.IsCell(r, c) && !adapter_.IsGiven(r, c); }
 

@@ -30,6 +30,9 @@ void SudokuPlayAdapter::SetText(int r, int c, std::string_view text) {
   x.textLength = static_cast<std::uint8_t>(n);
 }
 
+void SudokuPlayAdapter::AddPencilmarks() { sudoku::AddPencilmarks(puzzle_); }
+void SudokuPlayAdapter::ReducePencilmarks() { sudoku::ReducePencilmarks(puzzle_); }
+
 namespace {
 bool Open(const SudCell& x) { return x.given == 0 && x.entry == 0; }
 }  // namespace

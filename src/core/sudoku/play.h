@@ -25,6 +25,8 @@ class SudokuPlayAdapter : public PlayAdapter {
   void SetCheck(int r, int c, int mark) override { cell(r, c).check = static_cast<std::uint8_t>(mark); }
   std::uint8_t& TimerState() override { return settings_.timerState; }
   std::int32_t& Elapsed() override { return settings_.elapsed; }
+  void AddPencilmarks() override;
+  void ReducePencilmarks() override;
 
   SudSettings& settings() { return settings_; }
   SudPuzzle& puzzle() { return puzzle_; }

@@ -70,16 +70,13 @@ bool TfrmHexKakuro::BoardClick(const draw::BoardHit& hit, Qt::MouseButton button
 }
 
 bool TfrmHexKakuro::ShowClue(TCombinationsPanel* box, int r, int c) {
-  const hexkakuro::ClueCombinations list =
+  const hexkakuro::ClueCombinations clue =
       hexkakuro::CombinationsOfClue(adapter_.settings(), adapter_.grid(), r, c);
-  if (list.length == 0) {
+  if (clue.length == 0) {
     box->Clear();
     return false;
   }
-  std::vector<ComboEntry> entries;
-  for (std::size_t i = 0; i < list.combos.size(); ++i)
-    entries.push_back(ComboEntry{QString::fromStdString(list.combos[i]), bool(list.alive[i])});
-  box->SetContent(QString::fromStdString(list.Title()), std::move(entries));
+  box->SetContent(QString::fromStdString(clue.Title()), clue.list);
   return true;
 }
 

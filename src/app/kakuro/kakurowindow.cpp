@@ -31,23 +31,16 @@ QString TfrmKakuro::HeaderText() const {
 
 int TfrmKakuro::SizePreset() const { return std::clamp((adapter_.header().rows - 7) / 2, 0, 2); }
 
-void TfrmKakuro::ShowClue(TCombinationsPanel* box, const QString& title, const kakuro::KakComboList& list) {
-  std::vector<ComboEntry> entries;
-  for (std::size_t i = 0; i < list.entries.size(); ++i)
-    entries.push_back({QString::fromStdString(list.entries[i]), bool(list.active[i])});
-  box->SetContent(title, std::move(entries));
-}
-
 void TfrmKakuro::EndSelection() {
   selectionState_ = 0;
   selected_ = kakuro::KakRun{};
 }
 
-void TfrmKakuro::ShowSelection(const kakuro::KakRun& run, const kakuro::KakComboList& list) {
+void TfrmKakuro::ShowSelection(const kakuro::KakRun& run, const sums::Combinations& list) {
   selectionState_ = 1;
   selected_ = run;
   board_.SetSelectedRun(run);
-  ShowClue(pbNumbers, QStringLiteral("%1 in %2").arg(run.sum).arg(run.length), list);
+  pbNumbers->SetContent(QStringLiteral("%1 in %2").arg(run.sum).arg(run.length), list);
 }
 
 void TfrmKakuro::SelectClue(int row, int col, bool down) {
@@ -157,11 +150,10 @@ void TfrmKakuro::RefreshTypeBoxes() {
   };
   for (const Box& box : {Box{pbNumbers, false, "Across"}, Box{pbNumbers2, true, "Down"}}) {
     const kakuro::KakRun run = kakuro::RunOfCell(adapter_.header(), adapter_.grid(), r, c, box.down);
-    kakuro::KakComboList list = kakuro::LoadCombinations(run);
-    kakuro::FilterCombinations(adapter_.grid(), run, list);
+    const sums::Combinations list = kakuro::RunCombinations(adapter_.grid(), run);
     const QString title = run.Valid() ? QStringLiteral("%1 : %2 in %3").arg(QString::fromLatin1(box.word)).arg(run.sum).arg(run.length)
                                       : QString();
-    ShowClue(box.panel, title, list);
+    box.panel->SetContent(title, list);
     box.panel->show();
   }
 }

@@ -42,10 +42,9 @@ class TfrmKakuro : public TPlayWindow {
   void AfterSync() override;
 
  private:
-  void ShowClue(TCombinationsPanel* box, const QString& title, const kakuro::KakComboList& list);
   void EndSelection();
   void RefreshTypeBoxes();
-  void ShowSelection(const kakuro::KakRun& run, const kakuro::KakComboList& list);
+  void ShowSelection(const kakuro::KakRun& run, const sums::Combinations& list);
 
   kakuro::KakuroPlayAdapter adapter_;
   draw::kakuro::KakuroBoard board_;

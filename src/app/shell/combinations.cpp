@@ -34,7 +34,14 @@ void TCombinationsPanel::SetContent(const QString& title, std::vector<ComboEntry
   update();
 }
 
-void TCombinationsPanel::Clear() { SetContent(QString(), {}); }
+void TCombinationsPanel::SetContent(const QString& title, const sums::Combinations& list) {
+  std::vector<ComboEntry> entries;
+  for (std::size_t i = 0; i < list.entries.size(); ++i)
+    entries.push_back(ComboEntry{QString::fromStdString(list.entries[i]), bool(list.alive[i])});
+  SetContent(title, std::move(entries));
+}
+
+void TCombinationsPanel::Clear() { SetContent(QString(), std::vector<ComboEntry>{}); }
 
 int TCombinationsPanel::HeightFor(int rows) const { return BoxHeight(QFontMetrics(font()), rows); }
 

@@ -9,6 +9,8 @@
 
 class QLabel;
 
+#include "core/common/sums.h"
+
 namespace zorvek::app {
 
 struct ComboEntry {
@@ -22,6 +24,8 @@ class TCombinationsPanel : public QWidget {
   explicit TCombinationsPanel(QWidget* parent);
 
   void SetContent(const QString& title, std::vector<ComboEntry> entries);
+  // A run's sets, the ones no longer alive in grey.
+  void SetContent(const QString& title, const sums::Combinations& list);
   void Clear();
   const QString& title() const { return title_; }
   const std::vector<ComboEntry>& entries() const { return entries_; }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/play/cell_fields.h"
+
 namespace zorvek::futoshiki {
 
 int PlaySize(const FutHeader& header) {
@@ -13,26 +15,15 @@ void FutoshikiPlayAdapter::SetEntry(int r, int c, int digit) {
   cell(r, c).entry = static_cast<std::uint8_t>(digit >= 0 && digit <= N() ? digit : 0);
 }
 
-bool FutoshikiPlayAdapter::Mark(int r, int c, int digit) const {
-  return digit >= 1 && digit <= N() && cell(r, c).marks[digit - 1] != 0;
-}
+bool FutoshikiPlayAdapter::Mark(int r, int c, int digit) const { return MarkOf(cell(r, c).marks, digit, 1, N()); }
 
 void FutoshikiPlayAdapter::SetMark(int r, int c, int digit, bool on) {
-  if (digit >= 1 && digit <= N()) cell(r, c).marks[digit - 1] = on ? 1 : 0;
+  SetMarkOf(cell(r, c).marks, digit, 1, N(), on);
 }
 
-std::string FutoshikiPlayAdapter::Text(int r, int c) const {
-  const FutGridCell& x = cell(r, c);
-  return std::string(x.text, std::min<std::size_t>(x.textLength, sizeof x.text));
-}
+std::string FutoshikiPlayAdapter::Text(int r, int c) const { return TypedText(cell(r, c)); }
 
-void FutoshikiPlayAdapter::SetText(int r, int c, std::string_view text) {
-  FutGridCell& x = cell(r, c);
-  const std::size_t n = std::min(text.size(), sizeof x.text);
-  std::memset(x.text, 0, sizeof x.text);
-  std::memcpy(x.text, text.data(), n);
-  x.textLength = static_cast<std::uint8_t>(n);
-}
+void FutoshikiPlayAdapter::SetText(int r, int c, std::string_view text) { SetTypedText(cell(r, c), text); }
 
 void FutoshikiPlayAdapter::AddPencilmarks() { futoshiki::AddPencilmarks(header_, grid_); }
 void FutoshikiPlayAdapter::ReducePencilmarks() { futoshiki::ReducePencilmarks(header_, grid_); }

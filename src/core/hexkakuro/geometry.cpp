@@ -27,35 +27,6 @@ constexpr HexDigitTable BuildPossibleDigits() {
 
 constexpr HexDigitTable kPossibleDigits = BuildPossibleDigits();
 
-// Appends every ascending set that completes `prefix`; ascending digits in
-// depth-first order give the sets in lexicographic order.
-void AppendCombos(std::string& out, std::string& prefix, int first, int left, int sum) {
-  if (left == 0) {
-    if (sum != 0) return;
-    if (!out.empty()) out += '/';
-    out += prefix;
-    return;
-  }
-  for (int d = first; d <= 9 && d <= sum; ++d) {
-    const std::size_t mark = prefix.size();
-    if (!prefix.empty()) prefix += ',';
-    prefix += static_cast<char>('0' + d);
-    AppendCombos(out, prefix, d + 1, left - 1, sum - d);
-    prefix.resize(mark);
-  }
-}
-
-HexComboTable BuildCombos() {
-  HexComboTable table;
-  for (int length = 2; length <= 9; ++length) {
-    for (int sum = 1; sum <= 45; ++sum) {
-      std::string prefix;
-      AppendCombos(table[length][sum], prefix, 1, length, sum);
-    }
-  }
-  return table;
-}
-
 HexPoint Origin(const HexUnits& units, int r, int c) {
   const int y = (r - 1) * 2 * units.h + (c % 2 == 0 ? units.h : 0);
   return {(c - 1) * 3 * units.u, y};
@@ -101,11 +72,6 @@ bool LookupHexPossibleDigits(int length, int sum, DigitFlags& flags) {
   if (length < 1 || length > 6 || sum < 1 || sum > 39) return false;
   flags = kPossibleDigits[length][sum];
   return true;
-}
-
-const HexComboTable& HexCombos() {
-  static const HexComboTable table = BuildCombos();
-  return table;
 }
 
 HexUnits HexLayoutUnits(int clientWidth, int clientHeight, int leftPanelWidth, int headerHeight,

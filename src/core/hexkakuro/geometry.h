@@ -66,11 +66,6 @@ const HexDigitTable& HexPossibleDigits();
 // Fails (false, flags untouched) for a length outside 1..6 or a sum outside 1..39.
 bool LookupHexPossibleDigits(int length, int sum, DigitFlags& flags);
 
-// [length 0..9][sum 0..45]: every set of distinct digits 1..9 of that length
-// and sum, as "1,9/2,8/3,7/4,6"; empty for length 0 and 1 and for impossible pairs.
-using HexComboTable = std::array<std::array<std::string, 46>, 10>;
-const HexComboTable& HexCombos();
-
 // ---- Screen geometry, in paint-box pixels ----------------------------------
 
 // u is a quarter of a hexagon's width, h half its height.

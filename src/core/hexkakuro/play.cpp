@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/play/cell_fields.h"
+
 namespace zorvek::hexkakuro {
 namespace {
 
@@ -17,15 +19,13 @@ bool IsWhite(const HexHeader& s, const HexGrid& g, int r, int c) {
 }
 
 // Digits entered in the white cells around a clue, as flags 0..9.
-std::array<bool, 10> EnteredAround(const HexHeader& s, const HexGrid& g, int r, int c) {
-  std::array<bool, 10> entered{};
+void EnteredAround(const HexHeader& s, const HexGrid& g, int r, int c, bool (&entered)[10]) {
   for (int i = 1; i <= 6; ++i) {
     const HexPos n = Neighbour(r, c, i);
     if (!IsWhite(s, g, n.row, n.col)) continue;
     const int e = g.cells[n.row][n.col].entry;
     if (e >= 1 && e <= 9) entered[e] = true;
   }
-  return entered;
 }
 
 }  // namespace
@@ -36,26 +36,15 @@ void HexKakuroPlayAdapter::SetEntry(int r, int c, int digit) {
   cell(r, c).entry = static_cast<std::uint8_t>(digit >= 0 && digit <= 9 ? digit : 0);
 }
 
-bool HexKakuroPlayAdapter::Mark(int r, int c, int digit) const {
-  return digit >= 1 && digit <= 9 && cell(r, c).marks[digit - 1] != 0;
-}
+bool HexKakuroPlayAdapter::Mark(int r, int c, int digit) const { return MarkOf(cell(r, c).marks, digit, 1, 9); }
 
 void HexKakuroPlayAdapter::SetMark(int r, int c, int digit, bool on) {
-  if (digit >= 1 && digit <= 9) cell(r, c).marks[digit - 1] = on ? 1 : 0;
+  SetMarkOf(cell(r, c).marks, digit, 1, 9, on);
 }
 
-std::string HexKakuroPlayAdapter::Text(int r, int c) const {
-  const HexGridCell& x = cell(r, c);
-  return std::string(x.text, std::min<std::size_t>(x.textLength, sizeof x.text));
-}
+std::string HexKakuroPlayAdapter::Text(int r, int c) const { return TypedText(cell(r, c)); }
 
-void HexKakuroPlayAdapter::SetText(int r, int c, std::string_view text) {
-  HexGridCell& x = cell(r, c);
-  const std::size_t n = std::min(text.size(), sizeof x.text);
-  std::memset(x.text, 0, sizeof x.text);
-  std::memcpy(x.text, text.data(), n);
-  x.textLength = static_cast<std::uint8_t>(n);
-}
+void HexKakuroPlayAdapter::SetText(int r, int c, std::string_view text) { SetTypedText(cell(r, c), text); }
 
 bool IsClueCell(const HexHeader& settings, const HexGrid& grid, int r, int c) {
   return InField(settings, r, c) && grid.cells[r][c].kind == kHexClue;
@@ -70,44 +59,20 @@ ClueCombinations CombinationsOfClue(const HexHeader& settings, const HexGrid& gr
   out.sum = clue.number;
   out.length = clue.count;
   if (out.length < 1 || out.length > 9 || out.sum < 1 || out.sum > 45) return out;
-  const std::string& text = HexCombos()[out.length][out.sum];
-  const std::array<bool, 10> entered = EnteredAround(settings, grid, r, c);
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('/', start);
-    if (end == std::string::npos) end = text.size();
-    std::string combo = text.substr(start, end - start);
-    bool alive = true;
-    for (int d = 1; d <= 9; ++d)
-      if (entered[d] && combo.find(static_cast<char>('0' + d)) == std::string::npos) alive = false;
-    out.combos.push_back(std::move(combo));
-    out.alive.push_back(alive);
-    start = end + 1;
-  }
+  bool entered[10] = {};
+  EnteredAround(settings, grid, r, c, entered);
+  out.list = sums::Load(out.length, out.sum, entered);
   return out;
 }
 
 bool NarrowClueMarks(const HexHeader& settings, HexGrid& grid, int r, int c) {
-  const ClueCombinations list = CombinationsOfClue(settings, grid, r, c);
-  if (list.length == 0) return false;
-  std::array<bool, 10> possible{};
-  for (std::size_t i = 0; i < list.combos.size(); ++i)
-    if (list.alive[i])
-      for (char ch : list.combos[i])
-        if (ch >= '1' && ch <= '9') possible[ch - '0'] = true;
-  const std::array<bool, 10> entered = EnteredAround(settings, grid, r, c);
+  const ClueCombinations clue = CombinationsOfClue(settings, grid, r, c);
+  if (clue.length == 0) return false;
   bool changed = false;
   for (int i = 1; i <= 6; ++i) {
     const HexPos n = Neighbour(r, c, i);
-    if (!IsWhite(settings, grid, n.row, n.col)) continue;
-    HexGridCell& cell = grid.cells[n.row][n.col];
-    const bool hadMarks = std::any_of(std::begin(cell.marks), std::end(cell.marks), [](std::uint8_t m) { return m != 0; });
-    for (int d = 1; d <= 9; ++d) {
-      const bool usable = possible[d] && !entered[d];
-      const std::uint8_t mark = usable && (!hadMarks || cell.marks[d - 1] != 0) ? 1 : 0;
-      changed = changed || mark != cell.marks[d - 1];
-      cell.marks[d - 1] = mark;
-    }
+    if (IsWhite(settings, grid, n.row, n.col))
+      changed = sums::NarrowMarks(grid.cells[n.row][n.col].marks, 1, 9, clue.list) || changed;
   }
   return changed;
 }

@@ -7,6 +7,7 @@
 
 #include "core/hexkakuro/geometry.h"
 #include "core/hexkakuro/record.h"
+#include "core/common/sums.h"
 #include "core/play/play.h"
 
 namespace zorvek::hexkakuro {
@@ -55,8 +56,7 @@ bool IsClueCell(const HexHeader& settings, const HexGrid& grid, int r, int c);
 struct ClueCombinations {
   int sum = 0;
   int length = 0;
-  std::vector<std::string> combos;
-  std::vector<bool> alive;
+  sums::Combinations list;
   std::string Title() const;
 };
 ClueCombinations CombinationsOfClue(const HexHeader& settings, const HexGrid& grid, int r, int c);

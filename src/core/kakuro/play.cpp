@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/kakuro/tables.h"
+#include "core/play/cell_fields.h"
+
 
 namespace zorvek::kakuro {
 
@@ -17,26 +18,15 @@ void KakuroPlayAdapter::SetEntry(int r, int c, int digit) {
   cell(r, c).entry = static_cast<std::int8_t>(digit >= 1 && digit <= 9 ? digit : -1);
 }
 
-bool KakuroPlayAdapter::Mark(int r, int c, int digit) const {
-  return digit >= 0 && digit <= 9 && cell(r, c).pencil[digit] != 0;
-}
+bool KakuroPlayAdapter::Mark(int r, int c, int digit) const { return MarkOf(cell(r, c).pencil, digit, 0, 9); }
 
 void KakuroPlayAdapter::SetMark(int r, int c, int digit, bool on) {
-  if (digit >= 0 && digit <= 9) cell(r, c).pencil[digit] = on ? 1 : 0;
+  SetMarkOf(cell(r, c).pencil, digit, 0, 9, on);
 }
 
-std::string KakuroPlayAdapter::Text(int r, int c) const {
-  const KakCell& x = cell(r, c);
-  return std::string(x.text, std::min<std::size_t>(x.textLength, sizeof x.text));
-}
+std::string KakuroPlayAdapter::Text(int r, int c) const { return TypedText(cell(r, c)); }
 
-void KakuroPlayAdapter::SetText(int r, int c, std::string_view text) {
-  KakCell& x = cell(r, c);
-  const std::size_t n = std::min(text.size(), sizeof x.text);
-  std::memset(x.text, 0, sizeof x.text);
-  std::memcpy(x.text, text.data(), n);
-  x.textLength = static_cast<std::uint8_t>(n);
-}
+void KakuroPlayAdapter::SetText(int r, int c, std::string_view text) { SetTypedText(cell(r, c), text); }
 
 int KakuroPlayAdapter::Check(int r, int c) const {
   const int mark = cell(r, c).mark;
@@ -85,50 +75,13 @@ KakRun RunOfCell(const KakHeader& header, const KakGrid& grid, int row, int col,
   return ClueRun(header, grid, r, c, down);
 }
 
-KakComboList LoadCombinations(const KakRun& run) {
-  KakComboList list;
-  if (!run.Valid()) return list;
-  const std::string& all = KakCombos(run.length, run.sum);
-  std::size_t start = 0;
-  while (start < all.size()) {
-    std::size_t end = all.find('/', start);
-    if (end == std::string::npos) end = all.size();
-    if (end > start) list.entries.push_back(all.substr(start, end - start));
-    start = end + 1;
-  }
-  list.active.assign(list.entries.size(), true);
-  return list;
-}
-
-void FilterCombinations(const KakGrid& grid, const KakRun& run, KakComboList& list) {
-  std::fill(std::begin(list.entered), std::end(list.entered), false);
-  std::fill(std::begin(list.possible), std::end(list.possible), false);
-  if (!run.Valid()) return;
+sums::Combinations RunCombinations(const KakGrid& grid, const KakRun& run) {
+  bool entered[10] = {};
   for (int k = 0; k < run.length; ++k) {
     const KakCell& cell = grid.cells[run.CellRow(k)][run.CellCol(k)];
-    if (cell.entry >= 0 && cell.entry <= 9) list.entered[cell.entry] = true;
+    if (cell.entry >= 0 && cell.entry <= 9) entered[cell.entry] = true;
   }
-  for (std::size_t i = 0; i < list.entries.size(); ++i) {
-    bool active = true;
-    for (int d = 0; d <= 9; ++d)
-      if (list.entered[d] && list.entries[i].find(static_cast<char>('0' + d)) == std::string::npos) active = false;
-    list.active[i] = active;
-    if (!active) continue;
-    for (char ch : list.entries[i])
-      if (ch >= '0' && ch <= '9') list.possible[ch - '0'] = true;
-  }
-}
-
-void ApplyComboPencilMarks(KakGrid& grid, const KakRun& run, const KakComboList& list) {
-  if (!run.Valid()) return;
-  for (int k = 0; k < run.length; ++k) {
-    KakCell& cell = grid.cells[run.CellRow(k)][run.CellCol(k)];
-    const bool hadMarks = std::any_of(std::begin(cell.pencil), std::end(cell.pencil), [](std::uint8_t p) { return p != 0; });
-    for (int d = 0; d <= 9; ++d) {
-      const bool candidate = list.possible[d] && !list.entered[d];
-      cell.pencil[d] = candidate && (!hadMarks || cell.pencil[d] != 0) ? 1 : 0;
-    }
-  }
+  return sums::Load(run.Valid() ? run.length : 0, run.sum, entered);
 }
 
 void ClearCellMarks(const KakHeader& header, KakGrid& grid) {
@@ -136,10 +89,10 @@ void ClearCellMarks(const KakHeader& header, KakGrid& grid) {
     for (int c = 0; c <= header.cols && c < kGridCols; ++c) grid.cells[r][c].mark = 0;
 }
 
-KakComboList SelectClue(KakGrid& grid, const KakRun& run, bool applyMarks) {
-  KakComboList list = LoadCombinations(run);
-  FilterCombinations(grid, run, list);
-  if (applyMarks) ApplyComboPencilMarks(grid, run, list);
+sums::Combinations SelectClue(KakGrid& grid, const KakRun& run, bool applyMarks) {
+  sums::Combinations list = RunCombinations(grid, run);
+  if (applyMarks && run.Valid())
+    for (int k = 0; k < run.length; ++k) sums::NarrowMarks(grid.cells[run.CellRow(k)][run.CellCol(k)].pencil, 0, 10, list);
   return list;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/common/sums.h"
 #include "core/kakuro/record.h"
 #include "core/play/play.h"
 
@@ -67,29 +68,14 @@ KakRun ClueRun(const KakHeader& header, const KakGrid& grid, int row, int col, b
 // The across or down run a white cell belongs to.
 KakRun RunOfCell(const KakHeader& header, const KakGrid& grid, int row, int col, bool down);
 
-// A clue's combinations ("1,5,9", ...) with the ones still possible.
-struct KakComboList {
-  std::vector<std::string> entries;
-  std::vector<bool> active;
-  bool entered[10] = {};   // digits already entered in the run
-  bool possible[10] = {};  // union of the digits of the active entries
-};
-
-// All combinations of the run's length and sum, every one active.
-KakComboList LoadCombinations(const KakRun& run);
-// Rules out the combinations lacking a digit entered in the run and collects
-// the possible digits.
-void FilterCombinations(const KakGrid& grid, const KakRun& run, KakComboList& list);
-// For every cell of the run: a cell without pencil marks gets every possible
-// digit not yet entered; a cell with marks keeps only those of its marks that
-// are such digits.
-void ApplyComboPencilMarks(KakGrid& grid, const KakRun& run, const KakComboList& list);
+// A run's combinations, alive while they hold every digit entered in the run.
+sums::Combinations RunCombinations(const KakGrid& grid, const KakRun& run);
 // Clears the mark byte (clue selection and check results) of every cell of the puzzle.
 void ClearCellMarks(const KakHeader& header, KakGrid& grid);
 // A clue's combinations, loaded and filtered; with applyMarks (the player's
 // own click on the clue) the run's pencil marks follow them. Which clue is
 // selected is the window's to show: the block is left as it was.
-KakComboList SelectClue(KakGrid& grid, const KakRun& run, bool applyMarks);
+sums::Combinations SelectClue(KakGrid& grid, const KakRun& run, bool applyMarks);
 // The clue a new position starts with: the across clue of the first black
 // cell of row 1 whose right neighbour is white (invalid when there is none).
 KakRun StartingClue(const KakHeader& header, const KakGrid& grid);

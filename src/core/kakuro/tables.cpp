@@ -1,6 +1,5 @@
 #include "core/kakuro/tables.h"
 
-#include <array>
 
 namespace zorvek::kakuro {
 namespace {
@@ -38,43 +37,7 @@ constexpr PossibleTable BuildPossible() {
 
 constexpr PossibleTable kPossible = BuildPossible();
 
-using ComboTable = std::array<std::array<std::string, kMaxSum + 1>, kMaxLength + 1>;
-
-// Depth-first from the smallest digit up, so the sets come out in
-// lexicographic order.
-void AddSets(ComboTable& table, int length, int first, int chosen, int sum, char* digits) {
-  if (chosen == length) {
-    std::string& entry = table[length][sum];
-    if (!entry.empty()) entry += '/';
-    for (int i = 0; i < length; ++i) {
-      if (i > 0) entry += ',';
-      entry += digits[i];
-    }
-    return;
-  }
-  for (int d = first; d <= 9; ++d) {
-    digits[chosen] = static_cast<char>('0' + d);
-    AddSets(table, length, d + 1, chosen + 1, sum + d, digits);
-  }
-}
-
-const ComboTable& Combos() {
-  static const ComboTable table = [] {
-    ComboTable t;
-    char digits[kMaxLength];
-    for (int length = 2; length <= kMaxLength; ++length) AddSets(t, length, 1, 0, 0, digits);
-    return t;
-  }();
-  return table;
-}
-
 }  // namespace
-
-const std::string& KakCombos(int length, int sum) {
-  static const std::string empty;
-  if (length < 1 || length > kMaxLength || sum < 1 || sum > kMaxSum) return empty;
-  return Combos()[length][sum];
-}
 
 const char* KakPossibleDigits(int length, int sum) {
   if (length < 1 || length > kMaxLength || sum < 0 || sum > kMaxSum) return kPossible.text[0][0];

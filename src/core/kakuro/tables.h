@@ -7,11 +7,6 @@
 
 namespace zorvek::kakuro {
 
-// Every set of `length` distinct digits 1..9 adding up to `sum`, e.g.
-// "1,9/2,8/3,7/4,6" for (2, 10). Empty for an impossible pair, for length 1
-// and for indices outside length 1..9, sum 1..45.
-const std::string& KakCombos(int length, int sum);
-
 // Ten characters '0'/'1', one per digit 0..9 (length 1..9, sum 0..45);
 // "0000000000" outside that range.
 const char* KakPossibleDigits(int length, int sum);

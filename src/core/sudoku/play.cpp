@@ -3,32 +3,23 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/play/cell_fields.h"
+
 namespace zorvek::sudoku {
 
 void SudokuPlayAdapter::SetEntry(int r, int c, int digit) {
   cell(r, c).entry = static_cast<std::uint8_t>(digit >= 0 && digit <= 9 ? digit : 0);
 }
 
-bool SudokuPlayAdapter::Mark(int r, int c, int digit) const {
-  return digit >= 1 && digit <= 9 && cell(r, c).marks[digit - 1] != 0;
-}
+bool SudokuPlayAdapter::Mark(int r, int c, int digit) const { return MarkOf(cell(r, c).marks, digit, 1, 9); }
 
 void SudokuPlayAdapter::SetMark(int r, int c, int digit, bool on) {
-  if (digit >= 1 && digit <= 9) cell(r, c).marks[digit - 1] = on ? 1 : 0;
+  SetMarkOf(cell(r, c).marks, digit, 1, 9, on);
 }
 
-std::string SudokuPlayAdapter::Text(int r, int c) const {
-  const SudCell& x = cell(r, c);
-  return std::string(x.text, std::min<std::size_t>(x.textLength, sizeof x.text));
-}
+std::string SudokuPlayAdapter::Text(int r, int c) const { return TypedText(cell(r, c)); }
 
-void SudokuPlayAdapter::SetText(int r, int c, std::string_view text) {
-  SudCell& x = cell(r, c);
-  const std::size_t n = std::min(text.size(), sizeof x.text);
-  std::memset(x.text, 0, sizeof x.text);
-  std::memcpy(x.text, text.data(), n);
-  x.textLength = static_cast<std::uint8_t>(n);
-}
+void SudokuPlayAdapter::SetText(int r, int c, std::string_view text) { SetTypedText(cell(r, c), text); }
 
 void SudokuPlayAdapter::AddPencilmarks() { sudoku::AddPencilmarks(puzzle_); }
 void SudokuPlayAdapter::ReducePencilmarks() { sudoku::ReducePencilmarks(puzzle_); }

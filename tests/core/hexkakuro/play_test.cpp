@@ -45,11 +45,11 @@ TEST(HexClueClick, CombinationsStayAliveOnlyWithEveryEnteredDigit) {
   SmallClue f(10);
   ClueCombinations list = CombinationsOfClue(f.settings, f.grid, 1, 3);
   EXPECT_EQ(list.Title(), "10 in 2");
-  EXPECT_EQ(list.combos, (std::vector<std::string>{"1,9", "2,8", "3,7", "4,6"}));
-  EXPECT_EQ(list.alive, (std::vector<bool>{true, true, true, true}));
+  EXPECT_EQ(list.list.entries, (std::vector<std::string>{"1,9", "2,8", "3,7", "4,6"}));
+  EXPECT_EQ(list.list.alive, (std::vector<bool>{true, true, true, true}));
   f.grid.cells[1][4].entry = 7;
   list = CombinationsOfClue(f.settings, f.grid, 1, 3);
-  EXPECT_EQ(list.alive, (std::vector<bool>{false, false, true, false}));
+  EXPECT_EQ(list.list.alive, (std::vector<bool>{false, false, true, false}));
   NarrowClueMarks(f.settings, f.grid, 1, 3);
   EXPECT_EQ(f.Marks(1, 2), "3");
   // A white cell or a position outside the grid has no combinations.

@@ -138,7 +138,7 @@ TEST(KakuroClues, SelectingADownClueAfterAnAcrossOne) {
   f.cell(1, 2).entry = 9;
   const kakuro::KakGrid before = f.grid;
   const kakuro::KakRun down = kakuro::ClueRun(f.header, f.grid, 0, 2, true);  // 12 in 2
-  const kakuro::KakComboList shown = kakuro::SelectClue(f.grid, down, false);
+  const sums::Combinations shown = kakuro::SelectClue(f.grid, down, false);
   EXPECT_EQ(std::memcmp(&before, &f.grid, sizeof before), 0);
   EXPECT_TRUE(shown.possible[3] && shown.entered[9] && !shown.possible[4]);
   kakuro::SelectClue(f.grid, down, true);

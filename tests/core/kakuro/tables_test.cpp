@@ -1,5 +1,7 @@
 #include "core/kakuro/tables.h"
 
+#include "core/common/sums.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -35,7 +37,7 @@ TEST(KakuroTables, CombinationsAndPossibleDigitsFollowTheRule) {
         if (!joined.empty()) joined += '/';
         joined += s;
       }
-      EXPECT_EQ(KakCombos(length, sum), joined);
+      EXPECT_EQ(sums::CombinationText(length, sum), joined);
       if (length < 2 || length > 9 || sum < 0 || sum > 45) continue;
       EXPECT_STREQ(KakPossibleDigits(length, sum), possible.c_str());
       std::uint8_t flags[10];

@@ -14,13 +14,13 @@ namespace zorvek::app {
 namespace {
 
 template <typename Window>
-TPlayWindow* Make(TfrmMain& main, QWidget* parent) {
-  return new Window(main, parent);
+TPlayWindow* Make(THost& host, QWidget* parent) {
+  return new Window(host, parent);
 }
 
 template <typename Dialog>
-TKindCreateDialog* MakeDialog(TfrmMain& main, QWidget* parent) {
-  return new Dialog(main, parent);
+TKindCreateDialog* MakeDialog(THost& host, QWidget* parent) {
+  return new Dialog(host, parent);
 }
 
 constexpr AppKind kAppKinds[] = {

@@ -6,14 +6,14 @@ class QWidget;
 
 namespace zorvek::app {
 
-class TfrmMain;
+class THost;
 class TPlayWindow;
 class TKindCreateDialog;
 
 struct AppKind {
   int kind;
-  TPlayWindow* (*makeWindow)(TfrmMain& main, QWidget* parent);
-  TKindCreateDialog* (*makeCreateDialog)(TfrmMain& main, QWidget* parent);
+  TPlayWindow* (*makeWindow)(THost& host, QWidget* parent);
+  TKindCreateDialog* (*makeCreateDialog)(THost& host, QWidget* parent);
 };
 
 // The kinds that have a play window, in kind-number order.

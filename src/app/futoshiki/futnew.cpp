@@ -2,20 +2,20 @@
 
 #include <cstring>
 
-#include "app/shell/mainwindow.h"
+#include "app/shell/host.h"
 #include "core/common/types.h"
 #include "core/futoshiki/play.h"
 
 namespace zorvek::app {
 
-TfrmFutNew::TfrmFutNew(TfrmMain& main, QWidget* parent) : TKindCreateDialog(main, kKindFutoshiki, true, parent) {
+TfrmFutNew::TfrmFutNew(THost& host, QWidget* parent) : TKindCreateDialog(host, kKindFutoshiki, true, parent) {
   setObjectName(QStringLiteral("frmFutNew"));
   SetSizeChoices({QStringLiteral("5 x 5"), QStringLiteral("7 x 7"), QStringLiteral("9 x 9")});
   SetClientSize(QSize(595, 387));
 }
 
 void TfrmFutNew::FollowPuzzle() {
-  const futoshiki::FutHeader& h = main_.state().futoshikiSettings;
+  const futoshiki::FutHeader& h = host_.state().futoshikiSettings;
   SetDifficulty(h.difficulty);
   SetSize((futoshiki::PlaySize(h) - 5) / 2);
 }
@@ -32,7 +32,7 @@ std::function<TCreateDialog::Outcome()> TfrmFutNew::PrepareJob(AppState& state) 
   std::memcpy(workHard9_, state.general.futHard9Used, sizeof workHard9_);
   std::memcpy(workHard7_, state.general.futHard7Used, sizeof workHard7_);
   const int difficulty = Difficulty(), size = GridSize();
-  Random& random = main_.random();
+  Random& random = host_.random();
   return [this, difficulty, size, &random] {
     const futoshiki::CreateResult r = futoshiki::CreateFutoshikiPuzzle(
         random, progress_, difficulty, size, workHeader_, workGrid_, {workMedium9_, workHard9_, workHard7_});

@@ -9,7 +9,7 @@ namespace zorvek::app {
 class TfrmFutNew : public TKindCreateDialog {
   Q_OBJECT
  public:
-  TfrmFutNew(TfrmMain& main, QWidget* parent);
+  TfrmFutNew(THost& host, QWidget* parent);
   void FollowPuzzle() override;
   // The grid size the size buttons name: 5, 7 or 9.
   int GridSize() const;

@@ -1,14 +1,14 @@
 #include "app/futoshiki/futoshikiwindow.h"
 
-#include "app/shell/mainwindow.h"
+#include "app/shell/host.h"
 #include "core/common/types.h"
 
 namespace zorvek::app {
 
-TfrmFutoshiki::TfrmFutoshiki(TfrmMain& main, QWidget* parent)
-    : TPlayWindow(main, kKindFutoshiki, CommandMiddle::kPencilCommands, parent),
-      adapter_(main.state().futoshikiSettings, main.state().futoshikiPuzzle),
-      board_(main.state().futoshikiSettings, main.state().futoshikiPuzzle) {
+TfrmFutoshiki::TfrmFutoshiki(THost& host, QWidget* parent)
+    : TPlayWindow(host, kKindFutoshiki, CommandMiddle::kPencilCommands, parent),
+      adapter_(host.state().futoshikiSettings, host.state().futoshikiPuzzle),
+      board_(host.state().futoshikiSettings, host.state().futoshikiPuzzle) {
   setObjectName(QStringLiteral("frmFutoshiki"));
   AttachBoard(adapter_, board_);
 }

@@ -11,7 +11,7 @@ namespace zorvek::app {
 class TfrmFutoshiki : public TPlayWindow {
   Q_OBJECT
  public:
-  TfrmFutoshiki(TfrmMain& main, QWidget* parent);
+  TfrmFutoshiki(THost& host, QWidget* parent);
   ~TfrmFutoshiki() override;
 
   const draw::futoshiki::FutoshikiBoard& futoshikiBoard() const { return board_; }

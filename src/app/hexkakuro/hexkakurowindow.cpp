@@ -3,17 +3,17 @@
 #include <QLineEdit>
 
 #include "app/shell/combinations.h"
-#include "app/shell/mainwindow.h"
+#include "app/shell/host.h"
 #include "core/common/types.h"
 
 namespace zorvek::app {
 
 using hexkakuro::HexPos;
 
-TfrmHexKakuro::TfrmHexKakuro(TfrmMain& main, QWidget* parent)
-    : TPlayWindow(main, kKindHexKakuro, CommandMiddle::kCombinations, parent),
-      adapter_(main.state().hexKakuroSettings, main.state().hexKakuroPuzzle),
-      board_(main.state().hexKakuroSettings, main.state().hexKakuroPuzzle) {
+TfrmHexKakuro::TfrmHexKakuro(THost& host, QWidget* parent)
+    : TPlayWindow(host, kKindHexKakuro, CommandMiddle::kCombinations, parent),
+      adapter_(host.state().hexKakuroSettings, host.state().hexKakuroPuzzle),
+      board_(host.state().hexKakuroSettings, host.state().hexKakuroPuzzle) {
   setObjectName(QStringLiteral("frmHexKakuro"));
   AttachBoard(adapter_, board_);
   // The hexagon under the box is painted yellow; a see-through box keeps its

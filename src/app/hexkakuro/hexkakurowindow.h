@@ -10,7 +10,7 @@ namespace zorvek::app {
 class TfrmHexKakuro : public TPlayWindow {
   Q_OBJECT
  public:
-  TfrmHexKakuro(TfrmMain& main, QWidget* parent);
+  TfrmHexKakuro(THost& host, QWidget* parent);
   ~TfrmHexKakuro() override;
 
   const draw::hexkakuro::HexKakuroBoard& hexBoard() const { return board_; }

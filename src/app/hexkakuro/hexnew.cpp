@@ -2,13 +2,13 @@
 
 #include <QRadioButton>
 
-#include "app/shell/mainwindow.h"
+#include "app/shell/host.h"
 #include "core/common/types.h"
 
 namespace zorvek::app {
 
-TfrmHexNew::TfrmHexNew(TfrmMain& main, QWidget* parent)
-    : TKindCreateDialog(main, kKindHexKakuro, false, parent), creator_(hexkakuro::CreateHexKakuroPuzzle) {
+TfrmHexNew::TfrmHexNew(THost& host, QWidget* parent)
+    : TKindCreateDialog(host, kKindHexKakuro, false, parent), creator_(hexkakuro::CreateHexKakuroPuzzle) {
   setObjectName(QStringLiteral("frmHexNew"));
   setWindowTitle(QStringLiteral("Create Hex Kakuro puzzle"));
   SetSizeChoices({QStringLiteral("  9 x   9"), QStringLiteral("11 x 13")});
@@ -17,7 +17,7 @@ TfrmHexNew::TfrmHexNew(TfrmMain& main, QWidget* parent)
 }
 
 void TfrmHexNew::FollowPuzzle() {
-  const hexkakuro::HexHeader& h = main_.state().hexKakuroSettings;
+  const hexkakuro::HexHeader& h = host_.state().hexKakuroSettings;
   SetDifficulty(h.difficulty == kMedium || h.difficulty == kHard ? int(h.difficulty) : int(kEasy));
   SetSize(h.rows == hexkakuro::kLargeRows && h.cols == hexkakuro::kLargeCols ? 1 : 0);
 }
@@ -29,7 +29,7 @@ std::function<TCreateDialog::Outcome()> TfrmHexNew::PrepareJob(AppState& state) 
   workSettings_ = state.hexKakuroSettings;
   workGrid_ = state.hexKakuroPuzzle;
   const int level = Difficulty(), rows = ChosenRows(), cols = ChosenCols();
-  Random& random = main_.random();
+  Random& random = host_.random();
   return [this, level, rows, cols, &random, creator = creator_] {
     const hexkakuro::HexCreateResult r = creator(random, progress_, level, rows, cols, workSettings_, workGrid_);
     return Outcome{r.success, r.cancelled, false};

@@ -16,7 +16,7 @@ class TfrmHexNew : public TKindCreateDialog {
   using Creator = std::function<hexkakuro::HexCreateResult(Random&, CreateProgress&, int level, int rows, int cols,
                                                            hexkakuro::HexHeader&, hexkakuro::HexGrid&)>;
 
-  TfrmHexNew(TfrmMain& main, QWidget* parent);
+  TfrmHexNew(THost& host, QWidget* parent);
   void FollowPuzzle() override;
   // The rows and columns the size buttons stand for.
   int ChosenRows() const;

@@ -1,12 +1,12 @@
 #include "app/kakuro/kaknew.h"
 
-#include "app/shell/mainwindow.h"
+#include "app/shell/host.h"
 #include "core/common/types.h"
 #include "core/kakuro/generator.h"
 
 namespace zorvek::app {
 
-TfrmKakNew::TfrmKakNew(TfrmMain& main, QWidget* parent) : TKindCreateDialog(main, kKindKakuro, false, parent) {
+TfrmKakNew::TfrmKakNew(THost& host, QWidget* parent) : TKindCreateDialog(host, kKindKakuro, false, parent) {
   setObjectName(QStringLiteral("frmKakNew"));
   // Attempts are quick and few: the bar stands at half while the engine works.
   SetFixedBar(50);
@@ -16,7 +16,7 @@ TfrmKakNew::TfrmKakNew(TfrmMain& main, QWidget* parent) : TKindCreateDialog(main
 }
 
 void TfrmKakNew::FollowPuzzle() {
-  const kakuro::KakHeader& h = main_.state().kakuroSettings;
+  const kakuro::KakHeader& h = host_.state().kakuroSettings;
   SetDifficulty(h.difficulty);
   for (int choice = 0; choice < 4; ++choice) {
     int rows, cols;
@@ -29,7 +29,7 @@ std::function<TCreateDialog::Outcome()> TfrmKakNew::PrepareJob(AppState& state) 
   workGrid_ = state.kakuroPuzzle;
   const int difficulty = Difficulty();
   const int size = std::max(0, Size());
-  Random& random = main_.random();
+  Random& random = host_.random();
   return [this, difficulty, size, &random] {
     const kakuro::KakCreateResult r =
         kakuro::CreateKakuroPuzzle(random, nullptr, difficulty, size, workHeader_, workGrid_);

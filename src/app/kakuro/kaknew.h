@@ -10,7 +10,7 @@ namespace zorvek::app {
 class TfrmKakNew : public TKindCreateDialog {
   Q_OBJECT
  public:
-  TfrmKakNew(TfrmMain& main, QWidget* parent);
+  TfrmKakNew(THost& host, QWidget* parent);
   void FollowPuzzle() override;
 
  protected:

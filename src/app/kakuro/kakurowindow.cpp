@@ -1,14 +1,14 @@
 #include "app/kakuro/kakurowindow.h"
 
-#include "app/shell/mainwindow.h"
+#include "app/shell/host.h"
 #include "core/common/types.h"
 
 namespace zorvek::app {
 
-TfrmKakuro::TfrmKakuro(TfrmMain& main, QWidget* parent)
-    : TPlayWindow(main, kKindKakuro, CommandMiddle::kCombinations, parent),
-      adapter_(main.state().kakuroSettings, main.state().kakuroPuzzle),
-      board_(main.state().kakuroSettings, main.state().kakuroPuzzle) {
+TfrmKakuro::TfrmKakuro(THost& host, QWidget* parent)
+    : TPlayWindow(host, kKindKakuro, CommandMiddle::kCombinations, parent),
+      adapter_(host.state().kakuroSettings, host.state().kakuroPuzzle),
+      board_(host.state().kakuroSettings, host.state().kakuroPuzzle) {
   setObjectName(QStringLiteral("frmKakuro"));
   AttachBoard(adapter_, board_);
 }

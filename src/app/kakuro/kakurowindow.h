@@ -13,7 +13,7 @@ namespace zorvek::app {
 class TfrmKakuro : public TPlayWindow {
   Q_OBJECT
  public:
-  TfrmKakuro(TfrmMain& main, QWidget* parent);
+  TfrmKakuro(THost& host, QWidget* parent);
   ~TfrmKakuro() override;
 
   const draw::kakuro::KakuroBoard& kakuroBoard() const { return board_; }

@@ -107,7 +107,7 @@ void TCreateDialog::CloseAfter(const Outcome& outcome) {
 #include <QRadioButton>
 
 #include "app/shell/appstyle.h"
-#include "app/shell/mainwindow.h"
+#include "app/shell/host.h"
 #include "core/common/types.h"
 
 namespace zorvek::app {
@@ -130,8 +130,8 @@ QFrame* MakeFrame(const char* name, QWidget* parent) {
 
 }  // namespace
 
-TKindCreateDialog::TKindCreateDialog(TfrmMain& main, int kind, bool cancellable, QWidget* parent)
-    : TCreateDialog(parent), main_(main), kind_(kind), cancellable_(cancellable) {
+TKindCreateDialog::TKindCreateDialog(THost& host, int kind, bool cancellable, QWidget* parent)
+    : TCreateDialog(parent), host_(host), kind_(kind), cancellable_(cancellable) {
   const QString name = QString::fromLatin1(KindName(kind));
   setWindowTitle(QStringLiteral("Create %1 puzzle").arg(name));
   PaintBackground(this);
@@ -257,7 +257,7 @@ int TKindCreateDialog::Size() const {
 }
 
 void TKindCreateDialog::FormShow() {
-  const QRect m = main_.frameGeometry();
+  const QRect m = host_.hostWindow()->frameGeometry();
   move(m.left() + (m.width() - width()) / 2, m.top() + (m.height() - height()) / 2);
   TimerClose.stop();
   created_ = false;
@@ -279,7 +279,7 @@ void TKindCreateDialog::bnCreateClick() {
   PanelCreate->show();
   bnCancel->setVisible(cancellable_);
   pgCreate->setValue(0);
-  StartCreation(PrepareJob(main_.state()));
+  StartCreation(PrepareJob(host_.state()));
 }
 
 void TKindCreateDialog::reject() {
@@ -289,11 +289,11 @@ void TKindCreateDialog::reject() {
 }
 
 void TKindCreateDialog::Finished(const Outcome& outcome) {
-  AppState& state = main_.state();
+  AppState& state = host_.state();
   if (!StoppedByPlayer()) {
     Commit(state, outcome.success);
     created_ = outcome.success;
-    if (saveRequested_) main_.SaveStateNow();
+    if (saveRequested_) host_.SaveStateNow();
   }
   if (!outcome.success && !outcome.cancelled)
     ShowMessageBox(QStringLiteral("Error creating %1 puzzle.  Please try again.").arg(QString::fromLatin1(KindName(kind_))), 0);

@@ -87,7 +87,7 @@ struct AppState;
 
 namespace zorvek::app {
 
-class TfrmMain;
+class THost;
 
 // The create dialog of a kind: the difficulty frame (and, for kinds with
 // several grids, a size frame), "Create new <kind>" and Cancel, then the
@@ -96,7 +96,7 @@ class TfrmMain;
 class TKindCreateDialog : public TCreateDialog {
   Q_OBJECT
  public:
-  TKindCreateDialog(TfrmMain& main, int kind, bool cancellable, QWidget* parent);
+  TKindCreateDialog(THost& host, int kind, bool cancellable, QWidget* parent);
 
   // Resets the dialog to its choice phase, centred over the main window.
   void FormShow();
@@ -132,7 +132,7 @@ class TKindCreateDialog : public TCreateDialog {
   void Finished(const Outcome& outcome) override;
   void paintEvent(QPaintEvent* e) override;
 
-  TfrmMain& main_;
+  THost& host_;
   const int kind_;
 
  private:

@@ -139,7 +139,7 @@ TfrmMain::TfrmMain(const MainOptions& options)
   kindWindows_[kKindBatchPrint]->hide();
   printDialog_ = new TfrmAllPrint(*state_, this);
 
-  hints_ = new TfrmQuickHints(this);
+  hints_ = new TfrmQuickHints(this, selectorHeight_);
   hints_->onHidden = [this] {
     if (auto* play = qobject_cast<TPlayWindow*>(kindWindows_[std::clamp(currentKind_, 0, 4)]))
       play->RestoreTypingFocus();
@@ -293,6 +293,24 @@ bool TfrmMain::SaveStateNow() {
   g.mainTop = y();
   g.mainLeft = x();
   return SaveState(*state_, statePath_.toStdString());
+}
+
+void TfrmMain::EnsurePreset(int presetIndex, bool force) {
+  const QSize wanted = preset(std::clamp(presetIndex, 0, 2));
+  if (!force && width() >= wanted.width() && height() >= wanted.height()) return;
+  QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  const QRect avail = screen->availableGeometry();
+  int left = x(), top = y();
+  resizing_ = true;
+  // Right and bottom edges are exclusive: a window that just touches the
+  // screen's edge stays where it is.
+  if (left + wanted.width() > avail.left() + avail.width()) left = avail.left() + (avail.width() - wanted.width()) / 2;
+  if (top + wanted.height() > avail.top() + avail.height() - 30)
+    top = avail.top() + (avail.height() - 30 - wanted.height()) / 2;
+  move(std::max(avail.left(), left), std::max(avail.top(), top));
+  resize(wanted.width(), height());
+  resizing_ = false;
+  resize(wanted);
 }
 
 void TfrmMain::StateChanged() {

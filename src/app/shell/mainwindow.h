@@ -11,6 +11,7 @@
 #include "core/common/random.h"
 #include "core/common/types.h"
 #include "core/shell/state.h"
+#include "app/shell/host.h"
 
 class QLabel;
 
@@ -54,15 +55,15 @@ struct MainOptions {
   int autosaveMs = 3000;
 };
 
-class TfrmMain : public QWidget {
+class TfrmMain : public QWidget, public THost {
   Q_OBJECT
  public:
   explicit TfrmMain(const MainOptions& options = {});
   ~TfrmMain() override;
 
-  AppState& state() { return *state_; }
-  Random& random() { return random_; }
-  int currentKind() const { return currentKind_; }
+  AppState& state() override { return *state_; }
+  Random& random() override { return random_; }
+  int currentKind() const override { return currentKind_; }
   int spacingUnit() const { return spacingUnit_; }
   bool resizing() const { return resizing_; }
   void setResizing(bool on) { resizing_ = on; }
@@ -70,9 +71,9 @@ class TfrmMain : public QWidget {
   QSize preset(int i) const { return QSize(presetW_[i], presetH_[i]); }
   int selectorHeight() const { return selectorHeight_; }
   QRect kindArea() const;
-  TfrmQuickHints* hints() const { return hints_; }
+  TfrmQuickHints* hints() const override { return hints_; }
   // "Print puzzle", shared by every play window.
-  TfrmAllPrint* printDialog() const { return printDialog_; }
+  TfrmAllPrint* printDialog() const override { return printDialog_; }
   // The play window of a kind (null while the kind has none), or any kind's page.
   TPlayWindow* playWindow(int kind) const;
   QWidget* kindWindow(int kind) const { return kindWindows_[kind]; }
@@ -84,11 +85,13 @@ class TfrmMain : public QWidget {
   void PanelClick(int index);
   // True while a play window is in Erase mode: the strip ignores clicks.
   bool EraseActive() const;
-  void SetStripCursor(const QCursor* cursor);
-  bool SaveStateNow();
+  void SetStripCursor(const QCursor* cursor) override;
+  QWidget* hostWindow() override { return this; }
+  void EnsurePreset(int preset, bool force) override;
+  bool SaveStateNow() override;
   // A move, or a new or loaded puzzle: the state is written a few seconds
   // later, so a crash or a power cut costs seconds of play, not the session.
-  void StateChanged();
+  void StateChanged() override;
   // Shows the window of the file's kind (by its record's kind letter) and
   // loads the file there; a file of no kind gets the current window's message.
   void OpenPuzzleFile(const QString& path);

@@ -17,7 +17,7 @@
 #include "app/shell/createdialog.h"
 #include "app/shell/filedialogs.h"
 #include "app/shell/hinttexts.h"
-#include "app/shell/mainwindow.h"
+#include "app/shell/host.h"
 #include "app/shell/quickhints.h"
 #include "app/shell/showmsg.h"
 #include "core/common/types.h"
@@ -74,8 +74,8 @@ void TBoardWidget::mousePressEvent(QMouseEvent* e) { owner_.dgPuzzleMouseDown(e-
 void TBoardWidget::mouseMoveEvent(QMouseEvent* e) { owner_.dgPuzzleMouseMove(e->position().toPoint()); }
 void TBoardWidget::mouseReleaseEvent(QMouseEvent*) { owner_.dgPuzzleMouseUp(); }
 
-TPlayWindow::TPlayWindow(TfrmMain& main, int kind, CommandMiddle middle, QWidget* parent)
-    : QWidget(parent), main_(main), kind_(kind), pencilCommands_(middle == CommandMiddle::kPencilCommands) {
+TPlayWindow::TPlayWindow(THost& host, int kind, CommandMiddle middle, QWidget* parent)
+    : QWidget(parent), host_(host), kind_(kind), pencilCommands_(middle == CommandMiddle::kPencilCommands) {
   PaintBackground(this);
 
   PanelLeft = new QWidget(this);
@@ -177,7 +177,7 @@ void TPlayWindow::CreateShortcuts() {
 }
 
 void TPlayWindow::AttachBoard(PlayAdapter& adapter, draw::Board& board) {
-  model_ = std::make_unique<PlayModel>(adapter, main_.state().general.*KindOf(kind_).inputMode);
+  model_ = std::make_unique<PlayModel>(adapter, host_.state().general.*KindOf(kind_).inputMode);
   board_ = &board;
   grid_ = new TBoardWidget(*this, this);
   AttachTypingBox();
@@ -228,7 +228,7 @@ void TPlayWindow::dgPuzzleMouseMove(const QPoint& pos) {
 void TPlayWindow::ErasedCell() {
   grid_->update();
   // The erase becomes an undo step only when Erase mode ends; keep it before that.
-  main_.StateChanged();
+  host_.StateChanged();
 }
 
 void TPlayWindow::dgPuzzleMouseUp() { dragging_ = false; }
@@ -387,7 +387,7 @@ void TPlayWindow::SyncFromModel() {
   grid_->update();
   if (m.MoveNumber() != lastMove_) {
     lastMove_ = m.MoveNumber();
-    main_.StateChanged();
+    host_.StateChanged();
   }
 }
 
@@ -503,11 +503,11 @@ void TPlayWindow::UpdateEraseLook() {
     grid_->setCursor(EraserCursor(devicePixelRatioF()));
     for (QToolButton* b : {bnMouse, bnKeyboard, bnErase}) b->setCursor(Qt::ArrowCursor);
     static const QCursor forbidden(Qt::ForbiddenCursor);
-    main_.SetStripCursor(&forbidden);
+    host_.SetStripCursor(&forbidden);
   } else {
     unsetCursor();
     grid_->unsetCursor();
-    main_.SetStripCursor(nullptr);
+    host_.SetStripCursor(nullptr);
   }
 }
 
@@ -574,11 +574,11 @@ void TPlayWindow::bnResumeClick() {
 }
 
 void TPlayWindow::bnInstructClick() {
-  TfrmQuickHints* hints = main_.hints();
+  TfrmQuickHints* hints = host_.hints();
   if (!hints) return;
   LeaveTypingBox();
-  if (!hints->Showing()) hints->RecordMainGeometry(QRect(main_.pos(), main_.size()));
-  hints->ShowInstructions(HintTextFor(kind_, main_.state()));
+  if (!hints->Showing()) hints->RecordMainGeometry(QRect(host_.hostWindow()->pos(), host_.hostWindow()->size()));
+  hints->ShowInstructions(HintTextFor(kind_, host_.state()));
 }
 
 void TPlayWindow::RestoreTypingFocus() {
@@ -588,7 +588,7 @@ void TPlayWindow::RestoreTypingFocus() {
 }
 
 void TPlayWindow::PuzzTimerTimer() {
-  model_->Tick(main_.currentKind() == kind_ && isVisible());
+  model_->Tick(host_.currentKind() == kind_ && isVisible());
   PanelTimer->setText(QString::fromStdString(model_->clockText));
   if (!model_->clockRunning()) PuzzTimer.stop();
 }
@@ -611,27 +611,10 @@ void TPlayWindow::InstallPuzzle() {
   LayoutWindow();
   AfterInstall();
   SyncFromModel();
-  main_.StateChanged();
+  host_.StateChanged();
 }
 
-void TPlayWindow::EnsureWindowSize(bool force) {
-  const QSize preset = main_.preset(SizePreset());
-  if (!force && main_.width() >= preset.width() && main_.height() >= preset.height()) return;
-  QScreen* screen = main_.screen() ? main_.screen() : QGuiApplication::primaryScreen();
-  const QRect avail = screen->availableGeometry();
-  int left = main_.x(), top = main_.y();
-  main_.setResizing(true);
-  // Right and bottom edges are exclusive: a window that just touches the
-  // screen's edge stays where it is.
-  if (left + preset.width() > avail.left() + avail.width())
-    left = avail.left() + (avail.width() - preset.width()) / 2;
-  if (top + preset.height() > avail.top() + avail.height() - 30)
-    top = avail.top() + (avail.height() - 30 - preset.height()) / 2;
-  main_.move(std::max(avail.left(), left), std::max(avail.top(), top));
-  main_.resize(preset.width(), main_.height());
-  main_.setResizing(false);
-  main_.resize(preset);
-}
+void TPlayWindow::EnsureWindowSize(bool force) { host_.EnsurePreset(SizePreset(), force); }
 
 void TPlayWindow::FormShow() {
   PlayModel& m = *model_;
@@ -642,7 +625,7 @@ void TPlayWindow::FormShow() {
   LayoutWindow();
   if (firstShow_) {
     firstShow_ = false;
-    if (!kind.hasPuzzle(main_.state())) kind.createFromSettings(main_.random(), main_.state());
+    if (!kind.hasPuzzle(host_.state())) kind.createFromSettings(host_.random(), host_.state());
     // A new run starts the clock, whatever state the last run left it in.
     m.adapter().TimerState() = kTimerRunning;
     InstallPuzzle();
@@ -657,7 +640,7 @@ void TPlayWindow::FormShow() {
 void TPlayWindow::bnSaveClick() {
   SuspendForDialog();
   const KindDescriptor& kind = KindOf(kind_);
-  AppState& state = main_.state();
+  AppState& state = host_.state();
   std::int32_t& counter = state.general.*kind.saveCounter;
   const QString path = AskSaveFileName(this, QString::fromStdString(kind.defaultFileName(state)));
   if (!path.isEmpty()) {
@@ -681,7 +664,7 @@ void TPlayWindow::bnFileClick() {
 }
 
 bool TPlayWindow::LoadFile(const QString& path) {
-  const std::string message = KindOf(kind_).load(main_.state(), path.toStdString());
+  const std::string message = KindOf(kind_).load(host_.state(), path.toStdString());
   if (!message.empty()) {
     ShowMessageBox(QString::fromStdString(message), 0);
     return false;
@@ -704,10 +687,10 @@ void TPlayWindow::bnCreateClick() {
 }
 
 void TPlayWindow::bnPrintClick() {
-  TfrmAllPrint* dialog = main_.printDialog();
+  TfrmAllPrint* dialog = host_.printDialog();
   if (!dialog) return;
   SuspendForDialog();
-  PrintRequest request = CurrentPrintRequest(main_.state(), kind_);
+  PrintRequest request = CurrentPrintRequest(host_.state(), kind_);
   const PlayAdapter& a = model_->adapter();
   for (int r = 0; r < a.Rows() && !request.hasEntry; ++r)
     for (int c = 0; c < a.Cols() && !request.hasEntry; ++c)

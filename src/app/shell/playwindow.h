@@ -16,7 +16,7 @@ class QToolButton;
 
 namespace zorvek::app {
 
-class TfrmMain;
+class THost;
 class TKindCreateDialog;
 class TPlayWindow;
 class TCombinationsPanel;
@@ -49,7 +49,7 @@ QCursor EraserCursor(qreal devicePixelRatio);
 class TPlayWindow : public QWidget {
   Q_OBJECT
  public:
-  TPlayWindow(TfrmMain& main, int kind, CommandMiddle middle, QWidget* parent);
+  TPlayWindow(THost& host, int kind, CommandMiddle middle, QWidget* parent);
   ~TPlayWindow() override;
 
   int kind() const { return kind_; }
@@ -145,7 +145,7 @@ class TPlayWindow : public QWidget {
   void mousePressEvent(QMouseEvent* e) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
-  TfrmMain& main_;
+  THost& host_;
   const int kind_;
   std::unique_ptr<PlayModel> model_;
   bool firstShow_ = true;

@@ -7,14 +7,13 @@
 #include <QScrollBar>
 
 #include "app/shell/appstyle.h"
-#include "app/shell/mainwindow.h"
 
 namespace zorvek::app {
 
 bool TaskBarStaysOnTop() { return false; }
 
-TfrmQuickHints::TfrmQuickHints(QWidget* mainWindow)
-    : QWidget(nullptr, Qt::Window), main_(mainWindow) {
+TfrmQuickHints::TfrmQuickHints(QWidget* mainWindow, int selectorHeight)
+    : QWidget(nullptr, Qt::Window), main_(mainWindow), selectorHeight_(selectorHeight) {
   setObjectName(QStringLiteral("frmQuickHints"));
   setWindowTitle(QStringLiteral("Instructions"));
   PaintBackground(this, kHintsBackground);
@@ -74,8 +73,7 @@ void TfrmQuickHints::ShowInstructions(const HintText& text) {
     if (TaskBarStaysOnTop()) setWindowFlag(Qt::WindowStaysOnTopHint, true);
     QScreen* screen = main_->screen() ? main_->screen() : QGuiApplication::primaryScreen();
     const QRect avail = screen->availableGeometry();
-    const auto* mainWindow = qobject_cast<const TfrmMain*>(main_);
-    const Placement p = Place(saved_, avail.top() + avail.height(), mainWindow ? mainWindow->selectorHeight() : 30);
+    const Placement p = Place(saved_, avail.top() + avail.height(), selectorHeight_);
     if (p.mainTop != saved_.top()) main_->move(saved_.left(), p.mainTop);
     setGeometry(p.hints);
     positioned_ = true;

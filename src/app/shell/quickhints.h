@@ -19,7 +19,8 @@ bool TaskBarStaysOnTop();
 class TfrmQuickHints : public QWidget {
   Q_OBJECT
  public:
-  explicit TfrmQuickHints(QWidget* mainWindow);
+  // selectorHeight: the main window's strip, which the window never covers.
+  TfrmQuickHints(QWidget* mainWindow, int selectorHeight);
 
   // The main window's geometry as the play window recorded it.
   void RecordMainGeometry(const QRect& frame) { saved_ = frame; }
@@ -51,6 +52,7 @@ class TfrmQuickHints : public QWidget {
   void LayoutControls();
 
   QWidget* main_;
+  int selectorHeight_;
   QPushButton* bnSmaller_;
   QPushButton* bnLarger_;
   QPushButton* bnClose_;

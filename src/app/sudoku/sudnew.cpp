@@ -2,24 +2,24 @@
 
 #include <cstring>
 
-#include "app/shell/mainwindow.h"
+#include "app/shell/host.h"
 #include "core/common/types.h"
 #include "core/sudoku/generator.h"
 
 namespace zorvek::app {
 
-TfrmSudNew::TfrmSudNew(TfrmMain& main, QWidget* parent) : TKindCreateDialog(main, kKindSudoku, true, parent) {
+TfrmSudNew::TfrmSudNew(THost& host, QWidget* parent) : TKindCreateDialog(host, kKindSudoku, true, parent) {
   setObjectName(QStringLiteral("frmSudNew"));
 }
 
-void TfrmSudNew::FollowPuzzle() { SetDifficulty(main_.state().sudokuSettings.difficulty); }
+void TfrmSudNew::FollowPuzzle() { SetDifficulty(host_.state().sudokuSettings.difficulty); }
 
 std::function<TCreateDialog::Outcome()> TfrmSudNew::PrepareJob(AppState& state) {
   workSettings_ = state.sudokuSettings;
   workPuzzle_ = state.sudokuPuzzle;
   std::memcpy(workFlags_, state.general.sudokuTemplateUsed, sizeof workFlags_);
   const int difficulty = Difficulty();
-  Random& random = main_.random();
+  Random& random = host_.random();
   return [this, difficulty, &random] {
     const sudoku::CreateResult r =
         sudoku::CreateSudokuPuzzle(random, progress_, difficulty, workSettings_, workPuzzle_, workFlags_);

@@ -8,7 +8,7 @@ namespace zorvek::app {
 class TfrmSudNew : public TKindCreateDialog {
   Q_OBJECT
  public:
-  TfrmSudNew(TfrmMain& main, QWidget* parent);
+  TfrmSudNew(THost& host, QWidget* parent);
   void FollowPuzzle() override;
 
  protected:

@@ -1,14 +1,14 @@
 #include "app/sudoku/sudokuwindow.h"
 
-#include "app/shell/mainwindow.h"
+#include "app/shell/host.h"
 #include "core/common/types.h"
 
 namespace zorvek::app {
 
-TfrmSudoku::TfrmSudoku(TfrmMain& main, QWidget* parent)
-    : TPlayWindow(main, kKindSudoku, CommandMiddle::kPencilCommands, parent),
-      adapter_(main.state().sudokuSettings, main.state().sudokuPuzzle),
-      board_(main.state().sudokuPuzzle) {
+TfrmSudoku::TfrmSudoku(THost& host, QWidget* parent)
+    : TPlayWindow(host, kKindSudoku, CommandMiddle::kPencilCommands, parent),
+      adapter_(host.state().sudokuSettings, host.state().sudokuPuzzle),
+      board_(host.state().sudokuPuzzle) {
   setObjectName(QStringLiteral("frmSudoku"));
   AttachBoard(adapter_, board_);
 }

@@ -12,7 +12,7 @@ class TfrmSudNew;
 class TfrmSudoku : public TPlayWindow {
   Q_OBJECT
  public:
-  TfrmSudoku(TfrmMain& main, QWidget* parent);
+  TfrmSudoku(THost& host, QWidget* parent);
   ~TfrmSudoku() override;
 
   const draw::sudoku::SudokuBoard& sudokuBoard() const { return board_; }

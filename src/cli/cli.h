@@ -40,6 +40,8 @@ struct KindCommands {
 // whole number in lo..hi, or not an unsigned 64-bit seed.
 bool ParseInt(const std::string& text, long long lo, long long hi, long long& out);
 bool ParseSeed(const std::string& text, std::uint64_t& out);
+// One line on stderr naming the seed a run used, so its output can be made again.
+void AnnounceSeed(std::uint64_t seed);
 
 // zorvek print: a puzzle file or a booklet of new puzzles to PDF or a
 // printer. Only in builds with Qt.

@@ -6,6 +6,10 @@
 
 namespace zorvek::cli {
 
+void AnnounceSeed(std::uint64_t seed) {
+  std::cerr << "zorvek: seed " << seed << " (--seed " << seed << " makes the same again)\n";
+}
+
 bool WriteGenerated(const GenerateOptions& options, const std::string& stemWithSize, int& counter,
                     const void* record, std::size_t size, long long attempts, long long ms) {
   const std::filesystem::path dir(options.outDir);

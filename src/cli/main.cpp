@@ -70,7 +70,8 @@ void GenerateHelp() {
       "as a .puz file named as the game's save dialog would (SudokuHard_1.puz,\n"
       "...), skipping names already present in DIR (default: the current\n"
       "directory). Prints one line per puzzle: file, attempts, milliseconds.\n"
-      "The same --seed gives the same puzzles on every machine.\nSizes:\n";
+      "Without --seed the puzzles are new each time; the seed used is named on\n"
+      "stderr, and the same --seed gives the same puzzles again on every machine.\nSizes:\n";
   for (const KindCommands* k : kKinds)
     std::cout << "  " << k->name << ": " << (k->sizeHelp ? k->sizeHelp : "one size (no --size)")
               << "\n";
@@ -147,6 +148,7 @@ int Generate(const std::vector<std::string>& args) {
   std::filesystem::create_directories(options.outDir, ec);
   if (!std::filesystem::is_directory(options.outDir))
     return BadArgument("bad --out '" + options.outDir + "': not a directory");
+  AnnounceSeed(options.seed);
   return kind->generate(options);
 }
 

@@ -57,7 +57,8 @@ void MainHelp() {
       "  zorvek show FILE [--as KIND]\n"
       "  zorvek solve FILE\n"
       "  zorvek bank KIND [--which NAME] [--count N] [--seed S] [--variants K]\n"
-      "  zorvek print FILE.puz | --sudoku ... (--out FILE.pdf | --printer NAME)\n\n"
+      "  zorvek print FILE.puz | --sudoku ... (--out FILE.pdf | --printer NAME)\n"
+      "  zorvek --version\n\n"
       "KIND is one of " << KindList() << ".\n"
       "Run 'zorvek COMMAND --help' for the details of a command.\n";
 }
@@ -232,6 +233,10 @@ int Bank(const std::vector<std::string>& args) {
 int main(int argc, char** argv) {
   using namespace zorvek::cli;
   std::vector<std::string> args(argv + 1, argv + argc);
+  if (!args.empty() && (args[0] == "--version" || args[0] == "-v")) {
+    std::cout << "zorvek " << ZORVEK_VERSION << "\n";
+    return 0;
+  }
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
     MainHelp();
     return args.empty() ? 2 : 0;

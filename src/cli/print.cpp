@@ -225,6 +225,11 @@ int PrintCommand(const std::vector<std::string>& args, int argc, char** argv) {
   }
   // Fonts and printers need a GUI application, never a display.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Qt's own warnings (a runtime folder not set, a painter refused) are not
+  // for this tool's user: every failure gets its own one-line message.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << "\n";
+  });
   QGuiApplication app(argc, argv);
   if (list) {
     for (const QString& name : QPrinterInfo::availablePrinterNames()) std::cout << name.toStdString() << "\n";

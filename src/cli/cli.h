@@ -14,6 +14,15 @@ struct GenerateOptions {
   int count = 1;
   std::uint64_t seed = 0;
   std::string outDir = ".";
+  int threads = 0;  // 0: one per core
+};
+
+// One generated puzzle, ready to write.
+struct GeneratedPuzzle {
+  std::string stem;  // the file name before "_N.puz"
+  std::vector<std::uint8_t> record;
+  long long attempts = 0;
+  long long ms = 0;
 };
 
 struct BankOptions {
@@ -40,6 +49,8 @@ struct KindCommands {
 // whole number in lo..hi, or not an unsigned 64-bit seed.
 bool ParseInt(const std::string& text, long long lo, long long hi, long long& out);
 bool ParseSeed(const std::string& text, std::uint64_t& out);
+// One line on stderr naming the seed a run used, so its output can be made again.
+void AnnounceSeed(std::uint64_t seed);
 
 // zorvek print: a puzzle file or a booklet of new puzzles to PDF or a
 // printer. Only in builds with Qt.
@@ -50,12 +61,17 @@ const KindCommands& KakuroCommands();
 const KindCommands& HexKakuroCommands();
 const KindCommands& FutoshikiCommands();
 
-// Names a generated puzzle as the save dialog would ("SudokuHard_1.puz", ...),
-// skipping names already in the output folder so an earlier run's files are
-// never overwritten; writes it and prints the tool's line for it (file,
-// attempts, milliseconds). `counter` advances. False after a failed write.
-bool WriteGenerated(const GenerateOptions& options, const std::string& stemWithSize, int& counter,
-                    const void* record, std::size_t size, long long attempts, long long ms);
+// Makes options.count puzzles on options.threads worker threads, each from
+// its own seed drawn up front from options.seed, so the same seed gives the
+// same files on any thread count. A puzzle equal to an earlier one (two draws
+// of one stored bank entry) is made again from a seed derived from its own.
+// Each is named as the save dialog would ("SudokuHard_1.puz", ...), skipping
+// names already in the output folder so an earlier run's files are never
+// overwritten, written in order, and reported with the tool's line for it
+// (file, attempts, milliseconds). Returns the exit code.
+using MakePuzzle = void (*)(const GenerateOptions& options, int rows, int cols, std::uint64_t seed,
+                            GeneratedPuzzle& out);
+int GenerateAll(const GenerateOptions& options, int rows, int cols, MakePuzzle make);
 
 class Stopwatch {
  public:

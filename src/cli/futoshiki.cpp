@@ -61,34 +61,34 @@ bool ParseSize(const std::string& text, int& size) {
   return false;
 }
 
+void MakeOne(const GenerateOptions& options, int size, int, std::uint64_t seed, GeneratedPuzzle& out) {
+  Random random(seed);
+  CreateProgress progress;
+  std::uint8_t medium9[kBankSize] = {}, hard9[kBankSize] = {}, hard7[kBankSize] = {};
+  const BankUsedFlags flags{medium9, hard9, hard7};
+  FutHeader header{};
+  header.size = size;
+  header.difficulty = static_cast<std::uint8_t>(options.difficulty);
+  header.playState = kTimerRunning;
+  FutGrid grid{};
+  int attempts = 0;
+  const Stopwatch watch;
+  CreateFutoshikiForPrint(random, progress, options.difficulty, size, grid, &flags, &attempts);
+  out.ms = watch.Milliseconds();
+  out.attempts = attempts;
+  out.stem = std::string("Futoshiki") + DifficultyWord(options.difficulty) + std::to_string(size);
+  const FutRecord record = MakePuzRecord<FutoshikiBlocks>(header, grid);
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(&record);
+  out.record.assign(bytes, bytes + sizeof record);
+}
+
 int Generate(const GenerateOptions& options) {
   int size = 0;
   if (!ParseSize(options.size, size)) {
     std::cerr << "zorvek: bad --size '" << options.size << "' (futoshiki: 5|7|9)\n";
     return 2;
   }
-  Random random(options.seed);
-  CreateProgress progress;
-  std::uint8_t medium9[kBankSize] = {}, hard9[kBankSize] = {}, hard7[kBankSize] = {};
-  const BankUsedFlags flags{medium9, hard9, hard7};
-  int counter = 0;
-  for (int i = 0; i < options.count; ++i) {
-    FutHeader header{};
-    header.size = size;
-    header.difficulty = static_cast<std::uint8_t>(options.difficulty);
-    header.playState = kTimerRunning;
-    FutGrid grid{};
-    int attempts = 0;
-    const Stopwatch watch;
-    CreateFutoshikiForPrint(random, progress, options.difficulty, size, grid, &flags, &attempts);
-    const long long ms = watch.Milliseconds();
-    const std::string stem =
-        std::string("Futoshiki") + DifficultyWord(options.difficulty) + std::to_string(size);
-    const FutRecord record = MakePuzRecord<FutoshikiBlocks>(header, grid);
-    if (!WriteGenerated(options, stem, counter, &record, sizeof record, attempts, ms))
-      return 1;
-  }
-  return 0;
+  return GenerateAll(options, size, size, MakeOne);
 }
 
 int Show(const std::vector<std::uint8_t>& bytes) {

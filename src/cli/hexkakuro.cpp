@@ -78,6 +78,26 @@ bool ParseSize(const std::string& text, int& rows, int& cols) {
 
 std::string SizeText(int rows, int cols) { return std::to_string(rows) + "x" + std::to_string(cols); }
 
+void MakeOne(const GenerateOptions& options, int rows, int cols, std::uint64_t seed, GeneratedPuzzle& out) {
+  Random random(seed);
+  CreateProgress progress;
+  HexHeader settings{};
+  settings.difficulty = static_cast<std::uint8_t>(options.difficulty);
+  settings.rows = rows;
+  settings.cols = cols;
+  settings.timerState = kTimerRunning;
+  HexGrid grid{};
+  int attempts = 0;
+  const Stopwatch watch;
+  CreateHexKakuroForPrint(random, progress, options.difficulty, rows, cols, grid, &attempts);
+  out.ms = watch.Milliseconds();
+  out.attempts = attempts;
+  out.stem = std::string("HexKakuro") + DifficultyWord(options.difficulty) + SizeText(rows, cols);
+  const HexRecord record = MakePuzRecord<HexKakuroBlocks>(settings, grid);
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(&record);
+  out.record.assign(bytes, bytes + sizeof record);
+}
+
 int Generate(const GenerateOptions& options) {
   int rows = 0;
   int cols = 0;
@@ -85,27 +105,7 @@ int Generate(const GenerateOptions& options) {
     std::cerr << "zorvek: bad --size '" << options.size << "' (9x9|11x13) (try --help)\n";
     return 2;
   }
-  Random random(options.seed);
-  CreateProgress progress;
-  int counter = 0;
-  for (int n = 0; n < options.count; ++n) {
-    HexHeader settings{};
-    settings.difficulty = static_cast<std::uint8_t>(options.difficulty);
-    settings.rows = rows;
-    settings.cols = cols;
-    settings.timerState = kTimerRunning;
-    HexGrid grid{};
-    int attempts = 0;
-    const Stopwatch watch;
-    CreateHexKakuroForPrint(random, progress, options.difficulty, rows, cols, grid, &attempts);
-    const long long ms = watch.Milliseconds();
-    const std::string stem =
-        std::string("HexKakuro") + DifficultyWord(options.difficulty) + SizeText(rows, cols);
-    const HexRecord record = MakePuzRecord<HexKakuroBlocks>(settings, grid);
-    if (!WriteGenerated(options, stem, counter, &record, sizeof record, attempts, ms))
-      return 1;
-  }
-  return 0;
+  return GenerateAll(options, rows, cols, MakeOne);
 }
 
 int Show(const std::vector<std::uint8_t>& bytes) {

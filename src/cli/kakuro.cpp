@@ -73,6 +73,23 @@ void PrintGrid(const KakHeader& h, const KakGrid& g, bool solution) {
   }
 }
 
+void MakeOne(const GenerateOptions& options, int rows, int cols, std::uint64_t seed, GeneratedPuzzle& out) {
+  Random random(seed);
+  CreateProgress progress;
+  KakHeader header{};
+  KakGrid grid{};
+  const Stopwatch watch;
+  CreateKakuroForPrint(random, progress, options.difficulty, rows, cols, header, grid);
+  out.ms = watch.Milliseconds();
+  out.attempts = progress.attempts.load();
+  // The save dialog's name: the grid size counts the clue row and column.
+  out.stem = std::string("Kakuro") + DifficultyWord(options.difficulty) + std::to_string(rows + 1) + "x" +
+             std::to_string(cols + 1);
+  const KakRecord record = MakePuzRecord<KakuroBlocks>(header, grid);
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(&record);
+  out.record.assign(bytes, bytes + sizeof record);
+}
+
 int Generate(const GenerateOptions& options) {
   int rows = 0;
   int cols = 0;
@@ -80,23 +97,7 @@ int Generate(const GenerateOptions& options) {
     std::cerr << "zorvek: bad --size '" << options.size << "' (7x7|9x9|9x11|11x13|7x9) (try --help)\n";
     return 2;
   }
-  Random random(options.seed);
-  int counter = 0;
-  for (int n = 0; n < options.count; ++n) {
-    CreateProgress progress;
-    KakHeader header{};
-    KakGrid grid{};
-    const Stopwatch watch;
-    CreateKakuroForPrint(random, progress, options.difficulty, rows, cols, header, grid);
-    const long long ms = watch.Milliseconds();
-    // The save dialog's name: the grid size counts the clue row and column.
-    const std::string stem = std::string("Kakuro") + DifficultyWord(options.difficulty) +
-                             std::to_string(rows + 1) + "x" + std::to_string(cols + 1);
-    const KakRecord record = MakePuzRecord<KakuroBlocks>(header, grid);
-    if (!WriteGenerated(options, stem, counter, &record, sizeof record, progress.attempts.load(), ms))
-      return 1;
-  }
-  return 0;
+  return GenerateAll(options, rows, cols, MakeOne);
 }
 
 int Show(const std::vector<std::uint8_t>& bytes) {

@@ -53,11 +53,12 @@ void MainHelp() {
       "zorvek - generate, check and inspect Zorvek Number Puzzles files\n\n"
       "Usage:\n"
       "  zorvek generate KIND --difficulty easy|medium|hard [--size S] [--count N]\n"
-      "                       [--seed S] [--out DIR]\n"
+      "                       [--seed S] [--threads N] [--out DIR]\n"
       "  zorvek show FILE [--as KIND]\n"
       "  zorvek solve FILE\n"
       "  zorvek bank KIND [--which NAME] [--count N] [--seed S] [--variants K]\n"
-      "  zorvek print FILE.puz | --sudoku ... (--out FILE.pdf | --printer NAME)\n\n"
+      "  zorvek print FILE.puz | --sudoku ... (--out FILE.pdf | --printer NAME)\n"
+      "  zorvek --version\n\n"
       "KIND is one of " << KindList() << ".\n"
       "Run 'zorvek COMMAND --help' for the details of a command.\n";
 }
@@ -65,12 +66,15 @@ void MainHelp() {
 void GenerateHelp() {
   std::cout <<
       "zorvek generate KIND --difficulty easy|medium|hard [--size S] [--count N]\n"
-      "                [--seed S] [--out DIR]\n\n"
-      "Creates N puzzles (default 1) as the batch printing does and writes each\n"
-      "as a .puz file named as the game's save dialog would (SudokuHard_1.puz,\n"
+      "                [--seed S] [--threads N] [--out DIR]\n\n"
+      "Creates --count puzzles (default 1) as the batch printing does, on\n"
+      "--threads threads (default: one per core), and writes each as a .puz\n"
+      "file named as the game's save dialog would (SudokuHard_1.puz,\n"
       "...), skipping names already present in DIR (default: the current\n"
       "directory). Prints one line per puzzle: file, attempts, milliseconds.\n"
-      "The same --seed gives the same puzzles on every machine.\nSizes:\n";
+      "Without --seed the puzzles are new each time; the seed used is named on\n"
+      "stderr, and the same --seed gives the same puzzles again on every machine\n"
+      "and any number of threads.\nSizes:\n";
   for (const KindCommands* k : kKinds)
     std::cout << "  " << k->name << ": " << (k->sizeHelp ? k->sizeHelp : "one size (no --size)")
               << "\n";
@@ -136,6 +140,9 @@ int Generate(const std::vector<std::string>& args) {
       options.count = static_cast<int>(n);
     } else if (a == "--seed") {
       if (!ParseSeed(v, options.seed)) return BadArgument("bad --seed '" + v + "'");
+    } else if (a == "--threads") {
+      if (!ParseInt(v, 1, 256, n)) return BadArgument("bad --threads '" + v + "'");
+      options.threads = static_cast<int>(n);
     } else if (a == "--out") {
       options.outDir = v;
     } else {
@@ -147,6 +154,7 @@ int Generate(const std::vector<std::string>& args) {
   std::filesystem::create_directories(options.outDir, ec);
   if (!std::filesystem::is_directory(options.outDir))
     return BadArgument("bad --out '" + options.outDir + "': not a directory");
+  AnnounceSeed(options.seed);
   return kind->generate(options);
 }
 
@@ -230,6 +238,10 @@ int Bank(const std::vector<std::string>& args) {
 int main(int argc, char** argv) {
   using namespace zorvek::cli;
   std::vector<std::string> args(argv + 1, argv + argc);
+  if (!args.empty() && (args[0] == "--version" || args[0] == "-v")) {
+    std::cout << "zorvek " << ZORVEK_VERSION << "\n";
+    return 0;
+  }
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
     MainHelp();
     return args.empty() ? 2 : 0;

@@ -4,6 +4,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <algorithm>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -36,8 +37,9 @@ void PrintHelp() {
       "a booklet as the \"Print\" page does: PAGES 0..4 per kind, LEVEL\n"
       "easy|medium|hard, SIZE 1 (6 per page: Kakuro 7x9, Futoshiki 5x5, HexKakuro\n"
       "9x9) or 2 (2 per page: 11x13, 9x9, 11x13); puzzle pages kind by kind, then\n"
-      "with --solutions the solution pages. The same --seed gives the same\n"
-      "booklet on any number of threads (default: one per core).\n";
+      "with --solutions the solution pages. Without --seed each booklet is new;\n"
+      "the seed used is named on stderr, and the same --seed gives the same\n"
+      "booklet again, on any number of threads (default: one per core).\n";
 }
 
 int Bad(const std::string& what) {
@@ -77,23 +79,54 @@ bool ParseChoice(const std::string& text, bool withSize, draw::page::BatchKindCh
   return true;
 }
 
-// Paints the sheets on the PDF file or the named printer.
-bool Output(const std::string& out, const std::string& printer, int sheets, const SheetPainter& paint) {
-  if (!out.empty()) return draw::page::WritePdf(QString::fromStdString(out), sheets, paint);
-  const QPrinterInfo info = QPrinterInfo::printerInfo(QString::fromStdString(printer));
-  if (info.isNull()) {
-    std::cerr << "zorvek: no printer named '" << printer << "' (see 'zorvek print --list-printers')\n";
-    return false;
+// The PDF file or the named printer, opened before anything is created for
+// it; false after printing the reason.
+class Output {
+ public:
+  bool Open(const std::string& out, const std::string& printer) {
+    name_ = out.empty() ? printer : out;
+    if (!out.empty()) return Check(writer_.OpenPdf(QString::fromStdString(out)));
+    const QPrinterInfo info = QPrinterInfo::printerInfo(QString::fromStdString(printer));
+    if (info.isNull()) {
+      std::cerr << "zorvek: no printer named '" << printer << "' (see 'zorvek print --list-printers')\n";
+      return false;
+    }
+    device_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    device_->setDocName(QString::fromLatin1(draw::page::kDocumentTitle));
+    device_->setCreator(QString::fromLatin1(draw::page::kDocumentTitle));
+    device_->setPageOrientation(QPageLayout::Portrait);
+    if (!device_->isValid()) {
+      std::cerr << "zorvek: the printer '" << printer << "' cannot be used\n";
+      return false;
+    }
+    return Check(writer_.OpenDevice(*device_, QString::fromStdString(printer)));
   }
-  QPrinter device(info, QPrinter::HighResolution);
-  device.setDocName(QString::fromLatin1(draw::page::kDocumentTitle));
-  device.setCreator(QString::fromLatin1(draw::page::kDocumentTitle));
-  device.setPageOrientation(QPageLayout::Portrait);
-  return draw::page::PaintDocument(device, sheets, paint);
-}
 
-int PrintFile(const std::string& file, bool solution, bool partial, const std::string& out,
-              const std::string& printer) {
+  bool Print(int sheets, const SheetPainter& paint) {
+    bool ok = true;
+    for (int i = 0; ok && i < sheets; ++i)
+      ok = writer_.PaintSheet([&](PrintCanvas& canvas) { paint(canvas, i); });
+    return Check(ok && writer_.Finish());
+  }
+
+  const std::string& name() const { return name_; }
+
+ private:
+  bool Check(bool ok) {
+    if (!ok) std::cerr << "zorvek: " << writer_.error().toStdString() << "\n";
+    return ok;
+  }
+
+  std::unique_ptr<QPrinter> device_;
+  draw::page::SheetWriter writer_;
+  std::string name_;
+};
+
+int PrintFile(const std::string& file, bool solution, bool partial, Output& output) {
+  if (!std::filesystem::exists(file)) {
+    std::cerr << "zorvek: " << file << " does not exist\n";
+    return 1;
+  }
   const auto head = ReadFilePrefix(file, sizeof(PuzHeader));
   const int kind = KindOfMagic(head.data(), head.size());
   if (kind < kKindSudoku || kind > kKindHexKakuro) {
@@ -103,27 +136,24 @@ int PrintFile(const std::string& file, bool solution, bool partial, const std::s
   auto state = std::make_unique<AppState>();
   const std::string message = KindOf(kind).load(*state, file);
   if (!message.empty()) {
-    std::cerr << message << "\n";
+    std::cerr << "zorvek: " << file << ": " << message << "\n";
     return 1;
   }
   if (!draw::page::CanPrintKind(kind)) {
     std::cerr << "zorvek: " << KindName(kind) << " puzzles cannot be printed in this build\n";
     return 1;
   }
-  const bool ok = Output(out, printer, 1, [&](PrintCanvas& canvas, int) {
-    draw::page::PrintCurrentPuzzle(canvas, *state, kind, solution, partial);
-  });
-  if (!ok) {
-    std::cerr << "zorvek: could not print to " << (out.empty() ? printer : out) << "\n";
+  if (!output.Print(1, [&](PrintCanvas& canvas, int) {
+        draw::page::PrintCurrentPuzzle(canvas, *state, kind, solution, partial);
+      }))
     return 1;
-  }
-  std::cout << KindName(kind) << " puzzle printed to " << (out.empty() ? printer : out) << "\n";
+  std::cout << KindName(kind) << " puzzle printed to " << output.name() << "\n";
   return 0;
 }
 
 int PrintBooklet(const draw::page::BatchChoices& choices, bool solutions, std::uint64_t seed, int threads,
-                 const std::string& out, const std::string& printer) {
-  if (draw::page::BatchTotal(choices) == 0) return Bad("no puzzles selected: give a kind at least one page");
+                 Output& output) {
+  AnnounceSeed(seed);
   Stopwatch creating;
   draw::page::BatchRun run(choices, seed, draw::page::BatchBanks{});
   run.Start(threads > 0 ? threads : std::max<int>(std::thread::hardware_concurrency(), 1));
@@ -131,14 +161,10 @@ int PrintBooklet(const draw::page::BatchChoices& choices, bool solutions, std::u
   const long long createMs = creating.Milliseconds();
   Stopwatch painting;
   const int sheets = run.SheetCount(solutions);
-  const bool ok = Output(out, printer, sheets,
-                         [&](PrintCanvas& canvas, int sheet) { run.PrintSheet(canvas, sheet, solutions); });
-  if (!ok) {
-    std::cerr << "zorvek: could not print to " << (out.empty() ? printer : out) << "\n";
+  if (!output.Print(sheets, [&](PrintCanvas& canvas, int sheet) { run.PrintSheet(canvas, sheet, solutions); }))
     return 1;
-  }
   std::cout << run.Total() << " puzzles created in " << createMs << " ms, " << sheets << " pages painted in "
-            << painting.Milliseconds() << " ms to " << (out.empty() ? printer : out) << "\n";
+            << painting.Milliseconds() << " ms to " << output.name() << "\n";
   return 0;
 }
 
@@ -152,7 +178,8 @@ int PrintCommand(const std::vector<std::string>& args, int argc, char** argv) {
     }
   std::string file, out, printer;
   bool solution = false, partial = false, solutions = false, list = false, booklet = false;
-  std::uint64_t seed = 1;
+  std::uint64_t seed = 0;
+  bool haveSeed = false;
   long long threads = 0;
   draw::page::BatchChoices choices;
   const char* const kindOptions[4] = {"--sudoku", "--kakuro", "--futoshiki", "--hexkakuro"};
@@ -181,6 +208,7 @@ int PrintCommand(const std::vector<std::string>& args, int argc, char** argv) {
       list = true;
     } else if (a == "--seed") {
       if (!value(v) || !ParseSeed(v, seed)) return Bad("bad --seed '" + v + "'");
+      haveSeed = true;
     } else if (a == "--threads") {
       if (!value(v) || !ParseInt(v, 1, 64, threads)) return Bad("bad --threads '" + v + "'");
     } else if (a == "--out") {
@@ -197,6 +225,11 @@ int PrintCommand(const std::vector<std::string>& args, int argc, char** argv) {
   }
   // Fonts and printers need a GUI application, never a display.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Qt's own warnings (a runtime folder not set, a painter refused) are not
+  // for this tool's user: every failure gets its own one-line message.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << "\n";
+  });
   QGuiApplication app(argc, argv);
   if (list) {
     for (const QString& name : QPrinterInfo::availablePrinterNames()) std::cout << name.toStdString() << "\n";
@@ -204,13 +237,18 @@ int PrintCommand(const std::vector<std::string>& args, int argc, char** argv) {
   }
   if (out.empty() == printer.empty()) return Bad("give exactly one of --out FILE.pdf and --printer NAME");
   if (!file.empty() && booklet) return Bad("print either a FILE or a booklet, not both");
-  if (!file.empty()) {
-    if (solutions) return Bad("a single puzzle takes --solution, not --solutions");
-    return PrintFile(file, solution, partial, out, printer);
+  if (!file.empty() && solutions) return Bad("a single puzzle takes --solution, not --solutions");
+  if (file.empty()) {
+    if (!booklet) return Bad("print needs a FILE or at least one of --sudoku, --kakuro, --futoshiki, --hexkakuro");
+    if (solution || partial) return Bad("--solution and --partial belong to a single FILE");
+    if (draw::page::BatchTotal(choices) == 0) return Bad("no puzzles selected: give a kind at least one page");
   }
-  if (!booklet) return Bad("print needs a FILE or at least one of --sudoku, --kakuro, --futoshiki, --hexkakuro");
-  if (solution || partial) return Bad("--solution and --partial belong to a single FILE");
-  return PrintBooklet(choices, solutions, seed, static_cast<int>(threads), out, printer);
+  if (!haveSeed) seed = Random::ClockSeed();
+  // The file or printer is checked before a puzzle is made for it.
+  Output output;
+  if (!output.Open(out, printer)) return 1;
+  if (!file.empty()) return PrintFile(file, solution, partial, output);
+  return PrintBooklet(choices, solutions, seed, static_cast<int>(threads), output);
 }
 
 }  // namespace zorvek::cli

@@ -39,27 +39,26 @@ void PrintGrid(const SudPuzzle& puzzle, bool solution) {
   std::cout << "  +-------+-------+-------+\n";
 }
 
-int Generate(const GenerateOptions& options) {
-  Random random(options.seed);
+void MakeOne(const GenerateOptions& options, int, int, std::uint64_t seed, GeneratedPuzzle& out) {
+  Random random(seed);
   CreateProgress progress;
   std::uint8_t usedFlags[kPoolSize] = {};
-  int counter = 0;
-  for (int n = 0; n < options.count; ++n) {
-    SudSettings settings{};
-    settings.difficulty = static_cast<std::uint8_t>(options.difficulty);
-    settings.timerState = kTimerRunning;
-    SudPuzzle puzzle{};
-    int attempts = 0;
-    const Stopwatch watch;
-    CreateSudokuForPrint(random, progress, options.difficulty, puzzle, usedFlags, &attempts);
-    const long long ms = watch.Milliseconds();
-    const std::string stem = std::string("Sudoku") + DifficultyWord(options.difficulty);
-    const SudRecord record = MakePuzRecord<SudokuBlocks>(settings, puzzle);
-    if (!WriteGenerated(options, stem, counter, &record, sizeof record, attempts, ms))
-      return 1;
-  }
-  return 0;
+  SudSettings settings{};
+  settings.difficulty = static_cast<std::uint8_t>(options.difficulty);
+  settings.timerState = kTimerRunning;
+  SudPuzzle puzzle{};
+  int attempts = 0;
+  const Stopwatch watch;
+  CreateSudokuForPrint(random, progress, options.difficulty, puzzle, usedFlags, &attempts);
+  out.ms = watch.Milliseconds();
+  out.attempts = attempts;
+  out.stem = std::string("Sudoku") + DifficultyWord(options.difficulty);
+  const SudRecord record = MakePuzRecord<SudokuBlocks>(settings, puzzle);
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(&record);
+  out.record.assign(bytes, bytes + sizeof record);
 }
+
+int Generate(const GenerateOptions& options) { return GenerateAll(options, 9, 9, MakeOne); }
 
 int Show(const std::vector<std::uint8_t>& bytes) {
   const SudLoadResult loaded = ParsePuzFile<SudokuBlocks>(bytes.data(), bytes.size());

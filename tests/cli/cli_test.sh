@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The zorvek tool end to end: per kind generate -> show -> solve, the same
-# seed giving the same bytes, and the exit codes for bad files and arguments.
+# seed giving the same bytes on one thread and two, and the exit codes for
+# bad files and arguments.
 # Usage: cli_test.sh PATH_TO_ZORVEK
 set -u
 zorvek=$1
@@ -23,10 +24,13 @@ expect() {
 for entry in "sudoku Sudoku SudokuMedium_1" "kakuro Kakuro KakuroMedium8x8_1 --size 7x7" \
             "futoshiki Futoshiki FutoshikiMedium5_1 --size 5" "hexkakuro HexKakuro HexKakuroMedium9x9_1"; do
   read -r kind name file size <<<"$entry"
+  # One thread and two write the same files for one seed.
   for run in 1 2; do
-    expect 0 "$name" "$zorvek" generate "$kind" --difficulty medium --seed 11 --out "$dir/$run" $size
+    expect 0 "$name" "$zorvek" generate "$kind" --difficulty medium --seed 11 --count 3 --threads $run \
+      --out "$dir/$run" $size
   done
-  cmp -s "$dir/1/$file.puz" "$dir/2/$file.puz" || fail "$kind: the same seed gave other bytes"
+  diff -r "$dir/1" "$dir/2" >/dev/null || fail "$kind: the same seed gave other bytes on two threads"
+  [ "$(ls "$dir/1" | grep -c "^${file%_1}_[123].puz$")" = 3 ] || fail "$kind: files $(ls "$dir/1")"
   expect 0 "Kind: +$name" "$zorvek" show "$dir/1/$file.puz"
   expect 0 "matches the stored solution" "$zorvek" solve "$dir/1/$file.puz"
   head -c 100 "$dir/1/$file.puz" >"$dir/cut.puz"

@@ -29,5 +29,10 @@ if command -v groff >/dev/null; then
   out=$(groff -man -Tutf8 -ww "$root/share/man/man6/zorvek.6" 2>&1 >/dev/null)
   [ -z "$out" ] || { echo "$out"; failed=1; }
 fi
+# Both programs answer --version and --help, the game without a display.
+headless=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
+"${headless[@]}" "$root/bin/ZorvekNumberPuzzles" --version | grep -qx 'ZorvekNumberPuzzles [0-9.]*' || { echo "game --version"; failed=1; }
+"${headless[@]}" "$root/bin/ZorvekNumberPuzzles" --help | grep -q 'PUZZLE.puz' || { echo "game --help"; failed=1; }
+"$root/bin/zorvek" --version | grep -qx 'zorvek [0-9.]*' || { echo "zorvek --version"; failed=1; }
 if [ $failed -eq 0 ]; then echo "install: ${#expected[@]} files in place, validators pass"; fi
 exit $failed

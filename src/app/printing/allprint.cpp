@@ -95,14 +95,14 @@ void TfrmAllPrint::bnPrintClick() {
   const bool solutions = cbAnswers->isChecked();
   const bool partial = request_.hasEntry && cbPartial->isChecked();
   const int kind = request_.kind;
-  const PrintOutcome outcome =
-      RunPrintJob(this, cbPrinters->currentText(), 1, [&](draw::page::PrintCanvas& canvas, int) {
-        draw::page::PrintCurrentPuzzle(canvas, state_, kind, solutions, partial);
-      });
+  QString error;
+  const PrintOutcome outcome = RunPrintJob(
+      this, cbPrinters->currentText(), 1,
+      [&](draw::page::PrintCanvas& canvas, int) { draw::page::PrintCurrentPuzzle(canvas, state_, kind, solutions, partial); },
+      error);
   if (outcome == PrintOutcome::Cancelled) return;  // back to the dialog
   if (outcome == PrintOutcome::Failed)
-    ShowMessageBox(QStringLiteral("Error printing %1 puzzle.\n\r\n\rThe printer %2 could not be used.")
-                       .arg(QString::fromLatin1(KindName(kind)), cbPrinters->currentText()),
+    ShowMessageBox(QStringLiteral("Error printing %1 puzzle.\n\r\n\r%2").arg(QString::fromLatin1(KindName(kind)), error),
                    0);
   accept();
 }

@@ -123,6 +123,8 @@ TfrmCreatePrint::TfrmCreatePrint(TfrmMain& main, QWidget* parent) : QWidget(pare
   connect(bnCancel, &QPushButton::clicked, this, &TfrmCreatePrint::bnCancelClick);
   poll_.setInterval(50);
   connect(&poll_, &QTimer::timeout, this, &TfrmCreatePrint::PollBatch);
+  printing_.setInterval(0);
+  connect(&printing_, &QTimer::timeout, this, &TfrmCreatePrint::PrintNextSheet);
 }
 
 TfrmCreatePrint::~TfrmCreatePrint() = default;
@@ -227,6 +229,16 @@ void TfrmCreatePrint::bnCreateClick() {
     ShowMessageBox(QString::fromLatin1(kNoPuzzlesMessage), 0);
     return;
   }
+  // The file or printer first: nothing is created for a target that was
+  // cancelled or cannot be used.
+  auto target = std::make_unique<PrintTarget>();
+  const PrintOutcome opened = target->Open(this, cbPrinters->currentText());
+  if (opened == PrintOutcome::Cancelled) return;
+  if (opened == PrintOutcome::Failed) {
+    ShowMessageBox(QStringLiteral("Error printing puzzles.\n\r\n\r%1").arg(target->error()), 0);
+    return;
+  }
+  target_ = std::move(target);
   Random& random = main_.random();
   const std::uint64_t high = random.Next32();
   const std::uint64_t seed = high << 32 | random.Next32();
@@ -236,6 +248,7 @@ void TfrmCreatePrint::bnCreateClick() {
   pgCreate->setValue(0);
   pgCreate->show();
   bnCancel->show();
+  bnCancel->setEnabled(true);
   ShowWorking(true);
   const int cores = static_cast<int>(std::thread::hardware_concurrency());
   run_->Start(threads_ > 0 ? threads_ : std::max(cores, 1));
@@ -264,24 +277,42 @@ void TfrmCreatePrint::PollBatch() {
 void TfrmCreatePrint::FinishBatch() {
   poll_.stop();
   run_->Wait();
-  std::unique_ptr<draw::page::BatchRun> run = std::move(run_);
-  if (!run->Cancelled() && run->Done() == run->Total()) {
-    lblProgress->setText(QStringLiteral("Printing puzzles"));
-    pgCreate->hide();
-    bnCancel->hide();
-    const bool solutions = cbAnswers->isChecked();
-    const PrintOutcome outcome = RunPrintJob(this, cbPrinters->currentText(), run->SheetCount(solutions),
-                                             [&](draw::page::PrintCanvas& canvas, int sheet) {
-                                               run->PrintSheet(canvas, sheet, solutions);
-                                             });
-    if (outcome == PrintOutcome::Failed)
-      ShowMessageBox(QStringLiteral("Error printing puzzles.\n\r\n\rThe printer %1 could not be used.")
-                         .arg(cbPrinters->currentText()),
-                     0);
-    // Bank entries the batch drew stay used, as after any other draw.
-    if (run->UsedBanks().MergeInto(main_.state().general)) main_.SaveStateNow();
+  if (run_->Cancelled() || run_->Done() != run_->Total()) {
+    EndBatch();
+    return;
   }
+  // Bank entries the batch drew stay used, as after any other draw.
+  if (run_->UsedBanks().MergeInto(main_.state().general)) main_.SaveStateNow();
+  lblProgress->setText(QStringLiteral("Printing puzzles"));
+  pgCreate->hide();
+  // Pages already sent cannot be called back: Cancel stays visible but off.
+  bnCancel->setEnabled(false);
+  solutions_ = cbAnswers->isChecked();
+  sheet_ = 0;
+  printing_.start();
+}
+
+void TfrmCreatePrint::PrintNextSheet() {
+  draw::page::SheetWriter& writer = target_->writer();
+  bool ok = true;
+  if (sheet_ < run_->SheetCount(solutions_)) {
+    const int sheet = sheet_++;
+    ok = writer.PaintSheet([&](draw::page::PrintCanvas& canvas) { run_->PrintSheet(canvas, sheet, solutions_); });
+    if (ok) return;
+  } else {
+    ok = writer.Finish();
+  }
+  printing_.stop();
+  if (!ok) ShowMessageBox(QStringLiteral("Error printing puzzles.\n\r\n\r%1").arg(target_->error()), 0);
+  EndBatch();
+}
+
+void TfrmCreatePrint::EndBatch() {
+  printing_.stop();
+  run_.reset();
+  target_.reset();  // an unfinished PDF is dropped with it
   ShowWorking(false);
+  bnCancel->setEnabled(true);
   if (onFinished) onFinished();
 }
 

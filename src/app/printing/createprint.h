@@ -22,6 +22,7 @@ class QSpinBox;
 namespace zorvek::app {
 
 class TfrmMain;
+class PrintTarget;
 
 class TfrmCreatePrint : public QWidget {
   Q_OBJECT
@@ -34,6 +35,8 @@ class TfrmCreatePrint : public QWidget {
   void bnCreateClick();
   void bnCancelClick();
   bool Working() const { return run_ != nullptr; }
+  // Between the last puzzle and the last page.
+  bool Printing() const { return printing_.isActive(); }
   const draw::page::BatchRun* run() const { return run_.get(); }
   // The choices as remembered in the state.
   draw::page::BatchChoices Choices() const;
@@ -63,11 +66,19 @@ class TfrmCreatePrint : public QWidget {
   void Store();
   void PollBatch();
   void FinishBatch();
+  void PrintNextSheet();
+  void EndBatch();
   void ShowWorking(bool working);
 
   TfrmMain& main_;
   std::unique_ptr<draw::page::BatchRun> run_;
+  // Opened before the puzzles are created; pages go out one per turn of the
+  // event loop, so the page repaints while a printer takes them.
+  std::unique_ptr<PrintTarget> target_;
+  int sheet_ = 0;
+  bool solutions_ = false;
   QTimer poll_;
+  QTimer printing_;
   int threads_ = 0;
   bool loading_ = false;
 };

@@ -52,21 +52,43 @@ void FillPrinterList(QComboBox* box) {
   box->setCurrentIndex(at >= 0 ? at : box->count() - 1);
 }
 
-PrintOutcome RunPrintJob(QWidget* parent, const QString& target, int sheets,
-                         const std::function<void(draw::page::PrintCanvas&, int)>& paintSheet) {
-  const QString title = QString::fromLatin1(draw::page::kDocumentTitle);
+PrintTarget::PrintTarget() = default;
+PrintTarget::~PrintTarget() = default;
+
+PrintOutcome PrintTarget::Open(QWidget* parent, const QString& target) {
   if (target == QString::fromLatin1(kSaveAsPdf)) {
     const QString path = AskPdfPath(parent);
     if (path.isEmpty()) return PrintOutcome::Cancelled;
-    return draw::page::WritePdf(path, sheets, paintSheet) ? PrintOutcome::Printed : PrintOutcome::Failed;
+    return writer_.OpenPdf(path) ? PrintOutcome::Printed : PrintOutcome::Failed;
   }
   const QPrinterInfo info = QPrinterInfo::printerInfo(target);
-  if (info.isNull()) return PrintOutcome::Failed;
-  QPrinter printer(info, QPrinter::HighResolution);
-  printer.setDocName(title);
-  printer.setCreator(title);
-  printer.setPageOrientation(QPageLayout::Portrait);
-  return draw::page::PaintDocument(printer, sheets, paintSheet) ? PrintOutcome::Printed : PrintOutcome::Failed;
+  if (info.isNull()) {
+    error_ = QStringLiteral("The printer %1 is not set up on this computer.").arg(target);
+    return PrintOutcome::Failed;
+  }
+  const QString title = QString::fromLatin1(draw::page::kDocumentTitle);
+  printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+  printer_->setDocName(title);
+  printer_->setCreator(title);
+  printer_->setPageOrientation(QPageLayout::Portrait);
+  if (!printer_->isValid()) {
+    error_ = QStringLiteral("The printer %1 cannot be used.").arg(target);
+    return PrintOutcome::Failed;
+  }
+  return writer_.OpenDevice(*printer_, target) ? PrintOutcome::Printed : PrintOutcome::Failed;
+}
+
+PrintOutcome RunPrintJob(QWidget* parent, const QString& target, int sheets,
+                         const std::function<void(draw::page::PrintCanvas&, int)>& paintSheet, QString& error) {
+  PrintTarget out;
+  PrintOutcome outcome = out.Open(parent, target);
+  bool ok = outcome == PrintOutcome::Printed;
+  for (int i = 0; ok && i < sheets; ++i)
+    ok = out.writer().PaintSheet([&](draw::page::PrintCanvas& canvas) { paintSheet(canvas, i); });
+  if (ok) ok = out.writer().Finish();
+  if (outcome == PrintOutcome::Printed && !ok) outcome = PrintOutcome::Failed;
+  if (outcome == PrintOutcome::Failed) error = out.error();
+  return outcome;
 }
 
 }  // namespace zorvek::app

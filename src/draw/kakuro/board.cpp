@@ -68,9 +68,15 @@ void KakuroBoard::PaintClue(QPainter& p, const BoardView& view, int r, int c) co
   const KakCell& x = grid_.cells[r][c];
   const QRect cell = CellRect(r, c);
   p.fillRect(cell, view.paper ? kPaperGrey : QColor(Qt::black));
-  // On paper the diagonal takes the page's line width, or a printer's pixels hide it.
-  p.setPen(QPen(Qt::white, view.paper && view.paperLine > 0 ? view.paperLine : 1));
-  p.drawLine(cell.topLeft(), cell.bottomRight());
+  // The screen splits every black cell; paper only those that carry a sum,
+  // so a printed grid shows at a glance where the clues are.
+  const bool carriesSum = (x.sum > 0 && x.acrossLength > 0) || (x.downSum > 0 && x.downLength > 0);
+  if (!view.paper || carriesSum) {
+    // On paper the diagonal takes the page's line width, or a printer's pixels hide it.
+    p.setPen(QPen(Qt::white, view.paper && view.paperLine > 0 ? view.paperLine : 1));
+    p.drawLine(cell.topLeft(), cell.bottomRight());
+  }
+  p.setPen(Qt::white);
   p.setFont(DrawingFont(clueSize_));
   const int half = cell_ / 2;
   // The across sum sits in the upper-right triangle, the down sum in the lower-left.

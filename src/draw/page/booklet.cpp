@@ -1,7 +1,9 @@
 #include "draw/page/booklet.h"
 
 #include <QPainter>
+#include <QFileInfo>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <algorithm>
 #include <cstring>
 
@@ -15,30 +17,89 @@
 
 namespace zorvek::draw::page {
 
-bool PaintDocument(QPagedPaintDevice& device, int sheets, const std::function<void(PrintCanvas&, int)>& paintSheet) {
-  QPainter painter;
-  if (!painter.begin(&device)) return false;
-  for (int i = 0; i < sheets; ++i) {
-    if (i > 0 && !device.newPage()) {
-      painter.end();
-      return false;
-    }
-    PrintCanvas canvas(painter, device.width(), device.height());
-    paintSheet(canvas, i);
-  }
-  return painter.end();
+struct SheetWriter::Pdf {
+  QSaveFile file;
+  std::unique_ptr<QPdfWriter> writer;
+  explicit Pdf(const QString& path) : file(path) {}
+};
+
+SheetWriter::SheetWriter() = default;
+
+SheetWriter::~SheetWriter() {
+  if (painter_ && painter_->isActive()) painter_->end();
+  if (pdf_) pdf_->file.cancelWriting();
 }
 
-bool WritePdf(const QString& path, int sheets, const std::function<void(PrintCanvas&, int)>& paintSheet) {
+bool SheetWriter::Fail(const QString& reason) {
+  error_ = pdf_ ? QStringLiteral("The file %1 could not be written: %2.").arg(name_, reason)
+               : QStringLiteral("The printer %1 failed: %2.").arg(name_, reason);
+  if (painter_ && painter_->isActive()) painter_->end();
+  if (pdf_) pdf_->file.cancelWriting();
+  device_ = nullptr;
+  return false;
+}
+
+bool SheetWriter::OpenPdf(const QString& path) {
+  name_ = path;
+  pdf_ = std::make_unique<Pdf>(path);
+  // A folder of that name would only fail at the rename, after all the work.
+  if (QFileInfo(path).isDir()) return Fail(QStringLiteral("it is a folder"));
+  if (!pdf_->file.open(QIODevice::WriteOnly)) return Fail(pdf_->file.errorString());
   const QString title = QString::fromLatin1(kDocumentTitle);
-  QPdfWriter pdf(path);
+  pdf_->writer = std::make_unique<QPdfWriter>(&pdf_->file);
+  QPdfWriter& pdf = *pdf_->writer;
   pdf.setTitle(title);
   pdf.setCreator(title);
   pdf.setResolution(600);
   pdf.setPageSize(QPageSize(QPageSize::A4));
   pdf.setPageOrientation(QPageLayout::Portrait);
   pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-  return PaintDocument(pdf, sheets, paintSheet);
+  device_ = &pdf;
+  return true;
+}
+
+bool SheetWriter::OpenDevice(QPagedPaintDevice& device, const QString& name) {
+  name_ = name;
+  device_ = &device;
+  return true;
+}
+
+bool SheetWriter::IsOpen() const { return device_ != nullptr; }
+
+bool SheetWriter::PaintSheet(const std::function<void(PrintCanvas&)>& paint) {
+  if (!device_) return false;
+  if (!painter_) {
+    painter_ = std::make_unique<QPainter>();
+    if (!painter_->begin(device_)) return Fail(QStringLiteral("the document could not be started"));
+  } else if (!device_->newPage()) {
+    return Fail(QStringLiteral("a new page could not be started"));
+  }
+  PrintCanvas canvas(*painter_, device_->width(), device_->height());
+  paint(canvas);
+  ++sheets_;
+  return true;
+}
+
+bool SheetWriter::Finish() {
+  if (!device_) return false;
+  if (!painter_ && !PaintSheet([](PrintCanvas& canvas) { canvas.ClearPage(); })) return false;
+  if (!painter_->end()) return Fail(QStringLiteral("the document could not be finished"));
+  device_ = nullptr;
+  if (pdf_) {
+    pdf_->writer.reset();
+    if (!pdf_->file.commit()) return Fail(pdf_->file.errorString());
+  }
+  return true;
+}
+
+bool WritePdf(const QString& path, int sheets, const std::function<void(PrintCanvas&, int)>& paintSheet,
+              QString* error) {
+  SheetWriter writer;
+  bool ok = writer.OpenPdf(path);
+  for (int i = 0; ok && i < sheets; ++i) ok = writer.PaintSheet([&](PrintCanvas& canvas) { paintSheet(canvas, i); });
+  ok = ok && writer.Finish();
+  if (!ok && error) *error = writer.error();
+  return ok;
 }
 
 bool CanPrintKind(int kind) { return kind >= kKindSudoku && kind <= kKindHexKakuro; }

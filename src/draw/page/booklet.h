@@ -19,13 +19,47 @@ namespace zorvek::draw::page {
 
 inline constexpr const char* kDocumentTitle = "Zorvek Number Puzzles";
 
-// Paints `sheets` pages on the device, a new page before each but the first.
-// False when the device cannot be painted on (no PDF file, printer refused).
-bool PaintDocument(QPagedPaintDevice& device, int sheets, const std::function<void(PrintCanvas&, int)>& paintSheet);
+// A document painted one sheet at a time, so a window can repaint between
+// sheets. The target is opened (and so checked) before anything is painted;
+// a PDF is written beside its name and renamed over it only once complete,
+// so a failed or abandoned document leaves no file behind.
+class SheetWriter {
+ public:
+  SheetWriter();
+  ~SheetWriter();  // an unfinished document is dropped
+  SheetWriter(const SheetWriter&) = delete;
+  SheetWriter& operator=(const SheetWriter&) = delete;
 
-// The same into a PDF file: A4 portrait at 600 dots per inch with 10 mm
-// margins, titled "Zorvek Number Puzzles". False when it cannot be written.
-bool WritePdf(const QString& path, int sheets, const std::function<void(PrintCanvas&, int)>& paintSheet);
+  // A PDF file: A4 portrait at 600 dots per inch with 10 mm margins, titled
+  // "Zorvek Number Puzzles". False, with error(), when it cannot be created.
+  bool OpenPdf(const QString& path);
+  // A device the caller keeps alive until Finish (a printer); `name` is what
+  // error() calls it.
+  bool OpenDevice(QPagedPaintDevice& device, const QString& name);
+  bool IsOpen() const;
+  // The next sheet, on a new page after the first.
+  bool PaintSheet(const std::function<void(PrintCanvas&)>& paint);
+  // Ends the document; for a PDF, puts the file in place.
+  bool Finish();
+  // What failed, naming the file or printer and the reason.
+  const QString& error() const { return error_; }
+
+ private:
+  bool Fail(const QString& reason);
+
+  struct Pdf;
+  std::unique_ptr<Pdf> pdf_;
+  QPagedPaintDevice* device_ = nullptr;
+  QString name_;
+  std::unique_ptr<QPainter> painter_;
+  int sheets_ = 0;
+  QString error_;
+};
+
+// All sheets at once into a PDF file (as SheetWriter::OpenPdf); false, with
+// the reason in `error` when given, when it cannot be written.
+bool WritePdf(const QString& path, int sheets, const std::function<void(PrintCanvas&, int)>& paintSheet,
+              QString* error = nullptr);
 
 // Whether the kind has a page renderer in this build.
 bool CanPrintKind(int kind);

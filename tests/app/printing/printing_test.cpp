@@ -2,6 +2,7 @@
 // printed to PDF through the real dialogs.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
@@ -46,6 +47,7 @@ class PrintingTest : public QObject {
   QTemporaryDir dir_;
   QStringList messages_;
   int pdfAsked_ = 0;
+  QString pdfAnswer_;  // the file dialog's answer; empty is Cancel
   std::unique_ptr<TfrmMain> main_;
 
   QString Pdf() const { return dir_.filePath(QStringLiteral("out.pdf")); }
@@ -61,11 +63,23 @@ class PrintingTest : public QObject {
     });
   }
 
-  void WaitForBatch() {
+  // Waits for the batch to end; true when it was seen printing, with the
+  // label saying so, the bar away and Cancel off.
+  bool WaitForBatch() {
     QElapsedTimer t;
     t.start();
-    while (Batch()->Working() && t.elapsed() < 120000) QTest::qWait(20);
-    QVERIFY(!Batch()->Working());
+    bool sawPrinting = false;
+    while (Batch()->Working() && t.elapsed() < 120000) {
+      if (Batch()->Printing() && !sawPrinting) {
+        sawPrinting = true;
+        TfrmCreatePrint* b = Batch();
+        if (b->lblProgress->text() != QStringLiteral("Printing puzzles") || b->pgCreate->isVisible() ||
+            b->bnCancel->isEnabled())
+          return false;
+      }
+      QTest::qWait(1);
+    }
+    return !Batch()->Working() && sawPrinting;
   }
 
  private slots:
@@ -77,7 +91,7 @@ class PrintingTest : public QObject {
     });
     SetPdfPathHook([this](const QString& suggested) {
       ++pdfAsked_;
-      return suggested == QStringLiteral("Zorvek Number Puzzles.pdf") ? Pdf() : QString();
+      return suggested == QStringLiteral("Zorvek Number Puzzles.pdf") ? pdfAnswer_ : QString();
     });
     MainOptions options;
     options.statePath = dir_.filePath(QStringLiteral("state.dat"));
@@ -91,6 +105,7 @@ class PrintingTest : public QObject {
   void init() {
     messages_.clear();
     pdfAsked_ = 0;
+    pdfAnswer_ = Pdf();
     QFile::remove(Pdf());
   }
 
@@ -182,6 +197,24 @@ class PrintingTest : public QObject {
     QCOMPARE(g.kakuroBatchPages, 0);
   }
 
+  // The file is asked for, and checked, before any puzzle is made for it.
+  void batchAsksForTheFileFirst() {
+    TfrmCreatePrint* b = Batch();
+    b->kinds[kKindSudoku].spnPages->setValue(1);
+    b->cbPrinters->setCurrentIndex(b->cbPrinters->count() - 1);
+    pdfAnswer_.clear();
+    QTest::mouseClick(b->bnCreate, Qt::LeftButton);
+    QCOMPARE(pdfAsked_, 1);
+    QVERIFY(!b->Working() && b->PanelChoices->isVisible());
+    QVERIFY(messages_.isEmpty());
+    pdfAnswer_ = dir_.filePath(QStringLiteral("no/such/folder/b.pdf"));
+    QTest::mouseClick(b->bnCreate, Qt::LeftButton);
+    QVERIFY(!b->Working());
+    QCOMPARE(messages_.size(), 1);
+    QVERIFY2(messages_[0].contains(pdfAnswer_) && messages_[0].contains(QStringLiteral("No such file or directory")),
+             qPrintable(messages_[0]));
+  }
+
   void cancelDuringLastPuzzlePrintsNothing() {
     TfrmCreatePrint* b = Batch();
     b->SetThreadCount(1);
@@ -194,9 +227,11 @@ class PrintingTest : public QObject {
     // Cancel once the last puzzle is under way, before the page looks again.
     while (b->run()->Latest() < b->run()->Total() - 1) QThread::yieldCurrentThread();
     QTest::mouseClick(b->bnCancel, Qt::LeftButton);
-    WaitForBatch();
-    QCOMPARE(pdfAsked_, 0);
+    QVERIFY(!WaitForBatch());
+    QVERIFY(!b->Working());
+    QCOMPARE(pdfAsked_, 1);
     QVERIFY(!QFile::exists(Pdf()));
+    QVERIFY(QDir(dir_.path()).entryList({QStringLiteral("out.pdf*")}).isEmpty());
     QVERIFY(!main_->panel(0)->isHidden() && b->PanelChoices->isVisible());
   }
 
@@ -211,7 +246,7 @@ class PrintingTest : public QObject {
     int finished = 0;
     b->onFinished = [&] { ++finished; };
     QTest::mouseClick(b->bnCreate, Qt::LeftButton);
-    WaitForBatch();
+    QVERIFY(WaitForBatch());
     QCOMPARE(finished, 1);
     QCOMPARE(PdfPages(Pdf()), 4);
     b->onFinished = nullptr;

@@ -120,11 +120,13 @@ class KakuroBoardTest : public QObject {
     QVERIFY(CountColour(screen, mini6, draw::kMarkYellow) > 50);
     QVERIFY(CountColour(screen, board.CellRect(2, 3).adjusted(2, 2, -2, -2), Qt::black) > 20);
 
-    // Paper: grey clue cells with white sums, grey digits, no marks or outlines.
+    // Paper: grey clue cells with white sums, split only where there is a
+    // sum, grey digits, no marks or outlines.
     view.paper = true;
     const QImage paper = Paint(board, view);
     QCOMPARE(paper.pixelColor(clue.left() + 30, clue.top() + 10), draw::kPaperGrey);
-    QCOMPARE(paper.pixelColor(clue.left() + 20, clue.top() + 20), QColor(Qt::white));
+    QCOMPARE(paper.pixelColor(clue.left() + 20, clue.top() + 20), draw::kPaperGrey);
+    QCOMPARE(paper.pixelColor(selected.left() + 21, selected.top() + 21), QColor(Qt::white));
     QCOMPARE(paper.pixelColor(selected.left() + 3, selected.center().y()), draw::kPaperGrey);
     QCOMPARE(CountColour(paper, mini6, draw::kMarkYellow), 0);
     QCOMPARE(CountColour(paper, board.CellRect(3, 3).adjusted(2, 2, -2, -2), draw::kCheckGreen), 0);

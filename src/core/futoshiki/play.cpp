@@ -3,30 +3,14 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/play/cell_fields.h"
-
 namespace zorvek::futoshiki {
 
 int PlaySize(const FutHeader& header) {
   return header.size >= 5 && header.size <= kMaxSize ? header.size : 5;
 }
 
-void FutoshikiPlayAdapter::SetEntry(int r, int c, int digit) {
-  cell(r, c).entry = static_cast<std::uint8_t>(digit >= 0 && digit <= N() ? digit : 0);
-}
-
-bool FutoshikiPlayAdapter::Mark(int r, int c, int digit) const { return MarkOf(cell(r, c).marks, digit, 1, N()); }
-
-void FutoshikiPlayAdapter::SetMark(int r, int c, int digit, bool on) {
-  SetMarkOf(cell(r, c).marks, digit, 1, N(), on);
-}
-
-std::string FutoshikiPlayAdapter::Text(int r, int c) const { return TypedText(cell(r, c)); }
-
-void FutoshikiPlayAdapter::SetText(int r, int c, std::string_view text) { SetTypedText(cell(r, c), text); }
-
-void FutoshikiPlayAdapter::AddPencilmarks() { futoshiki::AddPencilmarks(header_, grid_); }
-void FutoshikiPlayAdapter::ReducePencilmarks() { futoshiki::ReducePencilmarks(header_, grid_); }
+void FutoshikiPlayAdapter::AddPencilmarks() { futoshiki::AddPencilmarks(settings_, block_); }
+void FutoshikiPlayAdapter::ReducePencilmarks() { futoshiki::ReducePencilmarks(settings_, block_); }
 
 namespace {
 

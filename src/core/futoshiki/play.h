@@ -3,7 +3,7 @@
 // Futoshiki does with pencil marks: the two pencil-mark commands over rows and
 // columns, and narrowing the marks on both sides of a sign.
 #include "core/futoshiki/record.h"
-#include "core/play/play.h"
+#include "core/play/cell_fields.h"
 
 namespace zorvek::futoshiki {
 
@@ -11,9 +11,9 @@ namespace zorvek::futoshiki {
 // holds none of 5..9.
 int PlaySize(const FutHeader& header);
 
-class FutoshikiPlayAdapter : public PlayAdapter {
+class FutoshikiPlayAdapter : public RecordAdapter<FutHeader, FutGrid> {
  public:
-  FutoshikiPlayAdapter(FutHeader& header, FutGrid& grid) : header_(header), grid_(grid) {}
+  using RecordAdapter::RecordAdapter;
 
   // The model keeps room for the largest board; only the N x N corner plays.
   int Rows() const override { return kMaxSize; }
@@ -21,31 +21,17 @@ class FutoshikiPlayAdapter : public PlayAdapter {
   bool IsCell(int r, int c) const override { return r >= 0 && r < N() && c >= 0 && c < N(); }
   bool IsGiven(int r, int c) const override { return cell(r, c).given == 1; }
   int Solution(int r, int c) const override { return cell(r, c).solution; }
-  int Entry(int r, int c) const override { return cell(r, c).entry; }
-  void SetEntry(int r, int c, int digit) override;
   int MarkHigh() const override { return N(); }
-  bool Mark(int r, int c, int digit) const override;
-  void SetMark(int r, int c, int digit, bool on) override;
-  std::string Text(int r, int c) const override;
-  void SetText(int r, int c, std::string_view text) override;
-  int Check(int r, int c) const override { return cell(r, c).check; }
-  void SetCheck(int r, int c, int mark) override { cell(r, c).check = static_cast<std::uint8_t>(mark); }
-  std::uint8_t& TimerState() override { return header_.playState; }
-  std::int32_t& Elapsed() override { return header_.elapsed; }
+  std::uint8_t& TimerState() override { return settings_.playState; }
+  std::int32_t& Elapsed() override { return settings_.elapsed; }
   void AddPencilmarks() override;
   void ReducePencilmarks() override;
 
-  int N() const { return PlaySize(header_); }
-  FutHeader& header() { return header_; }
-  FutGrid& grid() { return grid_; }
-  const FutHeader& header() const { return header_; }
-  const FutGrid& grid() const { return grid_; }
-
- private:
-  FutGridCell& cell(int r, int c) { return grid_.cells[r][c]; }
-  const FutGridCell& cell(int r, int c) const { return grid_.cells[r][c]; }
-  FutHeader& header_;
-  FutGrid& grid_;
+  int N() const { return PlaySize(settings_); }
+  FutHeader& header() { return settings_; }
+  FutGrid& grid() { return block_; }
+  const FutHeader& header() const { return settings_; }
+  const FutGrid& grid() const { return block_; }
 };
 
 // Every open cell (not given, no entry) without a single mark gets 1..N.

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/play/cell_fields.h"
-
 namespace zorvek::hexkakuro {
 namespace {
 
@@ -30,21 +28,7 @@ void EnteredAround(const HexHeader& s, const HexGrid& g, int r, int c, bool (&en
 
 }  // namespace
 
-bool HexKakuroPlayAdapter::IsCell(int r, int c) const { return IsWhite(settings_, grid_, r, c); }
-
-void HexKakuroPlayAdapter::SetEntry(int r, int c, int digit) {
-  cell(r, c).entry = static_cast<std::uint8_t>(digit >= 0 && digit <= 9 ? digit : 0);
-}
-
-bool HexKakuroPlayAdapter::Mark(int r, int c, int digit) const { return MarkOf(cell(r, c).marks, digit, 1, 9); }
-
-void HexKakuroPlayAdapter::SetMark(int r, int c, int digit, bool on) {
-  SetMarkOf(cell(r, c).marks, digit, 1, 9, on);
-}
-
-std::string HexKakuroPlayAdapter::Text(int r, int c) const { return TypedText(cell(r, c)); }
-
-void HexKakuroPlayAdapter::SetText(int r, int c, std::string_view text) { SetTypedText(cell(r, c), text); }
+bool HexKakuroPlayAdapter::IsCell(int r, int c) const { return IsWhite(settings_, block_, r, c); }
 
 bool IsClueCell(const HexHeader& settings, const HexGrid& grid, int r, int c) {
   return InField(settings, r, c) && grid.cells[r][c].kind == kHexClue;

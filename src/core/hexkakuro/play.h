@@ -8,43 +8,29 @@
 #include "core/hexkakuro/geometry.h"
 #include "core/hexkakuro/record.h"
 #include "core/common/sums.h"
-#include "core/play/play.h"
+#include "core/play/cell_fields.h"
 
 namespace zorvek::hexkakuro {
 
 // Only white cells take entries; there are no givens. The model's snapshots
 // span the whole grid array, so rows 1..13 and columns 1..15 are covered
 // whatever the puzzle's size.
-class HexKakuroPlayAdapter : public PlayAdapter {
+class HexKakuroPlayAdapter : public RecordAdapter<HexHeader, HexGrid> {
  public:
-  HexKakuroPlayAdapter(HexHeader& settings, HexGrid& grid) : settings_(settings), grid_(grid) {}
+  using RecordAdapter::RecordAdapter;
 
   int Rows() const override { return kGridRows; }
   int Cols() const override { return kGridCols; }
   bool IsCell(int r, int c) const override;
   bool IsGiven(int, int) const override { return false; }
   int Solution(int r, int c) const override { return cell(r, c).number; }
-  int Entry(int r, int c) const override { return cell(r, c).entry; }
-  void SetEntry(int r, int c, int digit) override;
-  bool Mark(int r, int c, int digit) const override;
-  void SetMark(int r, int c, int digit, bool on) override;
-  std::string Text(int r, int c) const override;
-  void SetText(int r, int c, std::string_view text) override;
-  int Check(int r, int c) const override { return cell(r, c).check; }
-  void SetCheck(int r, int c, int mark) override { cell(r, c).check = static_cast<std::uint8_t>(mark); }
   std::uint8_t& TimerState() override { return settings_.timerState; }
   std::int32_t& Elapsed() override { return settings_.elapsed; }
 
   HexHeader& settings() { return settings_; }
-  HexGrid& grid() { return grid_; }
+  HexGrid& grid() { return block_; }
   const HexHeader& settings() const { return settings_; }
-  const HexGrid& grid() const { return grid_; }
-
- private:
-  HexGridCell& cell(int r, int c) { return grid_.cells[r][c]; }
-  const HexGridCell& cell(int r, int c) const { return grid_.cells[r][c]; }
-  HexHeader& settings_;
-  HexGrid& grid_;
+  const HexGrid& grid() const { return block_; }
 };
 
 // True for a clue cell of the grid within rows 1..rows and columns 1..cols.

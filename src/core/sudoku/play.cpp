@@ -3,26 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/play/cell_fields.h"
-
 namespace zorvek::sudoku {
 
-void SudokuPlayAdapter::SetEntry(int r, int c, int digit) {
-  cell(r, c).entry = static_cast<std::uint8_t>(digit >= 0 && digit <= 9 ? digit : 0);
-}
-
-bool SudokuPlayAdapter::Mark(int r, int c, int digit) const { return MarkOf(cell(r, c).marks, digit, 1, 9); }
-
-void SudokuPlayAdapter::SetMark(int r, int c, int digit, bool on) {
-  SetMarkOf(cell(r, c).marks, digit, 1, 9, on);
-}
-
-std::string SudokuPlayAdapter::Text(int r, int c) const { return TypedText(cell(r, c)); }
-
-void SudokuPlayAdapter::SetText(int r, int c, std::string_view text) { SetTypedText(cell(r, c), text); }
-
-void SudokuPlayAdapter::AddPencilmarks() { sudoku::AddPencilmarks(puzzle_); }
-void SudokuPlayAdapter::ReducePencilmarks() { sudoku::ReducePencilmarks(puzzle_); }
+void SudokuPlayAdapter::AddPencilmarks() { sudoku::AddPencilmarks(block_); }
+void SudokuPlayAdapter::ReducePencilmarks() { sudoku::ReducePencilmarks(block_); }
 
 namespace {
 bool Open(const SudCell& x) { return x.given == 0 && x.entry == 0; }

@@ -5,10 +5,6 @@
 
 namespace zorvek::futoshiki {
 
-int PlaySize(const FutHeader& header) {
-  return header.size >= 5 && header.size <= kMaxSize ? header.size : 5;
-}
-
 void FutoshikiPlayAdapter::SetEntry(int r, int c, int digit) {
   cell(r, c).entry = static_cast<std::uint8_t>(digit >= 0 && digit <= N() ? digit : 0);
 }

@@ -44,10 +44,6 @@ class PlayAdapter {
   virtual std::int32_t& Elapsed() = 0;
 };
 
-// Which mini-digit (1..9, row-major) of a cell's 3 x 3 pencil grid lies at
-// offset (x, y) inside a cell of the given size.
-int MiniDigitAt(int x, int y, int cellSize);
-
 // Keeps only the characters a typing box accepts (digits low..high), at most 9.
 std::string FilterTyped(std::string_view text, int low = 1, int high = 9);
 

@@ -70,7 +70,6 @@ class PlayModel {
   bool RecordMove();  // true when a move was recorded
   void Undo();
   int MoveNumber() const { return move_; }
-  int OldestMove() const { return oldest_; }
 
   // --- commands ---
   void RefreshCommandButtons();
@@ -103,7 +102,6 @@ class PlayModel {
   // --- clock ---
   void Pause();
   void Resume();
-  void StopClock() { clockRunning_ = false; }
   void StartClock();
   // One 1000 ms tick; `shown` tells whether this kind's window is the one shown.
   void Tick(bool shown);

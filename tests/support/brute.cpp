@@ -1,6 +1,7 @@
 #include "support/brute.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <tuple>
@@ -68,7 +69,7 @@ struct Search {
       changed = false;
       for (auto [a, b] : p.greater) {
         if (!dom[a] || !dom[b]) return dom;
-        const int keepA = dom[a] & ~((2 << __builtin_ctz(dom[b])) - 1);
+        const int keepA = dom[a] & ~((2 << std::countr_zero(static_cast<unsigned>(dom[b]))) - 1);
         const int keepB = dom[b] & ((1 << (31 - __builtin_clz(dom[a]))) - 1);
         if (keepA != dom[a] || keepB != dom[b]) dom[a] = keepA, dom[b] = keepB, changed = true;
       }
@@ -152,7 +153,7 @@ bool SolvesByNakedSingles(const Problem& p) {
     for (std::size_t i = 0; i < p.given.size(); ++i) {
       const int mask = s.Free(static_cast<int>(i));
       if (s.value[i] || __builtin_popcount(mask) != 1) continue;
-      s.Set(static_cast<int>(i), __builtin_ctz(mask), 1);
+      s.Set(static_cast<int>(i), std::countr_zero(static_cast<unsigned>(mask)), 1);
       changed = true;
     }
   }

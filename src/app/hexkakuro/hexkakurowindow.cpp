@@ -27,13 +27,9 @@ TfrmHexKakuro::TfrmHexKakuro(THost& host, QWidget* parent)
 TfrmHexKakuro::~TfrmHexKakuro() = default;
 
 void TfrmHexKakuro::LayoutBoard(QSize space) {
-  const hexkakuro::HexHeader& h = adapter_.settings();
-  const bool sized = hexkakuro::IsHexSize(h.rows, h.cols);
-  const int rows = sized ? h.rows : hexkakuro::kSmallRows, cols = sized ? h.cols : hexkakuro::kSmallCols;
-  hexkakuro::HexUnits units = hexkakuro::HexLayoutUnits(space.width(), space.height(), 0, 0, rows, cols);
-  units.u = std::max(units.u, 4);
-  units.h = std::max(units.h, 7);
-  board_.Layout(units, dgPuzzle());
+  // The hexagons keep 15 pixels more clear of the command column and the
+  // window's edges than the square grids do.
+  board_.Fit(space - QSize(15, 15), dgPuzzle());
 }
 
 QString TfrmHexKakuro::HeaderText() const {

@@ -1,9 +1,16 @@
 #include "app/shell/createdialog.h"
 
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 
+#include "app/shell/appstyle.h"
+#include "app/shell/host.h"
 #include "app/shell/showmsg.h"
+#include "core/common/types.h"
 
 namespace zorvek::app {
 
@@ -99,18 +106,6 @@ void TCreateDialog::CloseAfter(const Outcome& outcome) {
   }
 }
 
-}  // namespace zorvek::app
-
-#include <QFrame>
-#include <QLabel>
-#include <QPainter>
-#include <QRadioButton>
-
-#include "app/shell/appstyle.h"
-#include "app/shell/host.h"
-#include "core/common/types.h"
-
-namespace zorvek::app {
 namespace {
 
 QRadioButton* MakeChoice(const QString& caption, const QString& name, QWidget* parent) {

@@ -3,15 +3,24 @@
 // dialog polls its progress into the bar, Cancel asks before it stops the
 // engine, and a quick success keeps the full bar up for half a second.
 #include <QDialog>
+#include <QStringList>
 #include <QTimer>
 #include <atomic>
 #include <functional>
 #include <thread>
+#include <vector>
 
 #include "core/common/progress.h"
 
+class QFrame;
+class QLabel;
 class QProgressBar;
 class QPushButton;
+class QRadioButton;
+
+namespace zorvek {
+struct AppState;
+}
 
 namespace zorvek::app {
 
@@ -71,21 +80,6 @@ class TCreateDialog : public QDialog {
   int lastPosition_ = -1;
   int fixedBar_ = -1;
 };
-
-}  // namespace zorvek::app
-
-#include <QStringList>
-#include <vector>
-
-class QFrame;
-class QLabel;
-class QRadioButton;
-
-namespace zorvek {
-struct AppState;
-}
-
-namespace zorvek::app {
 
 class THost;
 

@@ -27,7 +27,6 @@ class SelectorPanel : public QWidget {
  public:
   SelectorPanel(const QString& caption, QWidget* parent);
   void SetSelected(bool selected);
-  bool Selected() const { return selected_; }
   QString caption() const { return caption_; }
  signals:
   void clicked();

@@ -5,10 +5,6 @@
 
 namespace zorvek::futoshiki {
 
-int PlaySize(const FutHeader& header) {
-  return header.size >= 5 && header.size <= kMaxSize ? header.size : 5;
-}
-
 void FutoshikiPlayAdapter::AddPencilmarks() { futoshiki::AddPencilmarks(settings_, block_); }
 void FutoshikiPlayAdapter::ReducePencilmarks() { futoshiki::ReducePencilmarks(settings_, block_); }
 

@@ -7,10 +7,6 @@
 
 namespace zorvek::futoshiki {
 
-// The board size the window plays: the header's N, or 5 when the header
-// holds none of 5..9.
-int PlaySize(const FutHeader& header);
-
 class FutoshikiPlayAdapter : public RecordAdapter<FutHeader, FutGrid> {
  public:
   using RecordAdapter::RecordAdapter;

@@ -6,6 +6,10 @@
 
 namespace zorvek::futoshiki {
 
+int PlaySize(const FutHeader& header) {
+  return header.size >= 5 && header.size <= kMaxSize ? header.size : 5;
+}
+
 bool HasPuzzle(const FutGrid& grid) { return grid.cells[0][0].solution >= 0; }
 
 bool BlocksAreValid(const FutHeader& header, const FutGrid& grid) {

@@ -25,6 +25,10 @@ static_assert(offsetof(FutHeader, difficulty) == 4);
 static_assert(offsetof(FutHeader, elapsed) == 8);
 static_assert(offsetof(FutHeader, playState) == 12);
 
+// The board size played and drawn: the header's N, or 5 when the header
+// holds none of 5..9.
+int PlaySize(const FutHeader& header);
+
 struct FutGridCell {
   std::uint8_t given;  // 1 given, 0 to be solved
   std::uint8_t padding0[3];

@@ -1,5 +1,7 @@
 #include "core/futoshiki/solver.h"
 
+#include <bit>
+
 namespace zorvek::futoshiki {
 namespace {
 
@@ -21,7 +23,7 @@ int Highest(unsigned candidates, int n) {
 
 int Lowest(unsigned candidates, int n) {
   const unsigned m = candidates & DigitsUpTo(n);
-  return m ? __builtin_ctz(m) : 10;
+  return m ? std::countr_zero(m) : 10;
 }
 
 // By nibbles: no popcount instruction is assumed.
@@ -100,7 +102,7 @@ bool HiddenSingles(PackedFutBoard& board, int n, const Line& line, bool& changed
     return true;
   }
   for (unsigned todo = nowhere | single; todo != 0; todo &= todo - 1) {
-    const int d = __builtin_ctz(todo);
+    const int d = std::countr_zero(todo);
     if (nowhere >> d & 1u) return false;
     // Earlier fixes in this loop may already have settled the cell.
     for (int p = 0; p < n; ++p) {
@@ -125,29 +127,29 @@ bool HiddenSingles(PackedFutBoard& board, int n, const Line& line, bool& changed
 bool AnySubset(const unsigned* cand, const unsigned (&eligible)[4], const unsigned (&flagged)[4],
                int level) {
   for (unsigned a = eligible[0]; a != 0; a &= a - 1) {
-    const int m0 = __builtin_ctz(a);
+    const int m0 = std::countr_zero(a);
     for (unsigned b = eligible[0] & (~0u << (m0 + 1)); b != 0; b &= b - 1) {
-      const int m1 = __builtin_ctz(b);
+      const int m1 = std::countr_zero(b);
       const unsigned u2 = cand[m0] | cand[m1];
       const int k2 = CountBits(u2);
       if (k2 == 2) return true;
       unsigned members = 1u << m0 | 1u << m1;
       if (k2 > level || (members & flagged[1])) continue;
       for (unsigned c = eligible[1] & (~0u << (m1 + 1)); c != 0; c &= c - 1) {
-        const int m2 = __builtin_ctz(c);
+        const int m2 = std::countr_zero(c);
         const unsigned u3 = u2 | cand[m2];
         const int k3 = CountBits(u3);
         if (k3 == 3) return true;
         const unsigned members3 = members | 1u << m2;
         if (k3 > level || (members3 & flagged[2])) continue;
         for (unsigned d = eligible[2] & (~0u << (m2 + 1)); d != 0; d &= d - 1) {
-          const int m3 = __builtin_ctz(d);
+          const int m3 = std::countr_zero(d);
           const unsigned u4 = u3 | cand[m3];
           const int k4 = CountBits(u4);
           if (k4 == 4) return true;
           if (k4 > level || ((members3 | 1u << m3) & flagged[3])) continue;
           for (unsigned e = eligible[3] & (~0u << (m3 + 1)); e != 0; e &= e - 1)
-            if (CountBits(u4 | cand[__builtin_ctz(e)]) == 5) return true;
+            if (CountBits(u4 | cand[std::countr_zero(e)]) == 5) return true;
         }
       }
     }

@@ -1,7 +1,7 @@
 #pragma once
 // The hexagon field every HexKakuro piece shares: coordinates with their
-// frame, neighbours in both walking orders, the fixed clue lattice, the digit
-// tables, and the screen geometry the window draws and hit-tests with.
+// frame, neighbours in both walking orders, the fixed clue lattice and the
+// digit tables.
 //
 // Cells are (row, column) from 1; row 0, column 0, row rows+1 and column
 // cols+1 form a frame that never belongs to a puzzle. Odd columns stand half
@@ -65,57 +65,5 @@ const HexDigitTable& HexPossibleDigits();
 
 // Fails (false, flags untouched) for a length outside 1..6 or a sum outside 1..39.
 bool LookupHexPossibleDigits(int length, int sum, DigitFlags& flags);
-
-// ---- Screen geometry, in paint-box pixels ----------------------------------
-
-// u is a quarter of a hexagon's width, h half its height.
-struct HexUnits {
-  int u = 0;
-  int h = 0;
-};
-
-HexUnits HexLayoutUnits(int clientWidth, int clientHeight, int leftPanelWidth, int headerHeight,
-                        int rows, int cols);
-
-// The paint box that holds a grid: (2u·k + 5) x (2h·rows + 5), k = (3·cols + 1) div 2.
-struct HexPixelSize {
-  int width = 0;
-  int height = 0;
-};
-HexPixelSize HexPaintBoxSize(const HexUnits& units, int rows, int cols);
-
-struct HexPoint {
-  int x = 0;
-  int y = 0;
-  friend bool operator==(const HexPoint&, const HexPoint&) = default;
-};
-
-struct HexCellGeometry {
-  HexPoint origin;              // x0, y0: left edge and top of the cell
-  std::array<HexPoint, 6> vertices;  // top left, top right, right, bottom right, bottom left, left
-  int textLeft = 0;             // the box where an edited entry is shown,
-  int textRight = 0;            // centred vertically in the cell
-};
-
-HexCellGeometry CellGeometry(const HexUnits& units, int r, int c);
-
-// The cell a click at paint-box point (x, y) lands on, for a grid of the given
-// size whose cell kinds `kindAt(r, c)` reports; false for a click outside
-// every cell, on row or column 0, or on a cell of kind 0.
-template <typename KindAt>
-bool HitTest(const HexUnits& units, int rows, int cols, int x, int y, KindAt kindAt, HexPos& hit);
-
-// The part of HitTest that needs no cell kinds; true with a cell in rows
-// 1..rows and columns 1..cols.
-bool HitTestPosition(const HexUnits& units, int rows, int cols, int x, int y, HexPos& hit);
-
-template <typename KindAt>
-bool HitTest(const HexUnits& units, int rows, int cols, int x, int y, KindAt kindAt, HexPos& hit) {
-  HexPos p;
-  if (!HitTestPosition(units, rows, cols, x, y, p)) return false;
-  if (kindAt(p.row, p.col) == kHexNone) return false;
-  hit = p;
-  return true;
-}
 
 }  // namespace zorvek::hexkakuro

@@ -8,15 +8,6 @@
 
 namespace zorvek {
 
-int MiniDigitAt(int x, int y, int cellSize) {
-  auto third = [cellSize](int v) {
-    if (v < cellSize / 3) return 0;
-    if (v < cellSize * 2 / 3) return 1;
-    return 2;
-  };
-  return third(y) * 3 + third(x) + 1;
-}
-
 std::string FilterTyped(std::string_view text, int low, int high) {
   std::string kept;
   for (char ch : text) {

@@ -47,10 +47,6 @@ class PlayAdapter {
   virtual void ReducePencilmarks() {}
 };
 
-// Which mini-digit (1..9, row-major) of a cell's 3 x 3 pencil grid lies at
-// offset (x, y) inside a cell of the given size.
-int MiniDigitAt(int x, int y, int cellSize);
-
 // Keeps only the characters a typing box accepts (digits low..high), at most 9.
 std::string FilterTyped(std::string_view text, int low = 1, int high = 9);
 
@@ -77,7 +73,6 @@ class PlayModel {
   bool RecordMove();  // true when a move was recorded
   void Undo();
   int MoveNumber() const { return move_; }
-  int OldestMove() const { return oldest_; }
 
   // --- commands ---
   void RefreshCommandButtons();
@@ -114,7 +109,6 @@ class PlayModel {
   // --- clock ---
   void Pause();
   void Resume();
-  void StopClock() { clockRunning_ = false; }
   void StartClock();
   // One 1000 ms tick; `shown` tells whether this kind's window is the one shown.
   void Tick(bool shown);

@@ -1,5 +1,7 @@
 #include "core/sudoku/solver.h"
 
+#include <bit>
+
 namespace zorvek::sudoku {
 namespace {
 
@@ -47,7 +49,7 @@ int Count(unsigned mask) { return CountDigits(mask); }
 std::int8_t Saturate(std::int32_t v) {
   return static_cast<std::int8_t>(v < -128 ? -128 : v > 127 ? 127 : v);
 }
-int Lowest(unsigned mask) { return __builtin_ctz(mask); }  // bit index
+int Lowest(unsigned mask) { return std::countr_zero(mask); }  // bit index
 
 }  // namespace
 
@@ -333,7 +335,7 @@ bool AnySubset(const unsigned (&cand)[9], unsigned candidates, const unsigned (&
   const int size = count + 1;
   for (unsigned open = candidates & ~marked[size - 2] & (~0u << (last + 1)); open != 0;
        open &= open - 1) {
-    const int pos = __builtin_ctz(open);
+    const int pos = std::countr_zero(open);
     const unsigned grown = u | cand[pos];
     const int n = Count(grown);
     if (n == size) return true;
@@ -365,7 +367,7 @@ void Solver::NakedSubsets(PackedBoard& board, int kind, int level, bool& progres
     // nothing, and is skipped.
     bool any = false;
     for (unsigned open = usable & ~marked[0]; open != 0 && !any; open &= open - 1) {
-      const int p1 = __builtin_ctz(open);
+      const int p1 = std::countr_zero(open);
       any = AnySubset(cand, usable, marked, level, 1, cand[p1], p1, 1u << p1);
     }
     if (!any) {

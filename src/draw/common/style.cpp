@@ -7,6 +7,15 @@
 
 namespace zorvek::draw {
 
+int MiniDigitAt(int x, int y, int cellSize) {
+  auto third = [cellSize](int v) {
+    if (v < cellSize / 3) return 0;
+    if (v < cellSize * 2 / 3) return 1;
+    return 2;
+  };
+  return third(y) * 3 + third(x) + 1;
+}
+
 QFont DrawingFont(double points, bool bold) {
   QFont f(QStringLiteral("Arial"));
   f.setPointSizeF(points);

@@ -40,6 +40,10 @@ struct BoardHit {
   int part = 0;
 };
 
+// Which mini-digit (1..9, row-major) of a square cell's 3 x 3 pencil grid
+// lies at offset (x, y) inside a cell of the given size.
+int MiniDigitAt(int x, int y, int cellSize);
+
 QFont DrawingFont(double points, bool bold = false);
 
 // The largest size from `start` down to `minimum` at which `text`, measured

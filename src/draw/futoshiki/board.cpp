@@ -6,7 +6,6 @@
 #include <algorithm>
 
 #include "core/play/play.h"
-#include "core/futoshiki/play.h"
 
 namespace zorvek::draw::futoshiki {
 

@@ -8,10 +8,7 @@
 
 namespace zorvek::draw::hexkakuro {
 
-using zorvek::hexkakuro::HexCellGeometry;
 using zorvek::hexkakuro::HexGridCell;
-using zorvek::hexkakuro::HexPos;
-using zorvek::hexkakuro::HexUnits;
 namespace hk = zorvek::hexkakuro;
 
 namespace {
@@ -68,19 +65,12 @@ QPolygon MiniPolygon(const MiniFrame& f, int digit) {
 
 }  // namespace
 
-HexUnits HexKakuroBoard::UnitsFor(QSize space, int rows, int cols) {
-  // The core rule keeps 20 pixels spare and the board adds 5; here only the 5.
-  HexUnits u = hk::HexLayoutUnits(space.width() + 15, space.height() + 15, 0, 0, rows, cols);
-  u.u = std::max(u.u, 2);
-  u.h = std::max(u.h, 3);
-  return u;
-}
-
-void HexKakuroBoard::Layout(const HexUnits& units, const QPaintDevice* device) {
-  units_ = HexUnits{std::max(units.u, 2), std::max(units.h, 3)};
+void HexKakuroBoard::Fit(QSize space, const QPaintDevice* device) {
   const bool sized = hk::IsHexSize(settings_.rows, settings_.cols);
   rows_ = sized ? settings_.rows : hk::kSmallRows;
   cols_ = sized ? settings_.cols : hk::kSmallCols;
+  const HexUnits units = UnitsToFit(space, rows_, cols_);
+  units_ = HexUnits{std::max(units.u, 2), std::max(units.h, 3)};
   const int u = units_.u;
   clueSize_ = FitFontInSquare(QStringLiteral("66"), 24, 5, 2 * u, device);
   entrySize_ = FitFontInSquare(QStringLiteral("6"), 36, 5, 2 * u, device);
@@ -91,7 +81,7 @@ void HexKakuroBoard::Layout(const HexUnits& units, const QPaintDevice* device) {
     const QFontMetrics fm(DrawingFont(miniSize_), const_cast<QPaintDevice*>(device));
     if (fm.horizontalAdvance(QLatin1Char('9')) <= miniSide && fm.height() <= miniSide) break;
   }
-  const HexCellGeometry g = hk::CellGeometry(units_, 1, 1);
+  const HexCellGeometry g = CellGeometry(units_, 1, 1);
   const int boxWidth = g.textRight - g.textLeft + u / 5;
   // The box keeps room for its caret: one more digit than it holds, three at least.
   int start = entrySize_;
@@ -107,12 +97,12 @@ void HexKakuroBoard::Layout(const HexUnits& units, const QPaintDevice* device) {
   miniHeight_ = mini.height();
 }
 
-HexCellGeometry HexKakuroBoard::Geometry(int row, int col) const { return hk::CellGeometry(units_, row, col); }
+HexCellGeometry HexKakuroBoard::Geometry(int row, int col) const { return CellGeometry(units_, row, col); }
 
 QPolygon HexKakuroBoard::Hexagon(int row, int col) const {
   const HexCellGeometry g = Geometry(row, col);
   QPolygon poly;
-  for (const hk::HexPoint& v : g.vertices) poly << QPoint(v.x, v.y);
+  for (const HexPoint& v : g.vertices) poly << QPoint(v.x, v.y);
   return poly;
 }
 
@@ -121,8 +111,7 @@ QPolygon HexKakuroBoard::MiniCell(int row, int col, int digit) const {
 }
 
 QSize HexKakuroBoard::Size() const {
-  const hk::HexPixelSize s = hk::HexPaintBoxSize(units_, rows_, cols_);
-  return QSize(s.width, s.height);
+  return PaintBoxSize(units_, rows_, cols_);
 }
 
 QRect HexKakuroBoard::CellRect(int row, int col) const {
@@ -140,7 +129,7 @@ BoardHit HexKakuroBoard::HitTest(const QPoint& p) const {
   BoardHit hit;
   HexPos pos;
   const auto kindAt = [this](int r, int c) { return grid_.cells[r][c].kind; };
-  if (!hk::HitTest(units_, rows_, cols_, p.x(), p.y(), kindAt, pos)) return hit;
+  if (!draw::hexkakuro::HitTest(units_, rows_, cols_, p.x(), p.y(), kindAt, pos)) return hit;
   hit.inside = true;
   hit.row = pos.row;
   hit.col = pos.col;
@@ -200,7 +189,7 @@ void HexKakuroBoard::PaintCheck(QPainter& p, int r, int c) const {
   const QPointF centre(g.origin.x + 2 * units_.u, g.origin.y + units_.h);
   const double scale = std::max(0.0, (units_.h - 2.0) / units_.h);
   QPolygonF band;
-  for (const hk::HexPoint& v : g.vertices) band << centre + (QPointF(v.x, v.y) - centre) * scale;
+  for (const HexPoint& v : g.vertices) band << centre + (QPointF(v.x, v.y) - centre) * scale;
   p.setPen(QPen(mark == 1 ? kCheckGreen : kCheckRed, 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
   p.setBrush(Qt::NoBrush);
   p.drawPolygon(band);

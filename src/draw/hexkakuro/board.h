@@ -1,13 +1,13 @@
 #pragma once
-// The HexKakuro board: flat-topped hexagons from the core geometry, clue sums,
+// The HexKakuro board: flat-topped hexagons from the hexagon geometry, clue sums,
 // entries, the nine-polygon pencil grid inside a white hexagon, typed text
 // and check outlines along the hexagon. On paper: outlines, sums and entries
 // (or the solution) only.
 #include <QPolygon>
 
-#include "core/hexkakuro/geometry.h"
 #include "core/hexkakuro/record.h"
 #include "draw/common/board.h"
+#include "draw/hexkakuro/geometry.h"
 
 class QPaintDevice;
 
@@ -21,24 +21,24 @@ class HexKakuroBoard : public Board {
   HexKakuroBoard(const zorvek::hexkakuro::HexHeader& settings, const zorvek::hexkakuro::HexGrid& grid)
       : settings_(settings), grid_(grid) {}
 
-  // The largest units whose board fits `space` (the board's Size() is never
-  // larger), for the puzzle's size; a screen window, a printed slot alike.
-  static zorvek::hexkakuro::HexUnits UnitsFor(QSize space, int rows, int cols);
-  // Takes the grid size from the settings block and fits the fonts on `device`.
-  void Layout(const zorvek::hexkakuro::HexUnits& units, const QPaintDevice* device);
+  // Takes the grid size from the settings block, the largest units whose
+  // board fits `space` (Size() is never larger, down to the smallest
+  // hexagons drawn) and fits the fonts on `device`; a screen window and a
+  // printed slot alike.
+  void Fit(QSize space, const QPaintDevice* device);
 
   // The clue drawn as selected (blue) on screen; (0, 0) for none.
   void SetSelectedClue(int row, int col) { selRow_ = row, selCol_ = col; }
   int selectedRow() const { return selRow_; }
   int selectedCol() const { return selCol_; }
 
-  const zorvek::hexkakuro::HexUnits& units() const { return units_; }
+  const HexUnits& units() const { return units_; }
   int rows() const { return rows_; }
   int cols() const { return cols_; }
   int clueFontSize() const { return clueSize_; }
   int entryFontSize() const { return entrySize_; }
   int miniFontSize() const { return miniSize_; }
-  zorvek::hexkakuro::HexCellGeometry Geometry(int row, int col) const;
+  HexCellGeometry Geometry(int row, int col) const;
   QPolygon Hexagon(int row, int col) const;
   // The mini-cell polygon of digit 1..9 inside a white hexagon.
   QPolygon MiniCell(int row, int col, int digit) const;
@@ -60,7 +60,7 @@ class HexKakuroBoard : public Board {
 
   const zorvek::hexkakuro::HexHeader& settings_;
   const zorvek::hexkakuro::HexGrid& grid_;
-  zorvek::hexkakuro::HexUnits units_{10, 17};
+  HexUnits units_{10, 17};
   int rows_ = 9, cols_ = 9;
   int selRow_ = 0, selCol_ = 0;
   int clueSize_ = 12, entrySize_ = 14, miniSize_ = 6;

@@ -1,7 +1,6 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "core/futoshiki/play.h"
 #include "draw/futoshiki/board.h"
 #include "draw/page/renderers.h"
 

@@ -16,10 +16,9 @@ void PrintHexKakuroPage(PrintCanvas& canvas, int difficulty, const PageSlots<Hex
     const HexKakuroSlot& slot = *onPage.grid[k];
     HexKakuroBoard board(*slot.header, *slot.grid);
     const QRect box = canvas.SlotBox(onPage.perPage, k + 1, onPage.solution[k]);
-    // The hexagon units of the whole box, no margin kept: the slot already has one.
-    zorvek::hexkakuro::HexUnits units =
-        zorvek::hexkakuro::HexLayoutUnits(box.width() + 20, box.height() + 20, 0, 0, slot.header->rows, slot.header->cols);
-    board.Layout(units, canvas.device());
+    // The grid fills the whole box, no margin kept: the slot already has one,
+    // and it takes the 5 pixels the board keeps for its outline too.
+    board.Fit(box.size() + QSize(5, 5), canvas.device());
     BoardView view;
     view.paper = true;
     view.solution = onPage.solution[k];

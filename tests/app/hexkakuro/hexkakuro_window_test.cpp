@@ -22,6 +22,7 @@
 using namespace zorvek;
 using namespace zorvek::app;
 using namespace zorvek::hexkakuro;
+using zorvek::draw::hexkakuro::HexCellGeometry;
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "../../../bench/golden_sets.h"
+#include "bench/golden_sets.h"
 
 namespace zorvek::golden {
 namespace {

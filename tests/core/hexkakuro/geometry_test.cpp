@@ -87,29 +87,5 @@ TEST(HexTables, PossibleDigitsCombinationsAndSeedPairs) {
   EXPECT_EQ(SeedTable(4, 4, size), nullptr);
 }
 
-TEST(HexScreen, ClicksFindTheCellUnderThem) {
-  const HexUnits units{10, 17};
-  const HexPos none{-1, -1};
-  const auto white = [](int, int) { return kHexWhite; };
-  // Every hexagon's centre finds its own cell.
-  HexPos p;
-  for (auto [rows, cols] : {std::pair{9, 9}, {11, 13}})
-    for (int r = 1; r <= rows; ++r)
-      for (int c = 1; c <= cols; ++c) {
-        const HexCellGeometry g = CellGeometry(units, r, c);
-        ASSERT_TRUE(HitTestPosition(units, rows, cols, g.origin.x + 20, g.origin.y + 17, p));
-        EXPECT_EQ(p, (HexPos{r, c}));
-      }
-  // Near slanted edges, and outside the board (right of the last column, in
-  // column 0, row 0 of an even column, above the box).
-  for (auto [x, y, cell] : {std::tuple{97, 71, HexPos{2, 4}}, {97, 100, {3, 4}}, {127, 117, {4, 5}},
-                            {278, 70, none}, {281, 85, none}, {5, 40, none}, {110, 5, none}, {97, -30, none}}) {
-    p = none;
-    HitTest(units, 9, 9, x, y, white, p);
-    EXPECT_EQ(p, cell) << x << "," << y;
-  }
-  EXPECT_FALSE(HitTest(units, 9, 9, 80, 85, [](int, int) { return kHexNone; }, p));
-}
-
 }  // namespace
 }  // namespace zorvek::hexkakuro

@@ -275,12 +275,7 @@ TEST(PlayClock, InstallFollowsTheTimerStateAndPauseResumes) {
   EXPECT_EQ(running.settings.timerState, kTimerRunning);  // pausing is not saved
 }
 
-TEST(PlaySudoku, MiniDigitsAndPencilCommands) {
-  EXPECT_EQ(MiniDigitAt(0, 0, 36), 1);
-  EXPECT_EQ(MiniDigitAt(35, 0, 36), 3);
-  EXPECT_EQ(MiniDigitAt(12, 12, 36), 5);
-  EXPECT_EQ(MiniDigitAt(11, 35, 36), 7);
-
+TEST(PlaySudoku, PencilCommands) {
   Fixture f;
   f.puzzle.cells[0][1].marks[3] = 1;  // keeps its single mark
   sudoku::AddPencilmarks(f.puzzle);

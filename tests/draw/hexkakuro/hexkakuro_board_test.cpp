@@ -10,6 +10,7 @@
 
 using namespace zorvek;
 using namespace zorvek::hexkakuro;
+using zorvek::draw::hexkakuro::HexCellGeometry;
 using zorvek::draw::hexkakuro::HexKakuroBoard;
 
 namespace {
@@ -62,7 +63,7 @@ class HexKakuroBoardTest : public QObject {
       FullPattern(s, g, rows, cols);
       HexKakuroBoard board(s, g);
       for (QSize space : {QSize(500, 500), QSize(900, 400), QSize(3000, 4000), QSize(120, 90)}) {
-        board.Layout(HexKakuroBoard::UnitsFor(space, rows, cols), &probe);
+        board.Fit(space, &probe);
         QVERIFY2(board.Size().width() <= std::max(space.width(), 2 * 2 * 20 + 5), qPrintable(QString::number(space.width())));
         QVERIFY(board.Size().height() <= std::max(space.height(), 6 * rows + 5));
         QVERIFY(board.units().h >= board.units().u);  // hexagons stay about regular
@@ -70,7 +71,7 @@ class HexKakuroBoardTest : public QObject {
           QVERIFY(size >= 5);
         QVERIFY(board.TypingFontSize(9) <= board.TypingFontSize(2));
       }
-      board.Layout(HexKakuroBoard::UnitsFor(QSize(700, 600), rows, cols), &probe);
+      board.Fit(QSize(700, 600), &probe);
       const QRect tight = QFontMetrics(draw::DrawingFont(board.clueFontSize()), &probe).tightBoundingRect("66");
       QVERIFY(tight.width() <= 2 * board.units().u && tight.height() <= 2 * board.units().u);
     }
@@ -88,7 +89,7 @@ class HexKakuroBoardTest : public QObject {
     g.cells[2][4].check = 2;
     QImage probe(1, 1, QImage::Format_RGB32);
     HexKakuroBoard board(s, g);
-    board.Layout(HexKakuroBoard::UnitsFor(QSize(600, 600), 9, 9), &probe);
+    board.Fit(QSize(600, 600), &probe);
     board.SetSelectedClue(1, 7);
     draw::BoardView view;
     view.mode = kModeMouse;
@@ -150,7 +151,7 @@ class HexKakuroBoardTest : public QObject {
     FullPattern(s, g, 9, 9);
     QImage probe(1, 1, QImage::Format_RGB32);
     HexKakuroBoard board(s, g);
-    board.Layout(HexKakuroBoard::UnitsFor(QSize(640, 640), 9, 9), &probe);
+    board.Fit(QSize(640, 640), &probe);
     for (int d = 1; d <= 9; ++d) {
       const draw::BoardHit hit = board.HitTest(Inside(board.MiniCell(4, 3, d)));
       QVERIFY(hit.inside);

@@ -73,6 +73,11 @@ class SudokuBoardTest : public QObject {
     QCOMPARE(hit.row, 4);
     QCOMPARE(hit.col, 7);
     QCOMPARE(hit.part, 8);
+    // Thirds of the cell, the edges belonging to the later third.
+    QCOMPARE(draw::MiniDigitAt(0, 0, 36), 1);
+    QCOMPARE(draw::MiniDigitAt(35, 0, 36), 3);
+    QCOMPARE(draw::MiniDigitAt(12, 12, 36), 5);
+    QCOMPARE(draw::MiniDigitAt(11, 35, 36), 7);
     QCOMPARE(board.HitTest(board.CellRect(8, 8).bottomRight()).row, 8);
     QVERIFY(!board.HitTest(QPoint(1, 1)).inside);  // on the frame
     QVERIFY(!board.HitTest(QPoint(board.Size().width() - 1, 10)).inside);

@@ -17,7 +17,7 @@
 
 #include "app/printing/printers.h"
 #include "app/shell/appstyle.h"
-#include "app/shell/mainwindow.h"
+#include "app/shell/host.h"
 #include "app/shell/showmsg.h"
 #include "core/common/types.h"
 
@@ -57,7 +57,7 @@ const BatchFields kFields[4] = {
 
 }  // namespace
 
-TfrmCreatePrint::TfrmCreatePrint(TfrmMain& main, QWidget* parent) : QWidget(parent), main_(main) {
+TfrmCreatePrint::TfrmCreatePrint(THost& host, QWidget* parent) : QWidget(parent), host_(host) {
   setObjectName(QStringLiteral("frmCreatePrint"));
   PaintBackground(this);
 
@@ -118,7 +118,7 @@ TfrmCreatePrint::TfrmCreatePrint(TfrmMain& main, QWidget* parent) : QWidget(pare
   layout->addWidget(PanelChoices);
   layout->addWidget(PanelWorking);
 
-  connect(cbAnswers, &QCheckBox::clicked, this, [this](bool on) { main_.state().general.printSolutions = on ? 1 : 0; });
+  connect(cbAnswers, &QCheckBox::clicked, this, [this](bool on) { host_.state().general.printSolutions = on ? 1 : 0; });
   connect(bnCreate, &QPushButton::clicked, this, &TfrmCreatePrint::bnCreateClick);
   connect(bnCancel, &QPushButton::clicked, this, &TfrmCreatePrint::bnCancelClick);
   poll_.setInterval(50);
@@ -175,7 +175,7 @@ void TfrmCreatePrint::BuildKindPanel(int kind) {
 }
 
 void TfrmCreatePrint::FormShow() {
-  GeneralSettings& g = main_.state().general;
+  GeneralSettings& g = host_.state().general;
   loading_ = true;
   for (int kind = 0; kind < 4; ++kind) {
     KindPanel& k = kinds[kind];
@@ -195,7 +195,7 @@ void TfrmCreatePrint::FormShow() {
 
 void TfrmCreatePrint::Store() {
   if (loading_) return;
-  GeneralSettings& g = main_.state().general;
+  GeneralSettings& g = host_.state().general;
   for (int kind = 0; kind < 4; ++kind) {
     const KindPanel& k = kinds[kind];
     if (kind != kKindSudoku) g.*kFields[kind].size = k.rbSize[1] && k.rbSize[1]->isChecked() ? 1 : 0;
@@ -206,7 +206,7 @@ void TfrmCreatePrint::Store() {
 }
 
 draw::page::BatchChoices TfrmCreatePrint::Choices() const {
-  const GeneralSettings& g = main_.state().general;
+  const GeneralSettings& g = host_.state().general;
   draw::page::BatchChoices c;
   for (int kind = 0; kind < 4; ++kind) {
     c[kind].pages = std::clamp<int>(g.*kFields[kind].pages, 0, 4);
@@ -219,7 +219,7 @@ draw::page::BatchChoices TfrmCreatePrint::Choices() const {
 void TfrmCreatePrint::ShowWorking(bool working) {
   PanelChoices->setVisible(!working);
   PanelWorking->setVisible(working);
-  for (int i = 0; i < 6; ++i) main_.panel(i)->setVisible(!working);
+  host_.SetStripVisible(!working);
 }
 
 void TfrmCreatePrint::bnCreateClick() {
@@ -239,10 +239,10 @@ void TfrmCreatePrint::bnCreateClick() {
     return;
   }
   target_ = std::move(target);
-  Random& random = main_.random();
+  Random& random = host_.random();
   const std::uint64_t high = random.Next32();
   const std::uint64_t seed = high << 32 | random.Next32();
-  run_ = std::make_unique<draw::page::BatchRun>(choices, seed, draw::page::BatchBanks::From(main_.state().general));
+  run_ = std::make_unique<draw::page::BatchRun>(choices, seed, draw::page::BatchBanks::From(host_.state().general));
   lblCreating->setText(QStringLiteral("Creating Puzzles - please wait"));
   lblProgress->clear();
   pgCreate->setValue(0);
@@ -282,7 +282,7 @@ void TfrmCreatePrint::FinishBatch() {
     return;
   }
   // Bank entries the batch drew stay used, as after any other draw.
-  if (run_->UsedBanks().MergeInto(main_.state().general)) main_.SaveStateNow();
+  if (run_->UsedBanks().MergeInto(host_.state().general)) host_.SaveStateNow();
   lblProgress->setText(QStringLiteral("Printing puzzles"));
   pgCreate->hide();
   // Pages already sent cannot be called back: Cancel stays visible but off.

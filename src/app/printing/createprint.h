@@ -21,13 +21,13 @@ class QSpinBox;
 
 namespace zorvek::app {
 
-class TfrmMain;
+class THost;
 class PrintTarget;
 
 class TfrmCreatePrint : public QWidget {
   Q_OBJECT
  public:
-  TfrmCreatePrint(TfrmMain& main, QWidget* parent);
+  TfrmCreatePrint(THost& host, QWidget* parent);
   ~TfrmCreatePrint() override;
 
   // Sets every control from the remembered choices and lists the printers.
@@ -70,7 +70,7 @@ class TfrmCreatePrint : public QWidget {
   void EndBatch();
   void ShowWorking(bool working);
 
-  TfrmMain& main_;
+  THost& host_;
   std::unique_ptr<draw::page::BatchRun> run_;
   // Opened before the puzzles are created; pages go out one per turn of the
   // event loop, so the page repaints while a printer takes them.

@@ -29,6 +29,8 @@ class THost {
   virtual TfrmAllPrint* printDialog() const = 0;
   // The cursor over the selector strip (null for the normal one).
   virtual void SetStripCursor(const QCursor* cursor) = 0;
+  // The strip is hidden while a batch is created, so no other page opens.
+  virtual void SetStripVisible(bool visible) = 0;
   // A move or a new puzzle: the state is written soon after.
   virtual void StateChanged() = 0;
   virtual bool SaveStateNow() = 0;

@@ -244,6 +244,10 @@ bool TfrmMain::EraseActive() const {
   return false;
 }
 
+void TfrmMain::SetStripVisible(bool visible) {
+  for (SelectorPanel* panel : panels_) panel->setVisible(visible);
+}
+
 void TfrmMain::SetStripCursor(const QCursor* cursor) {
   for (SelectorPanel* p : panels_) {
     if (cursor)

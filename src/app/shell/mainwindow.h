@@ -85,6 +85,7 @@ class TfrmMain : public QWidget, public THost {
   // True while a play window is in Erase mode: the strip ignores clicks.
   bool EraseActive() const;
   void SetStripCursor(const QCursor* cursor) override;
+  void SetStripVisible(bool visible) override;
   QWidget* hostWindow() override { return this; }
   void EnsurePreset(int preset, bool force) override;
   bool SaveStateNow() override;

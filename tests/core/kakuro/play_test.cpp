@@ -8,6 +8,7 @@
 #include "core/kakuro/record.h"
 #include "core/play/play.h"
 #include "core/kakuro/play.h"
+#include "support/kakuro_fixture.h"
 
 namespace zorvek {
 namespace {
@@ -17,42 +18,6 @@ using kakuro::KakGrid;
 using kakuro::KakHeader;
 using kakuro::KakuroPlayAdapter;
 
-// A 7 x 7 puzzle whose white cells are only these: 17 over 2 in row 1
-// (8, 9) and 10 over 3 in row 2 (1, 3, 6). Everything else is black.
-void BuildPuzzle(KakHeader& h, KakGrid& g) {
-  h = KakHeader{};
-  h.difficulty = kMedium;
-  h.rows = 7;
-  h.cols = 7;
-  h.lowestDigit = 1;
-  h.highestDigit = 9;
-  h.playState = kTimerRunning;
-  const char* rows[8] = {"########", "#89#####", "#136####", "########",
-                         "########", "########", "########", "########"};
-  for (int r = 0; r < 8; ++r)
-    for (int c = 0; c < 8; ++c) {
-      KakCell& x = g.cells[r][c];
-      x = KakCell{};
-      x.entry = -1;
-      x.colour = rows[r][c] == '#' ? kakuro::kBlack : kakuro::kWhite;
-      if (x.colour == kakuro::kWhite) x.sum = rows[r][c] - '0';
-    }
-  // Heads: lengths and sums from the white cells after them.
-  for (int r = 0; r < 8; ++r)
-    for (int c = 0; c < 8; ++c) {
-      KakCell& x = g.cells[r][c];
-      if (x.colour != kakuro::kBlack) continue;
-      for (int k = c + 1; k < 8 && g.cells[r][k].colour == kakuro::kWhite; ++k) {
-        ++x.acrossLength;
-        x.sum += g.cells[r][k].sum;
-      }
-      for (int k = r + 1; k < 8 && g.cells[k][c].colour == kakuro::kWhite; ++k) {
-        ++x.downLength;
-        x.downSum += g.cells[k][c].sum;
-      }
-    }
-}
-
 struct Fixture {
   KakHeader header{};
   KakGrid grid{};
@@ -61,7 +26,7 @@ struct Fixture {
   std::unique_ptr<PlayModel> model;
 
   explicit Fixture(bool zeroAllowed = false) {
-    BuildPuzzle(header, grid);
+    testing::BuildSmallKakuro(header, grid);
     header.zeroAllowed = zeroAllowed ? 1 : 0;
     model = std::make_unique<PlayModel>(adapter, mode);
     model->InstallPuzzle();

@@ -20,27 +20,27 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
-  BatchChoices choices;
+  batch::BatchChoices choices;
   for (int kind = kKindSudoku; kind <= kKindHexKakuro; ++kind) choices[kind] = {4, kHard, 0};
   QTemporaryDir dir;
   const int cores = std::max<int>(std::thread::hardware_concurrency(), 1);
   std::printf("booklet: 4 kinds x 4 pages, first sizes, Hard, with solutions (%d puzzles, 32 pages)\n",
-              BatchTotal(choices));
+              batch::BatchTotal(choices));
   std::printf("%-8s %6s %12s %12s %12s %12s %12s\n", "threads", "runs", "create med", "create max",
               "paint med", "paint max", "total max");
   for (int threads : {1, cores}) {
     std::vector<double> create, paint, total;
     for (int run = 0; run < runs; ++run) {
       const auto start = Clock::now();
-      BatchRun batch(choices, 1000 + run, BatchBanks{});
-      batch.Start(threads);
-      batch.Wait();
+      batch::BatchRun booklet(choices, 1000 + run, batch::BatchBanks{});
+      booklet.Start(threads);
+      booklet.Wait();
       const auto created = Clock::now();
       const QString path = dir.filePath(QStringLiteral("booklet%1.pdf").arg(run));
-      const bool ok = WritePdf(path, batch.SheetCount(true),
-                               [&](PrintCanvas& canvas, int sheet) { batch.PrintSheet(canvas, sheet, true); });
+      const bool ok = WritePdf(path, booklet.SheetCount(true),
+                               [&](PrintCanvas& canvas, int sheet) { PrintBatchSheet(canvas, booklet, sheet, true); });
       const auto painted = Clock::now();
-      if (!ok || batch.Done() != batch.Total()) {
+      if (!ok || booklet.Done() != booklet.Total()) {
         std::fprintf(stderr, "run %d failed\n", run);
         return 1;
       }

@@ -57,7 +57,7 @@ int Level(const std::string& word) {
 }
 
 // PAGES:LEVEL or PAGES:LEVEL:SIZE into a batch choice.
-bool ParseChoice(const std::string& text, bool withSize, draw::page::BatchKindChoice& out) {
+bool ParseChoice(const std::string& text, bool withSize, batch::BatchKindChoice& out) {
   std::vector<std::string> parts;
   std::size_t start = 0;
   for (;;) {
@@ -151,17 +151,17 @@ int PrintFile(const std::string& file, bool solution, bool partial, Output& outp
   return 0;
 }
 
-int PrintBooklet(const draw::page::BatchChoices& choices, bool solutions, std::uint64_t seed, int threads,
+int PrintBooklet(const batch::BatchChoices& choices, bool solutions, std::uint64_t seed, int threads,
                  Output& output) {
   AnnounceSeed(seed);
   Stopwatch creating;
-  draw::page::BatchRun run(choices, seed, draw::page::BatchBanks{});
+  batch::BatchRun run(choices, seed, batch::BatchBanks{});
   run.Start(threads > 0 ? threads : std::max<int>(std::thread::hardware_concurrency(), 1));
   run.Wait();
   const long long createMs = creating.Milliseconds();
   Stopwatch painting;
   const int sheets = run.SheetCount(solutions);
-  if (!output.Print(sheets, [&](PrintCanvas& canvas, int sheet) { run.PrintSheet(canvas, sheet, solutions); }))
+  if (!output.Print(sheets, [&](PrintCanvas& canvas, int sheet) { draw::page::PrintBatchSheet(canvas, run, sheet, solutions); }))
     return 1;
   std::cout << run.Total() << " puzzles created in " << createMs << " ms, " << sheets << " pages painted in "
             << painting.Milliseconds() << " ms to " << output.name() << "\n";
@@ -181,7 +181,7 @@ int PrintCommand(const std::vector<std::string>& args, int argc, char** argv) {
   std::uint64_t seed = 0;
   bool haveSeed = false;
   long long threads = 0;
-  draw::page::BatchChoices choices;
+  batch::BatchChoices choices;
   const char* const kindOptions[4] = {"--sudoku", "--kakuro", "--futoshiki", "--hexkakuro"};
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
@@ -241,7 +241,7 @@ int PrintCommand(const std::vector<std::string>& args, int argc, char** argv) {
   if (file.empty()) {
     if (!booklet) return Bad("print needs a FILE or at least one of --sudoku, --kakuro, --futoshiki, --hexkakuro");
     if (solution || partial) return Bad("--solution and --partial belong to a single FILE");
-    if (draw::page::BatchTotal(choices) == 0) return Bad("no puzzles selected: give a kind at least one page");
+    if (batch::BatchTotal(choices) == 0) return Bad("no puzzles selected: give a kind at least one page");
   }
   if (!haveSeed) seed = Random::ClockSeed();
   // The file or printer is checked before a puzzle is made for it.

@@ -205,9 +205,9 @@ void TfrmCreatePrint::Store() {
   }
 }
 
-draw::page::BatchChoices TfrmCreatePrint::Choices() const {
+batch::BatchChoices TfrmCreatePrint::Choices() const {
   const GeneralSettings& g = host_.state().general;
-  draw::page::BatchChoices c;
+  batch::BatchChoices c;
   for (int kind = 0; kind < 4; ++kind) {
     c[kind].pages = std::clamp<int>(g.*kFields[kind].pages, 0, 4);
     c[kind].difficulty = std::clamp<int>(g.*kFields[kind].difficulty, 0, 2);
@@ -224,8 +224,8 @@ void TfrmCreatePrint::ShowWorking(bool working) {
 
 void TfrmCreatePrint::bnCreateClick() {
   if (run_) return;
-  const draw::page::BatchChoices choices = Choices();
-  if (draw::page::BatchTotal(choices) == 0) {
+  const batch::BatchChoices choices = Choices();
+  if (batch::BatchTotal(choices) == 0) {
     ShowMessageBox(QString::fromLatin1(kNoPuzzlesMessage), 0);
     return;
   }
@@ -242,7 +242,7 @@ void TfrmCreatePrint::bnCreateClick() {
   Random& random = host_.random();
   const std::uint64_t high = random.Next32();
   const std::uint64_t seed = high << 32 | random.Next32();
-  run_ = std::make_unique<draw::page::BatchRun>(choices, seed, draw::page::BatchBanks::From(host_.state().general));
+  run_ = std::make_unique<batch::BatchRun>(choices, seed, batch::BatchBanks::From(host_.state().general));
   lblCreating->setText(QStringLiteral("Creating Puzzles - please wait"));
   lblProgress->clear();
   pgCreate->setValue(0);
@@ -264,7 +264,7 @@ void TfrmCreatePrint::bnCancelClick() {
 void TfrmCreatePrint::PollBatch() {
   if (!run_) return;
   if (const int latest = run_->Latest(); latest >= 0) {
-    const draw::page::BatchSlot& s = run_->slot(latest);
+    const batch::BatchSlot& s = run_->slot(latest);
     lblProgress->setText(QStringLiteral("Creating %1 puzzles : Page %2 Puzzle %3")
                              .arg(QString::fromLatin1(KindName(s.kind)))
                              .arg(s.page)
@@ -297,7 +297,7 @@ void TfrmCreatePrint::PrintNextSheet() {
   bool ok = true;
   if (sheet_ < run_->SheetCount(solutions_)) {
     const int sheet = sheet_++;
-    ok = writer.PaintSheet([&](draw::page::PrintCanvas& canvas) { run_->PrintSheet(canvas, sheet, solutions_); });
+    ok = writer.PaintSheet([&](draw::page::PrintCanvas& canvas) { draw::page::PrintBatchSheet(canvas, *run_, sheet, solutions_); });
     if (ok) return;
   } else {
     ok = writer.Finish();

@@ -37,9 +37,9 @@ class TfrmCreatePrint : public QWidget {
   bool Working() const { return run_ != nullptr; }
   // Between the last puzzle and the last page.
   bool Printing() const { return printing_.isActive(); }
-  const draw::page::BatchRun* run() const { return run_.get(); }
+  const batch::BatchRun* run() const { return run_.get(); }
   // The choices as remembered in the state.
-  draw::page::BatchChoices Choices() const;
+  batch::BatchChoices Choices() const;
   // Threads a batch runs on (0: one per core); tests fix it.
   void SetThreadCount(int threads) { threads_ = threads; }
   // Called after a batch ends: printed, cancelled or failed (tests wait on it).
@@ -71,7 +71,7 @@ class TfrmCreatePrint : public QWidget {
   void ShowWorking(bool working);
 
   THost& host_;
-  std::unique_ptr<draw::page::BatchRun> run_;
+  std::unique_ptr<batch::BatchRun> run_;
   // Opened before the puzzles are created; pages go out one per turn of the
   // event loop, so the page repaints while a printer takes them.
   std::unique_ptr<PrintTarget> target_;

@@ -302,14 +302,14 @@ class PageModelTest : public QObject {
   }
 
   void batchCountsOrderAndSeeds() {
-    BatchChoices choices;
+    batch::BatchChoices choices;
     choices[kKindSudoku] = {1, kEasy, 0};
     choices[kKindKakuro] = {1, kEasy, 1};
-    QCOMPARE(BatchTotal(choices), 8);
+    QCOMPARE(batch::BatchTotal(choices), 8);
     choices[kKindKakuro] = {2, kEasy, 0};
     choices[kKindFutoshiki] = {9, kEasy, 0};  // clamped to 4 pages
-    const auto plan = PlanBatch(choices, 42);
-    QCOMPARE(int(plan.size()), BatchTotal(choices));
+    const auto plan = batch::PlanBatch(choices, 42);
+    QCOMPARE(int(plan.size()), batch::BatchTotal(choices));
     QCOMPARE(plan.front().kind, int(kKindSudoku));
     QCOMPARE(plan[6].kind, int(kKindKakuro));
     QCOMPARE(plan[6 + 6].page, 2);
@@ -318,7 +318,7 @@ class PageModelTest : public QObject {
     choices[kKindFutoshiki] = {2, kEasy, 0};
     QImage sheets[2][10];
     for (int threads : {1, 2}) {
-      BatchRun run(choices, 42, BatchBanks{});
+      batch::BatchRun run(choices, 42, batch::BatchBanks{});
       run.Start(threads);
       run.Wait();
       QVERIFY(run.Finished() && !run.Cancelled());
@@ -328,25 +328,25 @@ class PageModelTest : public QObject {
         QImage image = Page(550, 780);
         QPainter p(&image);
         PrintCanvas canvas(p, 550, 780);
-        run.PrintSheet(canvas, s, true);
+        PrintBatchSheet(canvas, run, s, true);
         sheets[threads - 1][s] = image;
       }
     }
     for (int s = 0; s < 10; ++s) QVERIFY(sheets[0][s] == sheets[1][s]);
     // Puzzle sheets kind by kind and page by page, then the solutions in the same order.
-    const SheetContent order[10] = {
+    const batch::SheetContent order[10] = {
         {kKindSudoku, 1, false},   {kKindKakuro, 1, false},   {kKindKakuro, 2, false}, {kKindFutoshiki, 1, false},
         {kKindFutoshiki, 2, false}, {kKindSudoku, 1, true},    {kKindKakuro, 1, true},  {kKindKakuro, 2, true},
         {kKindFutoshiki, 1, true},  {kKindFutoshiki, 2, true}};
-    BatchRun run(choices, 42, BatchBanks{});
+    batch::BatchRun run(choices, 42, batch::BatchBanks{});
     for (int s = 0; s < 10; ++s) {
-      const SheetContent c = run.Sheet(s, true);
+      const batch::SheetContent c = run.Sheet(s, true);
       QVERIFY(c.kind == order[s].kind && c.page == order[s].page && c.solution == order[s].solution);
     }
     QCOMPARE(run.Sheet(2, false).kind, int(kKindKakuro));
     QVERIFY(sheets[0][0] != sheets[0][3]);
 
-    BatchRun cancelled(choices, 42, BatchBanks{});
+    batch::BatchRun cancelled(choices, 42, batch::BatchBanks{});
     cancelled.Start(2);
     cancelled.Cancel();
     cancelled.Wait();

@@ -4,11 +4,12 @@
 
 #include "app/shell/host.h"
 #include "core/common/types.h"
+#include "core/hexkakuro/generator.h"
 
 namespace zorvek::app {
 
 TfrmHexNew::TfrmHexNew(THost& host, QWidget* parent)
-    : TKindCreateDialog(host, kKindHexKakuro, false, parent), creator_(hexkakuro::CreateHexKakuroPuzzle) {
+    : TKindCreateDialog(host, kKindHexKakuro, false, parent) {
   setObjectName(QStringLiteral("frmHexNew"));
   setWindowTitle(QStringLiteral("Create Hex Kakuro puzzle"));
   SetSizeChoices({QStringLiteral("  9 x   9"), QStringLiteral("11 x 13")});
@@ -22,24 +23,5 @@ void TfrmHexNew::FollowPuzzle() {
   SetSize(h.rows == hexkakuro::kLargeRows && h.cols == hexkakuro::kLargeCols ? 1 : 0);
 }
 
-int TfrmHexNew::ChosenRows() const { return Size() == 1 ? hexkakuro::kLargeRows : hexkakuro::kSmallRows; }
-int TfrmHexNew::ChosenCols() const { return Size() == 1 ? hexkakuro::kLargeCols : hexkakuro::kSmallCols; }
-
-std::function<TCreateDialog::Outcome()> TfrmHexNew::PrepareJob(AppState& state) {
-  workSettings_ = state.hexKakuroSettings;
-  workGrid_ = state.hexKakuroPuzzle;
-  const int level = Difficulty(), rows = ChosenRows(), cols = ChosenCols();
-  Random& random = host_.random();
-  return [this, level, rows, cols, &random, creator = creator_] {
-    const hexkakuro::HexCreateResult r = creator(random, progress_, level, rows, cols, workSettings_, workGrid_);
-    return Outcome{r.success, r.cancelled, false};
-  };
-}
-
-void TfrmHexNew::Commit(AppState& state, bool success) {
-  if (!success) return;
-  state.hexKakuroSettings = workSettings_;
-  state.hexKakuroPuzzle = workGrid_;
-}
 
 }  // namespace zorvek::app

@@ -24,23 +24,4 @@ void TfrmKakNew::FollowPuzzle() {
   }
 }
 
-std::function<TCreateDialog::Outcome()> TfrmKakNew::PrepareJob(AppState& state) {
-  workHeader_ = state.kakuroSettings;
-  workGrid_ = state.kakuroPuzzle;
-  const int difficulty = Difficulty();
-  const int size = std::max(0, Size());
-  Random& random = host_.random();
-  return [this, difficulty, size, &random] {
-    const kakuro::KakCreateResult r =
-        kakuro::CreateKakuroPuzzle(random, nullptr, difficulty, size, workHeader_, workGrid_);
-    return Outcome{r.success, false, false};
-  };
-}
-
-void TfrmKakNew::Commit(AppState& state, bool success) {
-  if (!success) return;
-  state.kakuroSettings = workHeader_;
-  state.kakuroPuzzle = workGrid_;
-}
-
 }  // namespace zorvek::app

@@ -12,15 +12,6 @@ class TfrmKakNew : public TKindCreateDialog {
  public:
   TfrmKakNew(THost& host, QWidget* parent);
   void FollowPuzzle() override;
-
- protected:
-  std::function<Outcome()> PrepareJob(AppState& state) override;
-  void Commit(AppState& state, bool success) override;
-
- private:
-  // The worker builds into copies; the state changes only on success.
-  kakuro::KakHeader workHeader_{};
-  kakuro::KakGrid workGrid_{};
 };
 
 }  // namespace zorvek::app

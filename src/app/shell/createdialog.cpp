@@ -11,6 +11,7 @@
 #include "app/shell/host.h"
 #include "app/shell/showmsg.h"
 #include "core/common/types.h"
+#include "core/shell/kinds.h"
 
 namespace zorvek::app {
 
@@ -274,7 +275,10 @@ void TKindCreateDialog::bnCreateClick() {
   PanelCreate->show();
   bnCancel->setVisible(cancellable_);
   pgCreate->setValue(0);
-  StartCreation(PrepareJob(host_.state()));
+  const AppState& state = host_.state();
+  job_ = jobMaker_ ? jobMaker_(state, Difficulty(), Size()) : KindOf(kind_).createJob(state, Difficulty(), Size());
+  Random& random = host_.random();
+  StartCreation([job = job_.get(), &random, progress = &progress_] { return job->Run(random, *progress); });
 }
 
 void TKindCreateDialog::reject() {
@@ -286,7 +290,7 @@ void TKindCreateDialog::reject() {
 void TKindCreateDialog::Finished(const Outcome& outcome) {
   AppState& state = host_.state();
   if (!StoppedByPlayer()) {
-    Commit(state, outcome.success);
+    job_->Commit(state, outcome.success);
     created_ = outcome.success;
     if (saveRequested_) host_.SaveStateNow();
   }

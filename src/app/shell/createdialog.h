@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/common/progress.h"
+#include "core/shell/create_job.h"
 
 class QFrame;
 class QLabel;
@@ -43,11 +44,7 @@ class TCreateDialog : public QDialog {
   bool StoppedByPlayer() const { return stoppedByPlayer_; }
 
   // Called on the UI thread when the job has returned.
-  struct Outcome {
-    bool success = false;
-    bool cancelled = false;
-    bool startCloseTimer = false;
-  };
+  using Outcome = CreateOutcome;
 
   void reject() override;
 
@@ -102,6 +99,10 @@ class TKindCreateDialog : public TCreateDialog {
   int Size() const;  // index of the checked size button, -1 without sizes
   // True when the last run put a new puzzle into the state.
   bool Created() const { return created_; }
+  // Where the dialog's jobs come from: the kind's own, unless a test puts
+  // another here.
+  using JobMaker = std::function<std::unique_ptr<CreateJob>(const AppState&, int difficulty, int sizeChoice)>;
+  void SetJobMaker(JobMaker maker) { jobMaker_ = std::move(maker); }
   void bnCreateClick();
   void reject() override;
 
@@ -117,12 +118,6 @@ class TKindCreateDialog : public TCreateDialog {
   void SetSizeChoices(const QStringList& captions);
   // A client area of this size instead of one fitted to the captions.
   void SetClientSize(const QSize& size);
-  // Copies what the engine needs from the state and returns the job that
-  // runs on the worker thread with those copies.
-  virtual std::function<Outcome()> PrepareJob(AppState& state) = 0;
-  // After a run the player did not stop: stored-bank flags the engine used
-  // (even on failure), and on success the new puzzle.
-  virtual void Commit(AppState& state, bool success) = 0;
   void Finished(const Outcome& outcome) override;
   void paintEvent(QPaintEvent* e) override;
 
@@ -133,6 +128,9 @@ class TKindCreateDialog : public TCreateDialog {
   void LayoutDialog();
   bool created_ = false;
   bool cancellable_;
+  JobMaker jobMaker_;
+  // Made on the UI thread, run on the worker, committed back on the UI thread.
+  std::unique_ptr<CreateJob> job_;
   QSize clientSize_;
   QLabel* lblCreating_;
 };

@@ -1,6 +1,8 @@
 #include "core/shell/kinds.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <cstring>
 
 #include "core/common/progress.h"
 #include "core/common/types.h"
@@ -13,18 +15,38 @@
 namespace zorvek {
 namespace {
 
-// How each kind's engine makes puzzles into the state.
+// How each kind's engine makes puzzles: its start-up puzzle, and a job that
+// makes one of a chosen difficulty and size into copies of its blocks.
+// Choice reads the difficulty and size choice its settings block names
+// (false when they are out of range, or the kind has no such creation).
 struct SudokuKind {
   using Blocks = sudoku::SudokuBlocks;
   static bool Has(const AppState& s) { return sudoku::HasPuzzle(s.sudokuPuzzle); }
   static void Startup(Random& r, AppState& s) { sudoku::CreateStartupSudoku(r, s.sudokuSettings, s.sudokuPuzzle); }
-  static bool FromSettings(Random& r, AppState& s) {
-    if (s.sudokuSettings.difficulty > kHard) return false;
-    CreateProgress progress;
-    return sudoku::CreateSudokuPuzzle(r, progress, s.sudokuSettings.difficulty, s.sudokuSettings,
-                                      s.sudokuPuzzle, s.general.sudokuTemplateUsed)
-        .success;
+  static bool Choice(const AppState& s, int& difficulty, int& size) {
+    difficulty = s.sudokuSettings.difficulty;
+    size = 0;
+    return difficulty <= kHard;
   }
+  struct Job : CreateJob {
+    Job(const AppState& s, int difficulty, int) : difficulty(difficulty), settings(s.sudokuSettings), puzzle(s.sudokuPuzzle) {
+      std::memcpy(used, s.general.sudokuTemplateUsed, sizeof used);
+    }
+    CreateOutcome Run(Random& r, CreateProgress& p) override {
+      const sudoku::CreateResult x = sudoku::CreateSudokuPuzzle(r, p, difficulty, settings, puzzle, used);
+      return {x.success, x.cancelled, x.startCloseTimer};
+    }
+    void Commit(AppState& s, bool success) const override {
+      std::memcpy(s.general.sudokuTemplateUsed, used, sizeof used);
+      if (!success) return;
+      s.sudokuSettings = settings;
+      s.sudokuPuzzle = puzzle;
+    }
+    int difficulty;
+    sudoku::SudSettings settings;
+    sudoku::SudPuzzle puzzle;
+    std::uint8_t used[sizeof GeneralSettings::sudokuTemplateUsed];
+  };
 };
 
 struct KakuroKind {
@@ -32,7 +54,23 @@ struct KakuroKind {
   // Kakuro blocks always hold a puzzle: there is no "none yet" mark.
   static bool Has(const AppState&) { return true; }
   static void Startup(Random& r, AppState& s) { kakuro::CreateStartupKakuro(r, s.kakuroSettings, s.kakuroPuzzle); }
-  static bool FromSettings(Random&, AppState&) { return false; }
+  static bool Choice(const AppState&, int&, int&) { return false; }
+  struct Job : CreateJob {
+    Job(const AppState& s, int difficulty, int size)
+        : difficulty(difficulty), size(std::max(0, size)), header(s.kakuroSettings), grid(s.kakuroPuzzle) {}
+    // Its attempts are few and quick: no progress, no stopping.
+    CreateOutcome Run(Random& r, CreateProgress&) override {
+      return {kakuro::CreateKakuroPuzzle(r, nullptr, difficulty, size, header, grid).success, false, false};
+    }
+    void Commit(AppState& s, bool success) const override {
+      if (!success) return;
+      s.kakuroSettings = header;
+      s.kakuroPuzzle = grid;
+    }
+    int difficulty, size;
+    kakuro::KakHeader header;
+    kakuro::KakGrid grid;
+  };
 };
 
 struct FutoshikiKind {
@@ -41,15 +79,38 @@ struct FutoshikiKind {
   static void Startup(Random& r, AppState& s) {
     futoshiki::CreateStartupFutoshiki(r, s.futoshikiSettings, s.futoshikiPuzzle);
   }
-  static bool FromSettings(Random& r, AppState& s) {
+  static bool Choice(const AppState& s, int& difficulty, int& size) {
     const futoshiki::FutHeader& h = s.futoshikiSettings;
-    if ((h.size != 5 && h.size != 7 && h.size != 9) || h.difficulty > kHard) return false;
-    CreateProgress progress;
-    GeneralSettings& g = s.general;
-    return futoshiki::CreateFutoshikiPuzzle(r, progress, h.difficulty, h.size, s.futoshikiSettings,
-                                            s.futoshikiPuzzle, {g.futMedium9Used, g.futHard9Used, g.futHard7Used})
-        .success;
+    difficulty = h.difficulty;
+    size = (h.size - 5) / 2;
+    return (h.size == 5 || h.size == 7 || h.size == 9) && difficulty <= kHard;
   }
+  struct Job : CreateJob {
+    Job(const AppState& s, int difficulty, int size)
+        : difficulty(difficulty), n(size <= 0 ? 5 : size == 1 ? 7 : 9), header(s.futoshikiSettings),
+          grid(s.futoshikiPuzzle) {
+      std::memcpy(medium9, s.general.futMedium9Used, sizeof medium9);
+      std::memcpy(hard9, s.general.futHard9Used, sizeof hard9);
+      std::memcpy(hard7, s.general.futHard7Used, sizeof hard7);
+    }
+    CreateOutcome Run(Random& r, CreateProgress& p) override {
+      const futoshiki::CreateResult x =
+          futoshiki::CreateFutoshikiPuzzle(r, p, difficulty, n, header, grid, {medium9, hard9, hard7});
+      return {x.success, x.cancelled, x.startCloseTimer};
+    }
+    void Commit(AppState& s, bool success) const override {
+      std::memcpy(s.general.futMedium9Used, medium9, sizeof medium9);
+      std::memcpy(s.general.futHard9Used, hard9, sizeof hard9);
+      std::memcpy(s.general.futHard7Used, hard7, sizeof hard7);
+      if (!success) return;
+      s.futoshikiSettings = header;
+      s.futoshikiPuzzle = grid;
+    }
+    int difficulty, n;
+    futoshiki::FutHeader header;
+    futoshiki::FutGrid grid;
+    std::uint8_t medium9[futoshiki::kBankSize], hard9[futoshiki::kBankSize], hard7[futoshiki::kBankSize];
+  };
 };
 
 struct HexKakuroKind {
@@ -58,15 +119,44 @@ struct HexKakuroKind {
   static void Startup(Random& r, AppState& s) {
     hexkakuro::CreateStartupHexKakuro(r, s.hexKakuroSettings, s.hexKakuroPuzzle);
   }
-  static bool FromSettings(Random& r, AppState& s) {
+  static bool Choice(const AppState& s, int& difficulty, int& size) {
     const hexkakuro::HexHeader& h = s.hexKakuroSettings;
-    if (!hexkakuro::IsHexSize(h.rows, h.cols) || h.difficulty > kHard) return false;
-    CreateProgress progress;
-    return hexkakuro::CreateHexKakuroPuzzle(r, progress, h.difficulty, h.rows, h.cols, s.hexKakuroSettings,
-                                            s.hexKakuroPuzzle)
-        .success;
+    difficulty = h.difficulty;
+    size = h.rows == hexkakuro::kLargeRows ? 1 : 0;
+    return hexkakuro::IsHexSize(h.rows, h.cols) && difficulty <= kHard;
   }
+  struct Job : CreateJob {
+    Job(const AppState& s, int difficulty, int size)
+        : difficulty(difficulty), rows(size == 1 ? hexkakuro::kLargeRows : hexkakuro::kSmallRows),
+          cols(size == 1 ? hexkakuro::kLargeCols : hexkakuro::kSmallCols), settings(s.hexKakuroSettings),
+          grid(s.hexKakuroPuzzle) {}
+    CreateOutcome Run(Random& r, CreateProgress& p) override {
+      const hexkakuro::HexCreateResult x =
+          hexkakuro::CreateHexKakuroPuzzle(r, p, difficulty, rows, cols, settings, grid);
+      return {x.success, x.cancelled, false};
+    }
+    void Commit(AppState& s, bool success) const override {
+      if (!success) return;
+      s.hexKakuroSettings = settings;
+      s.hexKakuroPuzzle = grid;
+    }
+    int difficulty, rows, cols;
+    hexkakuro::HexHeader settings;
+    hexkakuro::HexGrid grid;
+  };
 };
+
+// A puzzle of the settings' own difficulty and size, made through the kind's job.
+template <typename K>
+bool FromSettings(Random& r, AppState& s) {
+  int difficulty = 0, size = 0;
+  if (!K::Choice(s, difficulty, size)) return false;
+  typename K::Job job(s, difficulty, size);
+  CreateProgress progress;
+  const bool success = job.Run(r, progress).success;
+  job.Commit(s, success);
+  return success;
+}
 
 // K: the engine side of a kind; S and P: its settings and puzzle blocks in
 // the state; Counter and Mode: its save counter and input mode.
@@ -85,7 +175,10 @@ KindDescriptor Describe(int number, std::size_t stateEnd) {
       [](const AppState& s) { return Blocks::Valid(s.*S, s.*P); },
       [](Random& r, AppState& s) { K::Startup(r, s); },
       [](Random& r, AppState& s) {
-        if (!K::FromSettings(r, s)) K::Startup(r, s);
+        if (!FromSettings<K>(r, s)) K::Startup(r, s);
+      },
+      [](const AppState& s, int difficulty, int size) -> std::unique_ptr<CreateJob> {
+        return std::make_unique<typename K::Job>(s, difficulty, size);
       },
       [](AppState& s, const std::string& path) {
         const PuzLoadResult<Blocks> loaded = LoadPuzFile<Blocks>(path);

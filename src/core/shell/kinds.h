@@ -4,9 +4,11 @@
 // by hand.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "core/common/random.h"
+#include "core/shell/create_job.h"
 #include "core/shell/state.h"
 
 namespace zorvek {
@@ -29,6 +31,9 @@ struct KindDescriptor {
   // A new puzzle of the difficulty and size its settings block names; the
   // start-up puzzle when those are out of range or creation gives up.
   void (*createFromSettings)(Random&, AppState&);
+  // The job that makes a puzzle of a difficulty (0..2) and a size choice (the
+  // index of the create dialog's size button; 0 for a kind with one size).
+  std::unique_ptr<CreateJob> (*createJob)(const AppState&, int difficulty, int sizeChoice);
   // Copies a valid .puz file of this kind into the state and returns "";
   // otherwise returns the window's message and leaves the state untouched.
   std::string (*load)(AppState&, const std::string& path);

@@ -236,7 +236,7 @@ class FutoshikiWindowTest : public WindowTest {
     auto* dialog = static_cast<TfrmFutNew*>(w->createDialog());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Create Futoshiki puzzle"));
     QCOMPARE(dialog->bnCreate->text(), QStringLiteral("Create new Futoshiki"));
-    QCOMPARE(dialog->GridSize(), 7);
+    QCOMPARE(dialog->Size(), 1);  // 7 x 7
     QCOMPARE(dialog->Difficulty(), int(kMedium));
     Click(Digit(0, 1, 5));
     main_->state().futoshikiSettings.elapsed = 42;

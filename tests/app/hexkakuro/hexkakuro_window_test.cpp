@@ -273,14 +273,19 @@ class HexKakuroWindowTest : public QObject {
     const int elapsed = main_->state().hexKakuroSettings.elapsed;
     // The engine's loop stands in as one that never succeeds; it takes a
     // moment, so the bar can be seen while it runs.
+    struct FailingJob : CreateJob {
+      CreateOutcome Run(Random&, CreateProgress& progress) override {
+        progress.attemptScale = 101;
+        progress.attempts = 10;
+        QThread::msleep(300);
+        return {};
+      }
+      void Commit(AppState&, bool) const override {}
+    };
     int asked = 0, bar = -1;
-    dialog->SetCreator([&](Random&, CreateProgress& progress, int level, int rows, int cols, HexHeader&,
-                           HexGrid&) {
-      asked = level * 10000 + rows * 100 + cols;
-      progress.attemptScale = 101;
-      progress.attempts = 10;
-      QThread::msleep(300);
-      return HexCreateResult{false, false, 101};
+    dialog->SetJobMaker([&](const AppState&, int difficulty, int size) -> std::unique_ptr<CreateJob> {
+      asked = difficulty * 10 + size;
+      return std::make_unique<FailingJob>();
     });
     QTimer::singleShot(0, dialog, [&] {
       dialog->rbDiff2->setChecked(true);
@@ -289,7 +294,7 @@ class HexKakuroWindowTest : public QObject {
       QTimer::singleShot(150, dialog, [&] { bar = dialog->progressBar()->value(); });
     });
     QTest::mouseClick(w->bnCreate, Qt::LeftButton);
-    QCOMPARE(asked, kHard * 10000 + 11 * 100 + 13);
+    QCOMPARE(asked, kHard * 10 + 1);  // Hard, 11 x 13
     QCOMPARE(bar, 50);  // half, whatever the attempts say
     QCOMPARE(messages_, QStringList{QStringLiteral("Error creating HexKakuro puzzle.  Please try again.")});
     QCOMPARE(0, std::memcmp(&Grid(), &before, sizeof before));

@@ -33,7 +33,12 @@ namespace {
 // released; with `ignoreCancel` it finishes its puzzle whatever is asked.
 class SlowCreate : public TKindCreateDialog {
  public:
-  explicit SlowCreate(TfrmMain& main) : TKindCreateDialog(main, kKindSudoku, true, &main) {}
+  explicit SlowCreate(TfrmMain& main) : TKindCreateDialog(main, kKindSudoku, true, &main) {
+    SetJobMaker([this](const AppState&, int, int) -> std::unique_ptr<CreateJob> {
+      finished = false;
+      return std::make_unique<Job>(*this);
+    });
+  }
   void FollowPuzzle() override {}
   std::atomic<bool> release{false}, ignoreCancel{false};
   std::atomic<int> loops{0};
@@ -42,27 +47,30 @@ class SlowCreate : public TKindCreateDialog {
   int elapsedMade = 777;  // what a success writes into the state
 
  protected:
-  std::function<Outcome()> PrepareJob(AppState&) override {
-    finished = false;
-    return [this] {
-      progress_.attemptScale = 1000;
-      while (!release && (ignoreCancel || !progress_.CancelRequested())) {
-        ++loops;
-        if (progress_.attempts < 500) ++progress_.attempts;
-        std::this_thread::sleep_for(std::chrono::microseconds(200));
-      }
-      const bool cancelled = !ignoreCancel && progress_.CancelRequested();
-      return Outcome{!cancelled, cancelled, true};
-    };
-  }
-  void Commit(AppState& state, bool success) override {
-    if (success) state.sudokuSettings.elapsed = elapsedMade;
-  }
   void Finished(const Outcome& outcome) override {
     last = outcome;
     finished = true;
     TKindCreateDialog::Finished(outcome);
   }
+
+ private:
+  struct Job : CreateJob {
+    explicit Job(SlowCreate& d) : d(d) {}
+    CreateOutcome Run(Random&, CreateProgress& progress) override {
+      progress.attemptScale = 1000;
+      while (!d.release && (d.ignoreCancel || !progress.CancelRequested())) {
+        ++d.loops;
+        if (progress.attempts < 500) ++progress.attempts;
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+      }
+      const bool cancelled = !d.ignoreCancel && progress.CancelRequested();
+      return {!cancelled, cancelled, true};
+    }
+    void Commit(AppState& state, bool success) const override {
+      if (success) state.sudokuSettings.elapsed = d.elapsedMade;
+    }
+    SlowCreate& d;
+  };
 };
 
 }  // namespace

@@ -148,17 +148,21 @@ TEST(FutoshikiDrivers, NewPuzzlesRunAFreshClockAndCancelKeepsTheOld) {
   expectFresh(7, kMedium);
   for (std::uint8_t f : h7) EXPECT_EQ(f, 0) << "Medium 7 x 7 never draws from a bank";
 
-  // Hard 5 x 5 takes thousands of attempts: time to cancel, in place or on
-  // the way from the 7 x 7 puzzle to a new size.
+  // A cancelled run keeps the old puzzle, in place or on the way from the
+  // 7 x 7 puzzle to a new size.
   for (int resize = 0; resize < 2; ++resize) {
     FutHeader h = resize ? header : Header(5, kHard);
     FutGrid g = grid;
     const FutHeader headerBefore = h;
     const FutGrid gridBefore = g;
+    // The run waits at its first look at the cancel flag, so the cancel
+    // always lands in it, however the threads are scheduled.
     CreateProgress slow;
+    slow.Pause();
     std::thread canceller([&] {
-      while (slow.attempts.load() < 1) std::this_thread::yield();
+      while (slow.attemptScale.load() == 0) std::this_thread::yield();  // the run has started
       slow.cancelled = true;
+      slow.Resume();
     });
     const CreateResult r = resize ? CreateFutoshikiPuzzle(random, slow, kHard, 5, h, g, flags)
                                   : CreateFutoshikiPuzzle(random, slow, h, g, flags);

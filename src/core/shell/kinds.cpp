@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <type_traits>
+#include <utility>
 
 #include "core/common/progress.h"
 #include "core/common/types.h"
@@ -14,6 +16,22 @@
 
 namespace zorvek {
 namespace {
+
+// What every kind's job shares: copies of its two blocks, made when the job
+// is, put back on success; bank entries a run drew go back whatever came of it.
+template <auto S, auto P>
+struct BlocksJob : CreateJob {
+  explicit BlocksJob(const AppState& s) : settings(s.*S), puzzle(s.*P) {}
+  void Commit(AppState& s, bool success) const override {
+    CommitBanks(s);
+    if (!success) return;
+    s.*S = settings;
+    s.*P = puzzle;
+  }
+  virtual void CommitBanks(AppState&) const {}
+  std::remove_cvref_t<decltype(std::declval<AppState&>().*S)> settings;
+  std::remove_cvref_t<decltype(std::declval<AppState&>().*P)> puzzle;
+};
 
 // How each kind's engine makes puzzles: its start-up puzzle, and a job that
 // makes one of a chosen difficulty and size into copies of its blocks.
@@ -28,23 +46,16 @@ struct SudokuKind {
     size = 0;
     return difficulty <= kHard;
   }
-  struct Job : CreateJob {
-    Job(const AppState& s, int difficulty, int) : difficulty(difficulty), settings(s.sudokuSettings), puzzle(s.sudokuPuzzle) {
+  struct Job : BlocksJob<&AppState::sudokuSettings, &AppState::sudokuPuzzle> {
+    Job(const AppState& s, int difficulty, int) : BlocksJob(s), difficulty(difficulty) {
       std::memcpy(used, s.general.sudokuTemplateUsed, sizeof used);
     }
     CreateOutcome Run(Random& r, CreateProgress& p) override {
       const sudoku::CreateResult x = sudoku::CreateSudokuPuzzle(r, p, difficulty, settings, puzzle, used);
       return {x.success, x.cancelled, x.startCloseTimer};
     }
-    void Commit(AppState& s, bool success) const override {
-      std::memcpy(s.general.sudokuTemplateUsed, used, sizeof used);
-      if (!success) return;
-      s.sudokuSettings = settings;
-      s.sudokuPuzzle = puzzle;
-    }
+    void CommitBanks(AppState& s) const override { std::memcpy(s.general.sudokuTemplateUsed, used, sizeof used); }
     int difficulty;
-    sudoku::SudSettings settings;
-    sudoku::SudPuzzle puzzle;
     std::uint8_t used[sizeof GeneralSettings::sudokuTemplateUsed];
   };
 };
@@ -55,21 +66,13 @@ struct KakuroKind {
   static bool Has(const AppState&) { return true; }
   static void Startup(Random& r, AppState& s) { kakuro::CreateStartupKakuro(r, s.kakuroSettings, s.kakuroPuzzle); }
   static bool Choice(const AppState&, int&, int&) { return false; }
-  struct Job : CreateJob {
-    Job(const AppState& s, int difficulty, int size)
-        : difficulty(difficulty), size(std::max(0, size)), header(s.kakuroSettings), grid(s.kakuroPuzzle) {}
+  struct Job : BlocksJob<&AppState::kakuroSettings, &AppState::kakuroPuzzle> {
+    Job(const AppState& s, int difficulty, int size) : BlocksJob(s), difficulty(difficulty), size(std::max(0, size)) {}
     // Its attempts are few and quick: no progress, no stopping.
     CreateOutcome Run(Random& r, CreateProgress&) override {
-      return {kakuro::CreateKakuroPuzzle(r, nullptr, difficulty, size, header, grid).success, false, false};
-    }
-    void Commit(AppState& s, bool success) const override {
-      if (!success) return;
-      s.kakuroSettings = header;
-      s.kakuroPuzzle = grid;
+      return {kakuro::CreateKakuroPuzzle(r, nullptr, difficulty, size, settings, puzzle).success, false, false};
     }
     int difficulty, size;
-    kakuro::KakHeader header;
-    kakuro::KakGrid grid;
   };
 };
 
@@ -85,30 +88,24 @@ struct FutoshikiKind {
     size = (h.size - 5) / 2;
     return (h.size == 5 || h.size == 7 || h.size == 9) && difficulty <= kHard;
   }
-  struct Job : CreateJob {
+  struct Job : BlocksJob<&AppState::futoshikiSettings, &AppState::futoshikiPuzzle> {
     Job(const AppState& s, int difficulty, int size)
-        : difficulty(difficulty), n(size <= 0 ? 5 : size == 1 ? 7 : 9), header(s.futoshikiSettings),
-          grid(s.futoshikiPuzzle) {
+        : BlocksJob(s), difficulty(difficulty), n(size <= 0 ? 5 : size == 1 ? 7 : 9) {
       std::memcpy(medium9, s.general.futMedium9Used, sizeof medium9);
       std::memcpy(hard9, s.general.futHard9Used, sizeof hard9);
       std::memcpy(hard7, s.general.futHard7Used, sizeof hard7);
     }
     CreateOutcome Run(Random& r, CreateProgress& p) override {
       const futoshiki::CreateResult x =
-          futoshiki::CreateFutoshikiPuzzle(r, p, difficulty, n, header, grid, {medium9, hard9, hard7});
+          futoshiki::CreateFutoshikiPuzzle(r, p, difficulty, n, settings, puzzle, {medium9, hard9, hard7});
       return {x.success, x.cancelled, x.startCloseTimer};
     }
-    void Commit(AppState& s, bool success) const override {
+    void CommitBanks(AppState& s) const override {
       std::memcpy(s.general.futMedium9Used, medium9, sizeof medium9);
       std::memcpy(s.general.futHard9Used, hard9, sizeof hard9);
       std::memcpy(s.general.futHard7Used, hard7, sizeof hard7);
-      if (!success) return;
-      s.futoshikiSettings = header;
-      s.futoshikiPuzzle = grid;
     }
     int difficulty, n;
-    futoshiki::FutHeader header;
-    futoshiki::FutGrid grid;
     std::uint8_t medium9[futoshiki::kBankSize], hard9[futoshiki::kBankSize], hard7[futoshiki::kBankSize];
   };
 };
@@ -125,24 +122,16 @@ struct HexKakuroKind {
     size = h.rows == hexkakuro::kLargeRows ? 1 : 0;
     return hexkakuro::IsHexSize(h.rows, h.cols) && difficulty <= kHard;
   }
-  struct Job : CreateJob {
+  struct Job : BlocksJob<&AppState::hexKakuroSettings, &AppState::hexKakuroPuzzle> {
     Job(const AppState& s, int difficulty, int size)
-        : difficulty(difficulty), rows(size == 1 ? hexkakuro::kLargeRows : hexkakuro::kSmallRows),
-          cols(size == 1 ? hexkakuro::kLargeCols : hexkakuro::kSmallCols), settings(s.hexKakuroSettings),
-          grid(s.hexKakuroPuzzle) {}
+        : BlocksJob(s), difficulty(difficulty), rows(size == 1 ? hexkakuro::kLargeRows : hexkakuro::kSmallRows),
+          cols(size == 1 ? hexkakuro::kLargeCols : hexkakuro::kSmallCols) {}
     CreateOutcome Run(Random& r, CreateProgress& p) override {
       const hexkakuro::HexCreateResult x =
-          hexkakuro::CreateHexKakuroPuzzle(r, p, difficulty, rows, cols, settings, grid);
+          hexkakuro::CreateHexKakuroPuzzle(r, p, difficulty, rows, cols, settings, puzzle);
       return {x.success, x.cancelled, false};
     }
-    void Commit(AppState& s, bool success) const override {
-      if (!success) return;
-      s.hexKakuroSettings = settings;
-      s.hexKakuroPuzzle = grid;
-    }
     int difficulty, rows, cols;
-    hexkakuro::HexHeader settings;
-    hexkakuro::HexGrid grid;
   };
 };
 

@@ -11,32 +11,18 @@
 #include "app/printing/printers.h"
 #include "app/shell/showmsg.h"
 #include "core/common/types.h"
+#include "core/shell/kinds.h"
 #include "draw/page/booklet.h"
 
 namespace zorvek::app {
 
 PrintRequest CurrentPrintRequest(const AppState& state, int kind) {
+  const PuzzleShape shape = KindOf(kind).shape(state);
   PrintRequest r;
   r.kind = kind;
-  switch (kind) {
-    case kKindSudoku:
-      r.difficulty = state.sudokuSettings.difficulty;
-      break;
-    case kKindKakuro:
-      r.difficulty = state.kakuroSettings.difficulty;
-      r.rows = state.kakuroSettings.rows;
-      r.cols = state.kakuroSettings.cols;
-      break;
-    case kKindFutoshiki:
-      r.difficulty = state.futoshikiSettings.difficulty;
-      r.rows = r.cols = state.futoshikiSettings.size;
-      break;
-    case kKindHexKakuro:
-      r.difficulty = state.hexKakuroSettings.difficulty;
-      r.rows = state.hexKakuroSettings.rows;
-      r.cols = state.hexKakuroSettings.cols;
-      break;
-  }
+  r.difficulty = shape.difficulty;
+  r.rows = shape.rows;
+  r.cols = shape.cols;
   return r;
 }
 

@@ -41,6 +41,7 @@ struct SudokuKind {
   using Blocks = sudoku::SudokuBlocks;
   static bool Has(const AppState& s) { return sudoku::HasPuzzle(s.sudokuPuzzle); }
   static void Startup(Random& r, AppState& s) { sudoku::CreateStartupSudoku(r, s.sudokuSettings, s.sudokuPuzzle); }
+  static PuzzleShape Shape(const AppState& s) { return {s.sudokuSettings.difficulty, 9, 9}; }
   static bool Choice(const AppState& s, int& difficulty, int& size) {
     difficulty = s.sudokuSettings.difficulty;
     size = 0;
@@ -65,6 +66,9 @@ struct KakuroKind {
   // Kakuro blocks always hold a puzzle: there is no "none yet" mark.
   static bool Has(const AppState&) { return true; }
   static void Startup(Random& r, AppState& s) { kakuro::CreateStartupKakuro(r, s.kakuroSettings, s.kakuroPuzzle); }
+  static PuzzleShape Shape(const AppState& s) {
+    return {s.kakuroSettings.difficulty, s.kakuroSettings.rows, s.kakuroSettings.cols};
+  }
   static bool Choice(const AppState&, int&, int&) { return false; }
   struct Job : BlocksJob<&AppState::kakuroSettings, &AppState::kakuroPuzzle> {
     Job(const AppState& s, int difficulty, int size) : BlocksJob(s), difficulty(difficulty), size(std::max(0, size)) {}
@@ -81,6 +85,9 @@ struct FutoshikiKind {
   static bool Has(const AppState& s) { return futoshiki::HasPuzzle(s.futoshikiPuzzle); }
   static void Startup(Random& r, AppState& s) {
     futoshiki::CreateStartupFutoshiki(r, s.futoshikiSettings, s.futoshikiPuzzle);
+  }
+  static PuzzleShape Shape(const AppState& s) {
+    return {s.futoshikiSettings.difficulty, s.futoshikiSettings.size, s.futoshikiSettings.size};
   }
   static bool Choice(const AppState& s, int& difficulty, int& size) {
     const futoshiki::FutHeader& h = s.futoshikiSettings;
@@ -115,6 +122,9 @@ struct HexKakuroKind {
   static bool Has(const AppState& s) { return hexkakuro::HasPuzzle(s.hexKakuroPuzzle); }
   static void Startup(Random& r, AppState& s) {
     hexkakuro::CreateStartupHexKakuro(r, s.hexKakuroSettings, s.hexKakuroPuzzle);
+  }
+  static PuzzleShape Shape(const AppState& s) {
+    return {s.hexKakuroSettings.difficulty, s.hexKakuroSettings.rows, s.hexKakuroSettings.cols};
   }
   static bool Choice(const AppState& s, int& difficulty, int& size) {
     const hexkakuro::HexHeader& h = s.hexKakuroSettings;
@@ -180,6 +190,7 @@ KindDescriptor Describe(int number, std::size_t stateEnd) {
         return SavePuzFile<Blocks>(path, s.*S, s.*P);
       },
       [](const AppState& s) { return DefaultFileName<Blocks>(s.*S, s.general.*Counter); },
+      [](const AppState& s) { return K::Shape(s); },
   };
 }
 

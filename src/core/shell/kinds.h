@@ -13,6 +13,12 @@
 
 namespace zorvek {
 
+// A puzzle's difficulty and grid, as the print dialog names them.
+struct PuzzleShape {
+  int difficulty = 0;
+  int rows = 9, cols = 9;
+};
+
 struct KindDescriptor {
   int number;            // kKindSudoku .. kKindHexKakuro
   const char* name;      // "Sudoku"; also the stem of its file names
@@ -40,6 +46,7 @@ struct KindDescriptor {
   bool (*save)(const AppState&, const std::string& path);
   // The save dialog's proposal from the current puzzle and the save counter.
   std::string (*defaultFileName)(const AppState&);
+  PuzzleShape (*shape)(const AppState&);
 };
 
 inline constexpr int kPlayKinds = 4;

@@ -97,7 +97,7 @@ bool WritePdf(const QString& path, int sheets, const std::function<void(PrintCan
   return ok;
 }
 
-bool CanPrintKind(int kind) { return kind >= kKindSudoku && kind <= kKindHexKakuro; }
+
 
 namespace {
 
@@ -113,126 +113,122 @@ PageSlots<Grid> CurrentSlots(const Grid& puzzle, const Grid& cleared, bool solut
   return onPage;
 }
 
+// What the pages know of each kind: its blocks in the state and in a batch
+// result, the byte of a cell without an entry, and its page renderer.
+struct SudokuPage {
+  using Grid = zorvek::sudoku::SudPuzzle;
+  using Slot = Grid;
+  static constexpr int kNoEntry = 0;
+  static const Grid& GridOf(const AppState& s) { return s.sudokuPuzzle; }
+  static int Difficulty(const AppState& s) { return s.sudokuSettings.difficulty; }
+  static Slot FromState(const AppState&, const Grid& g) { return g; }
+  static Slot FromResult(const batch::BatchResult& r) { return r.sudoku; }
+  static void Print(PrintCanvas& c, int d, const PageSlots<Slot>& p) { PrintSudokuPage(c, d, p); }
+};
+
+struct KakuroPage {
+  using Grid = zorvek::kakuro::KakGrid;
+  using Slot = KakuroSlot;
+  static constexpr int kNoEntry = -1;
+  static const Grid& GridOf(const AppState& s) { return s.kakuroPuzzle; }
+  static int Difficulty(const AppState& s) { return s.kakuroSettings.difficulty; }
+  static Slot FromState(const AppState& s, const Grid& g) { return {&s.kakuroSettings, &g}; }
+  static Slot FromResult(const batch::BatchResult& r) { return {&r.kakuroHeader, &r.kakuro}; }
+  static void Print(PrintCanvas& c, int d, const PageSlots<Slot>& p) { PrintKakuroPage(c, d, p); }
+};
+
+struct FutoshikiPage {
+  using Grid = zorvek::futoshiki::FutGrid;
+  using Slot = FutoshikiSlot;
+  static constexpr int kNoEntry = 0;
+  static const Grid& GridOf(const AppState& s) { return s.futoshikiPuzzle; }
+  static int Difficulty(const AppState& s) { return s.futoshikiSettings.difficulty; }
+  static Slot FromState(const AppState& s, const Grid& g) { return {&s.futoshikiSettings, &g}; }
+  static Slot FromResult(const batch::BatchResult& r) { return {&r.futoshikiHeader, &r.futoshiki}; }
+  static void Print(PrintCanvas& c, int d, const PageSlots<Slot>& p) { PrintFutoshikiPage(c, d, p); }
+};
+
+struct HexKakuroPage {
+  using Grid = zorvek::hexkakuro::HexGrid;
+  using Slot = HexKakuroSlot;
+  static constexpr int kNoEntry = 0;
+  static const Grid& GridOf(const AppState& s) { return s.hexKakuroPuzzle; }
+  static int Difficulty(const AppState& s) { return s.hexKakuroSettings.difficulty; }
+  static Slot FromState(const AppState& s, const Grid& g) { return {&s.hexKakuroSettings, &g}; }
+  static Slot FromResult(const batch::BatchResult& r) { return {&r.hexKakuroHeader, &r.hexKakuro}; }
+  static void Print(PrintCanvas& c, int d, const PageSlots<Slot>& p) { PrintHexKakuroPage(c, d, p); }
+};
+
+template <class K>
+void PrintCurrentOf(PrintCanvas& canvas, const AppState& state, bool solutions, bool partial) {
+  auto cleared = std::make_unique<typename K::Grid>(K::GridOf(state));
+  if (!partial)
+    for (auto& row : cleared->cells)
+      for (auto& cell : row) cell.entry = K::kNoEntry;
+  const typename K::Slot puzzle = K::FromState(state, K::GridOf(state));
+  const typename K::Slot blank = K::FromState(state, *cleared);
+  K::Print(canvas, K::Difficulty(state), CurrentSlots(puzzle, blank, solutions));
+}
+
+// One page of a batch: slot k shows results[k] (none for a slot left empty).
+template <class K>
+void PrintBatchPageOf(PrintCanvas& canvas, int difficulty, const batch::BatchResult* const (&results)[6], int perPage,
+                      bool solution) {
+  auto kept = std::make_unique<typename K::Slot[]>(6);
+  PageSlots<typename K::Slot> onPage;
+  onPage.perPage = perPage;
+  for (int k = 0; k < perPage && k < 6; ++k) {
+    if (results[k]) {
+      kept[k] = K::FromResult(*results[k]);
+      onPage.grid[k] = &kept[k];
+    }
+    onPage.solution[k] = solution;
+  }
+  K::Print(canvas, difficulty, onPage);
+}
+
+struct PageKind {
+  void (*printCurrent)(PrintCanvas&, const AppState&, bool solutions, bool partial);
+  void (*printBatchPage)(PrintCanvas&, int difficulty, const batch::BatchResult* const (&)[6], int perPage,
+                         bool solution);
+};
+
+template <class K>
+constexpr PageKind Row() {
+  return PageKind{PrintCurrentOf<K>, PrintBatchPageOf<K>};
+}
+
+// In kind-number order.
+constexpr PageKind kPageKinds[] = {Row<SudokuPage>(), Row<KakuroPage>(), Row<FutoshikiPage>(), Row<HexKakuroPage>()};
+
+const PageKind* PageKindOf(int kind) {
+  return kind >= 0 && kind < static_cast<int>(std::size(kPageKinds)) ? &kPageKinds[kind] : nullptr;
+}
+
 }  // namespace
 
+bool CanPrintKind(int kind) { return PageKindOf(kind) != nullptr; }
+
 void PrintCurrentPuzzle(PrintCanvas& canvas, const AppState& state, int kind, bool solutions, bool partial) {
-  switch (kind) {
-    case kKindSudoku: {
-      auto cleared = std::make_unique<zorvek::sudoku::SudPuzzle>(state.sudokuPuzzle);
-      if (!partial)
-        for (auto& row : cleared->cells)
-          for (auto& cell : row) cell.entry = 0;
-      PrintSudokuPage(canvas, state.sudokuSettings.difficulty, CurrentSlots(state.sudokuPuzzle, *cleared, solutions));
-      break;
-    }
-    case kKindKakuro: {
-      auto cleared = std::make_unique<zorvek::kakuro::KakGrid>(state.kakuroPuzzle);
-      if (!partial)
-        for (auto& row : cleared->cells)
-          for (auto& cell : row) cell.entry = -1;
-      const KakuroSlot puzzle{&state.kakuroSettings, &state.kakuroPuzzle};
-      const KakuroSlot blank{&state.kakuroSettings, cleared.get()};
-      PrintKakuroPage(canvas, state.kakuroSettings.difficulty, CurrentSlots(puzzle, blank, solutions));
-      break;
-    }
-    case kKindFutoshiki: {
-      auto cleared = std::make_unique<zorvek::futoshiki::FutGrid>(state.futoshikiPuzzle);
-      if (!partial)
-        for (auto& row : cleared->cells)
-          for (auto& cell : row) cell.entry = 0;
-      const FutoshikiSlot puzzle{&state.futoshikiSettings, &state.futoshikiPuzzle};
-      const FutoshikiSlot blank{&state.futoshikiSettings, cleared.get()};
-      PrintFutoshikiPage(canvas, state.futoshikiSettings.difficulty, CurrentSlots(puzzle, blank, solutions));
-      break;
-    }
-    case kKindHexKakuro: {
-      auto cleared = std::make_unique<zorvek::hexkakuro::HexGrid>(state.hexKakuroPuzzle);
-      if (!partial)
-        for (auto& row : cleared->cells)
-          for (auto& cell : row) cell.entry = 0;
-      const HexKakuroSlot puzzle{&state.hexKakuroSettings, &state.hexKakuroPuzzle};
-      const HexKakuroSlot blank{&state.hexKakuroSettings, cleared.get()};
-      PrintHexKakuroPage(canvas, state.hexKakuroSettings.difficulty, CurrentSlots(puzzle, blank, solutions));
-      break;
-    }
-    default:
-      canvas.ClearPage();
-      break;
-  }
+  if (const PageKind* k = PageKindOf(kind))
+    k->printCurrent(canvas, state, solutions, partial);
+  else
+    canvas.ClearPage();
 }
 
 void PrintBatchSheet(PrintCanvas& canvas, const batch::BatchRun& run, int sheet, bool solutions) {
   const batch::SheetContent content = run.Sheet(sheet, solutions);
   canvas.ClearPage();
-  if (content.kind < 0) return;
+  const PageKind* k = PageKindOf(content.kind);
+  if (!k) return;
   const int kind = content.kind, page = content.page;
-  const bool solutionSheet = content.solution;
   const batch::BatchKindChoice& c = run.choices()[kind];
-  const int perPage = batch::PuzzlesPerPage(kind, c.size);
   // Slots of this page in creation order.
   const batch::BatchResult* pageResults[6] = {};
   for (int i = 0; i < run.Total(); ++i)
     if (run.slot(i).kind == kind && run.slot(i).page == page && run.result(i))
       pageResults[run.slot(i).slot - 1] = run.result(i);
-  auto fill = [&](auto& onPage, auto member) {
-    onPage.perPage = perPage;
-    for (int k = 0; k < perPage; ++k) {
-      if (pageResults[k]) onPage.grid[k] = &(pageResults[k]->*member);
-      onPage.solution[k] = solutionSheet;
-    }
-  };
-  KakuroSlot kakuro[6];
-  FutoshikiSlot futoshiki[6];
-  HexKakuroSlot hexKakuro[6];
-  switch (kind) {
-    case kKindSudoku: {
-      PageSlots<zorvek::sudoku::SudPuzzle> onPage;
-      fill(onPage, &batch::BatchResult::sudoku);
-      PrintSudokuPage(canvas, c.difficulty, onPage);
-      break;
-    }
-    case kKindKakuro: {
-      PageSlots<KakuroSlot> onPage;
-      onPage.perPage = perPage;
-      for (int k = 0; k < perPage; ++k) {
-        if (pageResults[k]) {
-          kakuro[k] = KakuroSlot{&pageResults[k]->kakuroHeader, &pageResults[k]->kakuro};
-          onPage.grid[k] = &kakuro[k];
-        }
-        onPage.solution[k] = solutionSheet;
-      }
-      PrintKakuroPage(canvas, c.difficulty, onPage);
-      break;
-    }
-    case kKindFutoshiki: {
-      PageSlots<FutoshikiSlot> onPage;
-      onPage.perPage = perPage;
-      for (int k = 0; k < perPage; ++k) {
-        if (pageResults[k]) {
-          futoshiki[k] = FutoshikiSlot{&pageResults[k]->futoshikiHeader, &pageResults[k]->futoshiki};
-          onPage.grid[k] = &futoshiki[k];
-        }
-        onPage.solution[k] = solutionSheet;
-      }
-      PrintFutoshikiPage(canvas, c.difficulty, onPage);
-      break;
-    }
-    case kKindHexKakuro: {
-      PageSlots<HexKakuroSlot> onPage;
-      onPage.perPage = perPage;
-      for (int k = 0; k < perPage; ++k) {
-        if (pageResults[k]) {
-          hexKakuro[k] = HexKakuroSlot{&pageResults[k]->hexKakuroHeader, &pageResults[k]->hexKakuro};
-          onPage.grid[k] = &hexKakuro[k];
-        }
-        onPage.solution[k] = solutionSheet;
-      }
-      PrintHexKakuroPage(canvas, c.difficulty, onPage);
-      break;
-    }
-    default:
-      break;
-  }
+  k->printBatchPage(canvas, c.difficulty, pageResults, batch::PuzzlesPerPage(kind, c.size), content.solution);
 }
 
 }  // namespace zorvek::draw::page

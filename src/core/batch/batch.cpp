@@ -1,6 +1,8 @@
 #include "core/batch/batch.h"
 
 #include <algorithm>
+#include <iterator>
+#include <tuple>
 #include <cstring>
 
 #include "core/common/random.h"
@@ -13,43 +15,68 @@
 namespace zorvek::batch {
 namespace {
 
-bool IsBatchKind(int kind) { return kind >= kKindSudoku && kind <= kKindHexKakuro; }
+// What a batch knows of each kind: puzzles per page, the grid of each size
+// choice, and how its print driver makes one slot's puzzle.
+struct BatchKind {
+  int perPage[2];  // puzzles on a page of the first and of the second size
+  int rows[2], cols[2];
+  bool (*create)(Random&, CreateProgress&, int difficulty, int rows, int cols, BatchResult&);
+};
+
+bool CreateSudoku(Random& random, CreateProgress& progress, int difficulty, int, int, BatchResult& r) {
+  return sudoku::CreateSudokuForPrint(random, progress, difficulty, r.sudoku, r.banks.sudoku);
+}
+
+bool CreateKakuro(Random& random, CreateProgress& progress, int difficulty, int rows, int cols, BatchResult& r) {
+  return kakuro::CreateKakuroForPrint(random, progress, difficulty, rows, cols, r.kakuroHeader, r.kakuro);
+}
+
+bool CreateFutoshiki(Random& random, CreateProgress& progress, int difficulty, int n, int, BatchResult& r) {
+  const futoshiki::BankUsedFlags flags{r.banks.medium9, r.banks.hard9, r.banks.hard7};
+  r.futoshikiHeader.size = n;
+  r.futoshikiHeader.difficulty = static_cast<std::uint8_t>(difficulty);
+  return futoshiki::CreateFutoshikiForPrint(random, progress, difficulty, n, r.futoshiki, &flags);
+}
+
+bool CreateHexKakuro(Random& random, CreateProgress& progress, int difficulty, int rows, int cols, BatchResult& r) {
+  r.hexKakuroHeader.rows = rows;
+  r.hexKakuroHeader.cols = cols;
+  r.hexKakuroHeader.difficulty = static_cast<std::uint8_t>(difficulty);
+  return hexkakuro::CreateHexKakuroForPrint(random, progress, difficulty, rows, cols, r.hexKakuro);
+}
+
+// In kind-number order.
+constexpr BatchKind kBatchKinds[] = {
+    {{6, 6}, {9, 9}, {9, 9}, CreateSudoku},
+    {{6, 2}, {7, 11}, {9, 13}, CreateKakuro},
+    {{6, 2}, {5, 9}, {5, 9}, CreateFutoshiki},
+    {{6, 2}, {9, 11}, {9, 13}, CreateHexKakuro},
+};
+constexpr int kBatchKindCount = static_cast<int>(std::size(kBatchKinds));
+static_assert(kBatchKindCount == std::tuple_size_v<BatchChoices>);
+
+const BatchKind& KindRow(int kind) { return kBatchKinds[std::clamp(kind, 0, kBatchKindCount - 1)]; }
 
 }  // namespace
 
-int PuzzlesPerPage(int kind, int size) { return kind == kKindSudoku || size == 0 ? 6 : 2; }
+int PuzzlesPerPage(int kind, int size) { return KindRow(kind).perPage[size == 0 ? 0 : 1]; }
 
 int BatchTotal(const BatchChoices& choices) {
   int total = 0;
-  for (int kind = 0; kind < 4; ++kind)
-    if (IsBatchKind(kind))
-      total += std::clamp(choices[kind].pages, 0, 4) * PuzzlesPerPage(kind, choices[kind].size);
+  for (int kind = 0; kind < kBatchKindCount; ++kind)
+    total += std::clamp(choices[kind].pages, 0, 4) * PuzzlesPerPage(kind, choices[kind].size);
   return total;
 }
 
 void BatchGridSize(int kind, int size, int& rows, int& cols) {
-  switch (kind) {
-    case kKindKakuro:
-      rows = size == 0 ? 7 : 11;
-      cols = size == 0 ? 9 : 13;
-      break;
-    case kKindFutoshiki:
-      rows = cols = size == 0 ? 5 : 9;
-      break;
-    case kKindHexKakuro:
-      rows = size == 0 ? 9 : 11;
-      cols = size == 0 ? 9 : 13;
-      break;
-    default:
-      rows = cols = 9;
-  }
+  rows = KindRow(kind).rows[size == 0 ? 0 : 1];
+  cols = KindRow(kind).cols[size == 0 ? 0 : 1];
 }
 
 std::vector<BatchSlot> PlanBatch(const BatchChoices& choices, std::uint64_t seed) {
   Random random(seed);
   std::vector<BatchSlot> onPage;
-  for (int kind = 0; kind < 4; ++kind) {
-    if (!IsBatchKind(kind)) continue;
+  for (int kind = 0; kind < kBatchKindCount; ++kind) {
     const int pages = std::clamp(choices[kind].pages, 0, 4);
     for (int page = 1; page <= pages; ++page) {
       for (int k = 1; k <= PuzzlesPerPage(kind, choices[kind].size); ++k) {
@@ -144,28 +171,7 @@ void BatchRun::Work(int worker) {
     Random random(s.seed);
     int rows = 9, cols = 9;
     BatchGridSize(s.kind, c.size, rows, cols);
-    switch (s.kind) {
-      case kKindSudoku:
-        result->ok = sudoku::CreateSudokuForPrint(random, progress, c.difficulty, result->sudoku, result->banks.sudoku);
-        break;
-      case kKindKakuro:
-        result->ok = kakuro::CreateKakuroForPrint(random, progress, c.difficulty, rows, cols, result->kakuroHeader,
-                                                  result->kakuro);
-        break;
-      case kKindFutoshiki: {
-        const futoshiki::BankUsedFlags flags{result->banks.medium9, result->banks.hard9, result->banks.hard7};
-        result->ok = futoshiki::CreateFutoshikiForPrint(random, progress, c.difficulty, rows, result->futoshiki, &flags);
-        result->futoshikiHeader.size = rows;
-        result->futoshikiHeader.difficulty = static_cast<std::uint8_t>(c.difficulty);
-        break;
-      }
-      case kKindHexKakuro:
-        result->ok = hexkakuro::CreateHexKakuroForPrint(random, progress, c.difficulty, rows, cols, result->hexKakuro);
-        result->hexKakuroHeader.rows = rows;
-        result->hexKakuroHeader.cols = cols;
-        result->hexKakuroHeader.difficulty = static_cast<std::uint8_t>(c.difficulty);
-        break;
-    }
+    result->ok = KindRow(s.kind).create(random, progress, c.difficulty, rows, cols, *result);
     if (!result->ok) break;  // cancelled
     results_[i] = std::move(result);
     ++done_;
@@ -193,8 +199,7 @@ BatchBanks BatchRun::UsedBanks() const {
 
 int BatchRun::SheetCount(bool solutions) const {
   int sheets = 0;
-  for (int kind = 0; kind < 4; ++kind)
-    if (IsBatchKind(kind)) sheets += choices_[kind].pages;
+  for (int kind = 0; kind < kBatchKindCount; ++kind) sheets += choices_[kind].pages;
   return solutions ? 2 * sheets : sheets;
 }
 
@@ -203,8 +208,7 @@ SheetContent BatchRun::Sheet(int sheet, bool solutions) const {
   const int puzzleSheets = SheetCount(false);
   content.solution = solutions && sheet >= puzzleSheets;
   if (content.solution) sheet -= puzzleSheets;
-  for (int kind = 0; kind < 4; ++kind) {
-    if (!IsBatchKind(kind)) continue;
+  for (int kind = 0; kind < kBatchKindCount; ++kind) {
     if (sheet < choices_[kind].pages) {
       content.kind = kind;
       content.page = sheet + 1;

@@ -20,6 +20,7 @@
 #include "app/shell/host.h"
 #include "app/shell/showmsg.h"
 #include "core/common/types.h"
+#include "core/shell/kinds.h"
 
 namespace zorvek::app {
 namespace {
@@ -32,7 +33,7 @@ struct KindTexts {
   const char* name;  // in control names
   const char* sizes[2];
 };
-const KindTexts kTexts[4] = {
+const KindTexts kTexts[kPlayKinds] = {
     {"Sudoku Puzzles", "Sudoku", {"  9 x 9  (6 per page)", nullptr}},
     {"Kakuro Puzzles", "Kakuro", {"  8 x 10  (6 per page)", "12 x 14  (2 per page)"}},
     {"Futoshiki Puzzles", "Futoshiki", {"5 x 5  (6 per page)", "9 x 9  (2 per page)"}},
@@ -40,13 +41,16 @@ const KindTexts kTexts[4] = {
 };
 const char* const kDifficultyCaptions[3] = {"Easy", "Medium", "Hard"};
 
+// A kind with one grid (no second size caption) keeps its size field at 0.
+bool HasSizeChoice(int kind) { return kTexts[kind].sizes[1] != nullptr; }
+
 // The remembered batch fields of a kind in the general settings block.
 struct BatchFields {
   std::int32_t GeneralSettings::*size;
   std::int32_t GeneralSettings::*difficulty;
   std::int32_t GeneralSettings::*pages;
 };
-const BatchFields kFields[4] = {
+const BatchFields kFields[kPlayKinds] = {
     {&GeneralSettings::sudokuBatchSize, &GeneralSettings::sudokuBatchDifficulty, &GeneralSettings::sudokuBatchPages},
     {&GeneralSettings::kakuroBatchSize, &GeneralSettings::kakuroBatchDifficulty, &GeneralSettings::kakuroBatchPages},
     {&GeneralSettings::futoshikiBatchSize, &GeneralSettings::futoshikiBatchDifficulty,
@@ -64,7 +68,7 @@ TfrmCreatePrint::TfrmCreatePrint(THost& host, QWidget* parent) : QWidget(parent)
   PanelChoices = new QWidget(this);
   PanelChoices->setObjectName(QStringLiteral("PanelChoices"));
   auto* grid = new QGridLayout;
-  for (int kind = 0; kind < 4; ++kind) {
+  for (int kind = 0; kind < kPlayKinds; ++kind) {
     BuildKindPanel(kind);
     grid->addWidget(kinds[kind].panel, kind / 2, kind % 2);
   }
@@ -177,9 +181,9 @@ void TfrmCreatePrint::BuildKindPanel(int kind) {
 void TfrmCreatePrint::FormShow() {
   GeneralSettings& g = host_.state().general;
   loading_ = true;
-  for (int kind = 0; kind < 4; ++kind) {
+  for (int kind = 0; kind < kPlayKinds; ++kind) {
     KindPanel& k = kinds[kind];
-    const int size = kind == kKindSudoku ? 0 : std::clamp<int>(g.*kFields[kind].size, 0, 1);
+    const int size = HasSizeChoice(kind) ? std::clamp<int>(g.*kFields[kind].size, 0, 1) : 0;
     if (k.rbSize[size]) k.rbSize[size]->setChecked(true);
     k.rbDiff[std::clamp<int>(g.*kFields[kind].difficulty, 0, 2)]->setChecked(true);
     k.spnPages->setValue(std::clamp<int>(g.*kFields[kind].pages, 0, 4));
@@ -196,9 +200,9 @@ void TfrmCreatePrint::FormShow() {
 void TfrmCreatePrint::Store() {
   if (loading_) return;
   GeneralSettings& g = host_.state().general;
-  for (int kind = 0; kind < 4; ++kind) {
+  for (int kind = 0; kind < kPlayKinds; ++kind) {
     const KindPanel& k = kinds[kind];
-    if (kind != kKindSudoku) g.*kFields[kind].size = k.rbSize[1] && k.rbSize[1]->isChecked() ? 1 : 0;
+    if (HasSizeChoice(kind)) g.*kFields[kind].size = k.rbSize[1] && k.rbSize[1]->isChecked() ? 1 : 0;
     for (int d = 0; d < 3; ++d)
       if (k.rbDiff[d]->isChecked()) g.*kFields[kind].difficulty = d;
     g.*kFields[kind].pages = k.spnPages->value();
@@ -208,10 +212,10 @@ void TfrmCreatePrint::Store() {
 batch::BatchChoices TfrmCreatePrint::Choices() const {
   const GeneralSettings& g = host_.state().general;
   batch::BatchChoices c;
-  for (int kind = 0; kind < 4; ++kind) {
+  for (int kind = 0; kind < kPlayKinds; ++kind) {
     c[kind].pages = std::clamp<int>(g.*kFields[kind].pages, 0, 4);
     c[kind].difficulty = std::clamp<int>(g.*kFields[kind].difficulty, 0, 2);
-    c[kind].size = kind == kKindSudoku ? 0 : std::clamp<int>(g.*kFields[kind].size, 0, 1);
+    c[kind].size = HasSizeChoice(kind) ? std::clamp<int>(g.*kFields[kind].size, 0, 1) : 0;
   }
   return c;
 }

@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "app/kinds.h"
+#include "core/shell/kinds.h"
 #include "app/printing/allprint.h"
 #include "app/printing/createprint.h"
 #include "app/shell/appstyle.h"
@@ -34,7 +35,7 @@ const char* const kPanelCaptions[6] = {"Sudoku", "Kakuro", "Futoshiki", "HexKaku
 constexpr int kHelpPanel = 4;
 constexpr int kPrintPanel = 5;
 
-int PanelKind(int panel) { return panel == kPrintPanel ? kKindBatchPrint : panel; }
+int PanelKind(int panel) { return panel == kPrintPanel ? kBatchPrintPage : panel; }
 }  // namespace
 
 SelectorPanel::SelectorPanel(const QString& caption, QWidget* parent) : QWidget(parent), caption_(caption) {}
@@ -118,7 +119,7 @@ TfrmMain::TfrmMain(const MainOptions& options)
     window->SetCreateDialog(k.makeCreateDialog(*this, window));
     kindWindows_[k.kind] = window;
   }
-  for (int kind = kKindSudoku; kind < kKindBatchPrint; ++kind) {
+  for (int kind = kKindSudoku; kind < kPlayKinds; ++kind) {
     if (kindWindows_[kind]) continue;
     // Kinds whose windows are still to come show an empty page.
     auto* page = new QWidget(this);
@@ -135,8 +136,8 @@ TfrmMain::TfrmMain(const MainOptions& options)
   stateLoaded_ = LoadState(*state_, stateLoadPath_.toStdString(), context);
 
   // The batch page and the print dialog read the state, so they come after it.
-  kindWindows_[kKindBatchPrint] = new TfrmCreatePrint(*this, this);
-  kindWindows_[kKindBatchPrint]->hide();
+  kindWindows_[kBatchPrintPage] = new TfrmCreatePrint(*this, this);
+  kindWindows_[kBatchPrintPage]->hide();
   printDialog_ = new TfrmAllPrint(*state_, this);
 
   hints_ = new TfrmQuickHints(this, selectorHeight_);
@@ -266,7 +267,7 @@ void TfrmMain::PanelClick(int index) {
   for (SelectorPanel* p : panels_) p->SetSelected(false);
   panels_[index]->SetSelected(true);
   const int kind = PanelKind(index);
-  if (kind != kKindBatchPrint && hints_->Showing() && kind != currentKind_) hints_->hide();
+  if (kind != kBatchPrintPage && hints_->Showing() && kind != currentKind_) hints_->hide();
   currentKind_ = kind;
   for (int k = 0; k <= 4; ++k)
     if (k != kind) kindWindows_[k]->hide();

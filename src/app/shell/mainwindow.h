@@ -40,6 +40,10 @@ class SelectorPanel : public QWidget {
   bool selected_ = false;
 };
 
+// The page the main window shows after the four kinds: batch create-and-print.
+// It is a page of the strip, not a puzzle kind.
+inline constexpr int kBatchPrintPage = 4;
+
 struct MainOptions {
   MainOptions(QString statePath = {}, bool randomSeedFromClock = true, std::uint64_t seed = 1,
               QString openFile = {})

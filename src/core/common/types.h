@@ -12,7 +12,6 @@ enum Kind : int {
   kKindKakuro = 1,
   kKindFutoshiki = 2,
   kKindHexKakuro = 3,
-  kKindBatchPrint = 4,
 };
 
 enum Difficulty : int {

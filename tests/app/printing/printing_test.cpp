@@ -52,7 +52,7 @@ class PrintingTest : public QObject {
 
   QString Pdf() const { return dir_.filePath(QStringLiteral("out.pdf")); }
   TfrmAllPrint* Dialog() const { return main_->printDialog(); }
-  TfrmCreatePrint* Batch() const { return qobject_cast<TfrmCreatePrint*>(main_->kindWindow(kKindBatchPrint)); }
+  TfrmCreatePrint* Batch() const { return qobject_cast<TfrmCreatePrint*>(main_->kindWindow(kBatchPrintPage)); }
 
   // Runs `inDialog` once the print dialog is up, then lets the caller's click proceed.
   void WhenDialogShows(std::function<void()> inDialog) {

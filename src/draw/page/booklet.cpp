@@ -6,6 +6,8 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <cstring>
+#include <type_traits>
+#include <utility>
 
 #include "core/common/types.h"
 #include "draw/page/renderers.h"
@@ -126,38 +128,27 @@ struct SudokuPage {
   static void Print(PrintCanvas& c, int d, const PageSlots<Slot>& p) { PrintSudokuPage(c, d, p); }
 };
 
-struct KakuroPage {
-  using Grid = zorvek::kakuro::KakGrid;
-  using Slot = KakuroSlot;
-  static constexpr int kNoEntry = -1;
-  static const Grid& GridOf(const AppState& s) { return s.kakuroPuzzle; }
-  static int Difficulty(const AppState& s) { return s.kakuroSettings.difficulty; }
-  static Slot FromState(const AppState& s, const Grid& g) { return {&s.kakuroSettings, &g}; }
-  static Slot FromResult(const batch::BatchResult& r) { return {&r.kakuroHeader, &r.kakuro}; }
-  static void Print(PrintCanvas& c, int d, const PageSlots<Slot>& p) { PrintKakuroPage(c, d, p); }
+// The kinds whose slot is their header (size, difficulty) and their grid.
+template <auto S, auto P, auto ResultHeader, auto ResultGrid, class SlotType, auto Render, int NoEntry>
+struct HeaderPage {
+  using Grid = std::remove_cvref_t<decltype(std::declval<const AppState&>().*P)>;
+  using Slot = SlotType;
+  static constexpr int kNoEntry = NoEntry;
+  static const Grid& GridOf(const AppState& s) { return s.*P; }
+  static int Difficulty(const AppState& s) { return (s.*S).difficulty; }
+  static Slot FromState(const AppState& s, const Grid& g) { return {&(s.*S), &g}; }
+  static Slot FromResult(const batch::BatchResult& r) { return {&(r.*ResultHeader), &(r.*ResultGrid)}; }
+  static void Print(PrintCanvas& c, int d, const PageSlots<Slot>& p) { Render(c, d, p); }
 };
 
-struct FutoshikiPage {
-  using Grid = zorvek::futoshiki::FutGrid;
-  using Slot = FutoshikiSlot;
-  static constexpr int kNoEntry = 0;
-  static const Grid& GridOf(const AppState& s) { return s.futoshikiPuzzle; }
-  static int Difficulty(const AppState& s) { return s.futoshikiSettings.difficulty; }
-  static Slot FromState(const AppState& s, const Grid& g) { return {&s.futoshikiSettings, &g}; }
-  static Slot FromResult(const batch::BatchResult& r) { return {&r.futoshikiHeader, &r.futoshiki}; }
-  static void Print(PrintCanvas& c, int d, const PageSlots<Slot>& p) { PrintFutoshikiPage(c, d, p); }
-};
-
-struct HexKakuroPage {
-  using Grid = zorvek::hexkakuro::HexGrid;
-  using Slot = HexKakuroSlot;
-  static constexpr int kNoEntry = 0;
-  static const Grid& GridOf(const AppState& s) { return s.hexKakuroPuzzle; }
-  static int Difficulty(const AppState& s) { return s.hexKakuroSettings.difficulty; }
-  static Slot FromState(const AppState& s, const Grid& g) { return {&s.hexKakuroSettings, &g}; }
-  static Slot FromResult(const batch::BatchResult& r) { return {&r.hexKakuroHeader, &r.hexKakuro}; }
-  static void Print(PrintCanvas& c, int d, const PageSlots<Slot>& p) { PrintHexKakuroPage(c, d, p); }
-};
+using KakuroPage = HeaderPage<&AppState::kakuroSettings, &AppState::kakuroPuzzle, &batch::BatchResult::kakuroHeader,
+                              &batch::BatchResult::kakuro, KakuroSlot, PrintKakuroPage, -1>;
+using FutoshikiPage =
+    HeaderPage<&AppState::futoshikiSettings, &AppState::futoshikiPuzzle, &batch::BatchResult::futoshikiHeader,
+               &batch::BatchResult::futoshiki, FutoshikiSlot, PrintFutoshikiPage, 0>;
+using HexKakuroPage =
+    HeaderPage<&AppState::hexKakuroSettings, &AppState::hexKakuroPuzzle, &batch::BatchResult::hexKakuroHeader,
+               &batch::BatchResult::hexKakuro, HexKakuroSlot, PrintHexKakuroPage, 0>;
 
 template <class K>
 void PrintCurrentOf(PrintCanvas& canvas, const AppState& state, bool solutions, bool partial) {

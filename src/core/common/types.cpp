@@ -1,6 +1,7 @@
 #include "core/common/types.h"
 
 #include <cstdio>
+#include <iterator>
 
 namespace zorvek {
 
@@ -13,25 +14,20 @@ const char* DifficultyWord(int difficulty) {
   }
 }
 
-const char* KindName(int kind) {
-  switch (kind) {
-    case kKindSudoku: return "Sudoku";
-    case kKindKakuro: return "Kakuro";
-    case kKindFutoshiki: return "Futoshiki";
-    case kKindHexKakuro: return "HexKakuro";
-    default: return "";
-  }
-}
+namespace {
 
-char KindLetter(int kind) {
-  switch (kind) {
-    case kKindSudoku: return 'S';
-    case kKindKakuro: return 'K';
-    case kKindFutoshiki: return 'F';
-    case kKindHexKakuro: return 'H';
-    default: return 0;
-  }
-}
+// The puzzle kinds' own names and .puz letters, in kind-number order; the
+// lowest layer holds them because the .puz records name their kind.
+constexpr const char* kKindNames[] = {"Sudoku", "Kakuro", "Futoshiki", "HexKakuro"};
+constexpr char kKindLetters[] = {'S', 'K', 'F', 'H'};
+
+bool IsKind(int kind) { return kind >= 0 && kind < static_cast<int>(std::size(kKindNames)); }
+
+}  // namespace
+
+const char* KindName(int kind) { return IsKind(kind) ? kKindNames[kind] : ""; }
+
+char KindLetter(int kind) { return IsKind(kind) ? kKindLetters[kind] : 0; }
 
 std::string FormatElapsed(std::int64_t seconds) {
   if (seconds < 0) seconds = 0;

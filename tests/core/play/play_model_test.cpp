@@ -92,26 +92,6 @@ TEST(PlayCommands, ButtonStatesFollowBlankPartialAndFull) {
   EXPECT_EQ(f.settings.timerState, kTimerStopped);
 }
 
-TEST(PlayCommands, CheckMarksEntriesAndPencilledCells) {
-  Fixture f;
-  f.puzzle.cells[0][1].entry = SolutionAt(0, 1);
-  f.puzzle.cells[0][2].entry = SolutionAt(0, 2) % 9 + 1;
-  f.puzzle.cells[0][3].marks[SolutionAt(0, 3) - 1] = 1;
-  f.puzzle.cells[0][4].marks[SolutionAt(0, 4) % 9] = 1;  // omits the solution
-  f.puzzle.cells[1][0].check = 2;                        // stale mark from a file
-  f.model.CheckAll();
-  EXPECT_EQ(f.puzzle.cells[0][0].check, 1);  // given
-  EXPECT_EQ(f.puzzle.cells[0][1].check, 1);
-  EXPECT_EQ(f.puzzle.cells[0][2].check, 2);
-  EXPECT_EQ(f.puzzle.cells[0][3].check, 1);
-  EXPECT_EQ(f.puzzle.cells[0][4].check, 2);
-  EXPECT_EQ(f.puzzle.cells[1][0].check, 0);  // empty, unmarked
-  EXPECT_FALSE(f.model.allCorrect);
-  EXPECT_FALSE(f.model.checkEnabled);
-  f.model.MouseClick(5, 6, 4, true);  // the next grid click hides the outlines
-  EXPECT_FALSE(f.model.checkDisplay);
-}
-
 TEST(PlayCommands, FillStopsAndClearRestartsTheClock) {
   Fixture f;
   f.settings.elapsed = 75;
@@ -137,78 +117,6 @@ TEST(PlayCommands, FillStopsAndClearRestartsTheClock) {
   f.model.Tick(false);  // another kind shown: the clock switches off
   EXPECT_EQ(f.settings.elapsed, 1);
   EXPECT_FALSE(f.model.clockRunning());
-}
-
-TEST(PlayModes, MouseTypeMouseKeepsMarks) {
-  Fixture f;
-  f.puzzle.cells[2][5].marks[0] = f.puzzle.cells[2][5].marks[2] = f.puzzle.cells[2][5].marks[4] = 1;
-  f.puzzle.cells[6][1].marks[8] = f.puzzle.cells[6][1].marks[1] = 1;
-  f.puzzle.cells[7][3].marks[6] = 1;  // a lone mark is a note, not an entry
-  // A filled cell keeps the marks hidden under its entry.
-  f.puzzle.cells[3][5].entry = 4;
-  f.puzzle.cells[3][5].marks[1] = f.puzzle.cells[3][5].marks[6] = 1;
-  f.model.RecordMove();
-  const SudPuzzle before = f.puzzle;
-  f.model.ClickMode(kModeType);
-  EXPECT_EQ(f.adapter.Text(2, 5), "135");
-  EXPECT_EQ(f.adapter.Text(6, 1), "29");
-  EXPECT_TRUE(f.model.TypingBoxVisible());
-  EXPECT_FALSE(f.model.pencilEnabled);
-  EXPECT_EQ(f.adapter.Text(7, 3), "7");
-  EXPECT_EQ(f.adapter.Text(3, 5), "27");
-  f.model.SelectCell(7, 3);
-  f.model.MoveTypingCursor(Arrow::Down);
-  EXPECT_EQ(f.puzzle.cells[7][3].entry, 0);
-  f.model.ClickMode(kModeMouse);
-  EXPECT_EQ(f.puzzle.cells[7][3].entry, 0);
-  for (int r = 0; r < 9; ++r)
-    for (int c = 0; c < 9; ++c)
-      EXPECT_EQ(0, std::memcmp(f.puzzle.cells[r][c].marks, before.cells[r][c].marks, 9));
-  EXPECT_EQ(f.mode, kModeMouse);
-  // Erase does not change the stored mode; leaving it converts nothing. Like
-  // every mode change it takes the check outlines away first.
-  f.model.CheckAll();
-  ASSERT_TRUE(f.model.checkDisplay);
-  f.model.ClickMode(kModeErase);
-  EXPECT_FALSE(f.model.checkDisplay);
-  EXPECT_TRUE(f.model.Erasing());
-  EXPECT_FALSE(f.model.clockRunning());
-  EXPECT_EQ(f.mode, kModeMouse);
-}
-
-TEST(PlayModes, EraseDragIsOneMoveAndSparesGivens) {
-  Fixture f;
-  f.model.MouseClick(0, 1, 4, false);
-  f.model.MouseClick(0, 2, 6, true);
-  const int before = f.model.MoveNumber();
-  f.model.ClickMode(kModeErase);
-  EXPECT_FALSE(f.model.EraseCell(0, 0));  // given
-  EXPECT_TRUE(f.model.EraseCell(0, 1));
-  EXPECT_TRUE(f.model.EraseCell(0, 2));
-  EXPECT_EQ(f.puzzle.cells[0][0].entry, SolutionAt(0, 0));
-  f.model.ClickMode(kModeMouse);
-  EXPECT_EQ(f.model.MoveNumber(), before + 1);
-  EXPECT_TRUE(f.model.clockRunning());
-  f.model.Undo();
-  EXPECT_EQ(f.puzzle.cells[0][1].entry, 4);
-  EXPECT_TRUE(f.adapter.Mark(0, 2, 6));
-}
-
-TEST(PlayTyping, TypedTextAndEntry) {
-  Fixture f(kModeType);
-  ASSERT_TRUE(f.model.HasCursor());
-  EXPECT_EQ(f.model.CursorRow() * 9 + f.model.CursorCol(), 1);  // first open cell
-  EXPECT_EQ(f.model.TypeText("1a2"), "12");
-  EXPECT_EQ(f.puzzle.cells[0][1].entry, 0);
-  EXPECT_EQ(f.adapter.Text(0, 1), "12");
-  f.model.TypeText("2");
-  EXPECT_EQ(f.puzzle.cells[0][1].entry, 2);
-  EXPECT_EQ(f.model.TypeText("0"), "");
-  EXPECT_EQ(f.model.TypeText("12345678912"), "123456789");
-  // Leaving the box is one move.
-  const int before = f.model.MoveNumber();
-  f.model.MoveTypingCursor(Arrow::Right);
-  EXPECT_EQ(f.model.MoveNumber(), before + 1);
 }
 
 TEST(PlayTyping, CursorSkipsAndWraps) {

@@ -226,30 +226,6 @@ class PageModelTest : public QObject {
     }
   }
 
-  void solutionSlotIsSmallerAndFull() {
-    auto state = std::make_unique<AppState>();
-    state->sudokuPuzzle = MakeSudoku(8);
-    QImage image = Page();
-    QPainter p(&image);
-    PrintCanvas canvas(p, image.width(), image.height());
-    PrintCurrentPuzzle(canvas, *state, kKindSudoku, true, false);
-    p.end();
-    const QRect upper = canvas.SlotBox(2, 1, false), lower = canvas.SlotBox(2, 2, true);
-    QVERIFY(SudokuCell(lower, 0, 0).width() < SudokuCell(upper, 0, 0).width());
-    int emptyUpper = 0;
-    for (int r = 0; r < 9; ++r)
-      for (int c = 0; c < 9; ++c) {
-        QVERIFY2(!Ink(image, SudokuCell(lower, r, c).adjusted(6, 6, -6, -6)).isEmpty(), "solution cell empty");
-        emptyUpper += Ink(image, SudokuCell(upper, r, c).adjusted(6, 6, -6, -6)).isEmpty();
-      }
-    QCOMPARE(emptyUpper, 81 - [&] {
-      int givens = 0;
-      for (auto& row : state->sudokuPuzzle.cells)
-        for (auto& cell : row) givens += cell.given;
-      return givens;
-    }());
-  }
-
   // Every kind's page: its grid in the upper half, centred, nothing below but
   // the title; with solutions a second, smaller grid in the lower half.
   void everyKindsPage() {

@@ -66,6 +66,7 @@ void TfrmKakuro::SelectStartingClue() {
   }
   pbNumbers2->hide();
   const kakuro::KakRun run = kakuro::StartingClue(adapter_.header(), adapter_.grid());
+  board_.SetSelectedRun(run);  // none: no outline left from an earlier puzzle
   if (!run.Valid()) return;
   ShowSelection(run, kakuro::SelectClue(adapter_.grid(), run, false));
 }

@@ -136,23 +136,6 @@ class HexKakuroWindowTest : public QObject {
     QVERIFY(w->PanelNumbers->geometry().bottom() < w->bnPrint->y());
   }
 
-  void clicksBeyondTheSlantedEdge() {
-    Open(kModeMouse);
-    TfrmHexKakuro* w = Window();
-    const int u = w->hexBoard().units().u;
-    // Just outside the upper-right edge of odd-column (4, 5) lies (3, 6),
-    // where the point falls on its mini-digit 4.
-    const HexCellGeometry g = w->hexBoard().Geometry(4, 5);
-    QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, QPoint(g.origin.x + 4 * u - 2, g.origin.y + 2));
-    QCOMPARE(int(Grid().cells[3][6].entry), 4);
-    QCOMPARE(int(Grid().cells[4][5].entry), 0);
-    // The same point on the last column hits nothing.
-    const HexGrid before = Grid();
-    const HexCellGeometry last = w->hexBoard().Geometry(4, 9);
-    QTest::mouseClick(w->dgPuzzle(), Qt::LeftButton, {}, QPoint(last.origin.x + 4 * u - 2, last.origin.y + 2));
-    QCOMPARE(0, std::memcmp(&Grid(), &before, sizeof before));
-  }
-
   void clueClicksNarrowTheNeighbours() {
     Open(kModeMouse);
     TfrmHexKakuro* w = Window();

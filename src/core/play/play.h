@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/play/hint.h"
+
 namespace zorvek {
 
 enum InputMode : int {
@@ -45,6 +47,8 @@ class PlayAdapter {
   // "Add pencilmarks" and "Reduce pencilmarks", for the kinds that have them.
   virtual void AddPencilmarks() {}
   virtual void ReducePencilmarks() {}
+  // The simplest next logical step from the entries (the kind's step finder).
+  virtual Hint NextHint() const { return {}; }
 };
 
 // Keeps only the characters a typing box accepts (digits low..high), at most 9.

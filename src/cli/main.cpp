@@ -5,12 +5,15 @@
 #include <cstring>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "cli/cli.h"
 #include "core/common/puzfile.h"
 #include "core/common/random.h"
+#include "core/play/hint.h"
+#include "core/shell/kinds.h"
 
 namespace zorvek::cli {
 namespace {
@@ -55,7 +58,8 @@ void MainHelp() {
       "  zorvek generate KIND --difficulty easy|medium|hard [--size S] [--count N]\n"
       "                       [--seed S] [--threads N] [--out DIR]\n"
       "  zorvek show FILE [--as KIND]\n"
-      "  zorvek solve FILE\n"
+      "  zorvek solve FILE [--steps]\n"
+      "  zorvek hint FILE\n"
       "  zorvek bank KIND [--which NAME] [--count N] [--seed S] [--variants K]\n"
       "  zorvek print FILE.puz | --sudoku ... (--out FILE.pdf | --printer NAME)\n"
       "  zorvek --version\n\n"
@@ -158,12 +162,47 @@ int Generate(const std::vector<std::string>& args) {
   return kind->generate(options);
 }
 
+bool Solved(const PlayAdapter& a) {
+  for (int r = 0; r < a.Rows(); ++r)
+    for (int c = 0; c < a.Cols(); ++c)
+      if (a.IsCell(r, c) && !a.IsGiven(r, c) && a.Entry(r, c) != a.Solution(r, c)) return false;
+  return true;
+}
+
+// The logical path from the givens, one numbered step a line. 0 when it
+// reaches the solution, 3 when it stops short, 1 when the file is rejected.
+int PrintSteps(const std::string& file, int number) {
+  auto state = std::make_unique<AppState>();
+  const KindDescriptor& kind = KindOf(number);
+  const std::string message = kind.load(*state, file);
+  if (!message.empty()) {
+    std::cout << message << "\n";
+    return 1;
+  }
+  const std::unique_ptr<PlayAdapter> adapter = kind.playAdapter(*state);
+  PlayAdapter& a = *adapter;
+  for (int r = 0; r < a.Rows(); ++r)
+    for (int c = 0; c < a.Cols(); ++c)
+      if (a.IsCell(r, c) && !a.IsGiven(r, c)) {
+        a.SetEntry(r, c, 0);
+        a.SetText(r, c, "");
+      }
+  const std::vector<Hint> path = LogicalPath(a);
+  for (std::size_t i = 0; i < path.size(); ++i)
+    std::cout << i + 1 << ". " << path[i].technique << ": " << path[i].conclusion << "\n";
+  if (Solved(a)) return 0;
+  std::cout << "The steps stop here: no logical step found.\n";
+  return 3;
+}
+
 int ShowOrSolve(const std::vector<std::string>& args, bool solve) {
   if (WantsHelp(args)) {
     if (solve)
-      std::cout << "zorvek solve FILE\n\nRe-solves the puzzle in FILE from its givens with its kind's\n"
+      std::cout << "zorvek solve FILE [--steps]\n\nRe-solves the puzzle in FILE from its givens with its kind's\n"
                    "logical solver at the puzzle's own level. Exit 0 when that solves\n"
-                   "it, 1 when not or when the file is rejected.\n";
+                   "it, 1 when not or when the file is rejected. With --steps it first\n"
+                   "prints the logical path from the givens, one step a line, as the\n"
+                   "game's Hint button names each step.\n";
     else
       std::cout << "zorvek show FILE [--as KIND]\n\nLoads FILE exactly as the game window of its "
                    "kind would (or of KIND,\nwith --as) and prints its header and grid. A file "
@@ -172,8 +211,11 @@ int ShowOrSolve(const std::vector<std::string>& args, bool solve) {
   }
   std::string file;
   const KindCommands* as = nullptr;
+  bool steps = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--as") {
+    if (solve && args[i] == "--steps") {
+      steps = true;
+    } else if (args[i] == "--as") {
       if (solve) return BadArgument("unknown option '--as'");
       if (i + 1 >= args.size()) return BadArgument("missing value after '--as'");
       as = FindKind(args[++i]);
@@ -192,7 +234,55 @@ int ShowOrSolve(const std::vector<std::string>& args, bool solve) {
   const auto bytes = ReadFilePrefix(file, 1 << 16);
   const KindCommands* kind = as ? as : FindKindNumber(KindOfMagic(bytes.data(), bytes.size()));
   if (!kind) kind = kKinds[0];  // no known magic: any window reports it as unrecognized
-  return solve ? kind->solve(bytes) : kind->show(bytes);
+  if (!solve) return kind->show(bytes);
+  int code = 0;
+  if (steps) {
+    code = PrintSteps(file, kind->kind);
+    if (code != 0 && code != 3) return code;
+  }
+  const int verdict = kind->solve(bytes);
+  // Steps that stop short of the solution fail the run even when the solver gets there.
+  return verdict != 0 ? verdict : (code == 3 ? 1 : 0);
+}
+
+int HintCommand(const std::vector<std::string>& args) {
+  if (WantsHelp(args)) {
+    std::cout << "zorvek hint FILE\n\nPrints the next logical step from the entries in FILE, as the\n"
+                 "game's Hint button finds it: <Technique>: <conclusion> (<cells>), cells\n"
+                 "written r<row>c<column> counted from 1 as the board shows them. A wrong\n"
+                 "entry comes first. Exit 0 with a step or a solved puzzle, 1 when the file\n"
+                 "is rejected or no logical step is left.\n";
+    return 0;
+  }
+  std::string file;
+  for (const std::string& a : args) {
+    if (!a.empty() && a[0] == '-') return BadArgument("unknown option '" + a + "'");
+    if (!file.empty()) return BadArgument("unexpected argument '" + a + "'");
+    file = a;
+  }
+  if (file.empty()) return BadArgument("hint needs a FILE");
+  if (!std::filesystem::exists(file)) return BadArgument("no such file '" + file + "'");
+  const auto bytes = ReadFilePrefix(file, 1 << 16);
+  const int number = KindOfMagic(bytes.data(), bytes.size());
+  auto state = std::make_unique<AppState>();
+  const KindDescriptor& kind = KindOf(number >= 0 && number < kPlayKinds ? number : 0);
+  const std::string message = kind.load(*state, file);
+  if (!message.empty()) {
+    std::cout << message << "\n";
+    return 1;
+  }
+  const std::unique_ptr<PlayAdapter> adapter = kind.playAdapter(*state);
+  const Hint hint = adapter->NextHint();
+  if (hint.Found()) {
+    std::cout << HintLine(hint) << "\n";
+    return 0;
+  }
+  if (Solved(*adapter)) {
+    std::cout << "No hint: the puzzle is solved.\n";
+    return 0;
+  }
+  std::cout << (hint.technique.empty() ? "No logical step found" : hint.technique) << "\n";
+  return 1;
 }
 
 int Bank(const std::vector<std::string>& args) {
@@ -252,6 +342,7 @@ int main(int argc, char** argv) {
   if (command == "show") return ShowOrSolve(args, false);
   if (command == "solve") return ShowOrSolve(args, true);
   if (command == "bank") return Bank(args);
+  if (command == "hint") return HintCommand(args);
   if (command == "print") {
 #ifdef ZORVEK_CLI_PRINT
     return PrintCommand(args, argc, argv);

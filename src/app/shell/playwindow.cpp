@@ -89,6 +89,7 @@ TPlayWindow::TPlayWindow(THost& host, int kind, CommandMiddle middle, QWidget* p
   bnClear = MakeButton("bnClear", "Clear all", PanelLeft);
   bnFill = MakeButton("bnFill", "Fill all", PanelLeft);
   bnCheck = MakeButton("bnCheck", "Check all", PanelLeft);
+  bnHint = MakeButton("bnHint", "Hint", PanelLeft);
   bnUndo = MakeButton("bnUndo", "Undo last move", PanelLeft);
   bnPencil = MakeButton("bnPencil", "Add pencilmarks", PanelLeft);
   bnReduce = MakeButton("bnReduce", "Reduce pencilmarks", PanelLeft);
@@ -121,6 +122,16 @@ TPlayWindow::TPlayWindow(THost& host, int kind, CommandMiddle middle, QWidget* p
   PanelTimer->setFont(bold);
   PaintBackground(PanelHeader, Qt::white);
 
+  lblHint = new QLabel(this);
+  lblHint->setObjectName(QStringLiteral("lblHint"));
+  lblHint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  lblHint->setWordWrap(true);
+  {
+    QPalette hp = lblHint->palette();
+    hp.setColor(QPalette::WindowText, draw::kHintText);
+    lblHint->setPalette(hp);
+  }
+
   PanelPause = new QWidget(this);
   PanelPause->setObjectName(QStringLiteral("PanelPause"));
   PaintBackground(PanelPause);
@@ -138,6 +149,7 @@ TPlayWindow::TPlayWindow(THost& host, int kind, CommandMiddle middle, QWidget* p
   connect(bnClear, &QPushButton::clicked, this, &TPlayWindow::bnClearClick);
   connect(bnFill, &QPushButton::clicked, this, &TPlayWindow::bnFillClick);
   connect(bnCheck, &QPushButton::clicked, this, &TPlayWindow::bnCheckClick);
+  connect(bnHint, &QPushButton::clicked, this, &TPlayWindow::bnHintClick);
   connect(bnUndo, &QPushButton::clicked, this, &TPlayWindow::bnUndoClick);
   connect(bnPencil, &QPushButton::clicked, this, [this] { bnPencilClick(); });
   connect(bnReduce, &QPushButton::clicked, this, [this] { bnReduceClick(); });
@@ -174,6 +186,9 @@ void TPlayWindow::CreateShortcuts() {
   add(QKeySequence(Qt::CTRL | Qt::Key_N), [this, commandsAvailable] { if (commandsAvailable()) bnCreateClick(); });
   add(QKeySequence(Qt::CTRL | Qt::Key_P), [this, commandsAvailable] { if (commandsAvailable()) bnPrintClick(); });
   add(QKeySequence(Qt::Key_F1), [this] { if (isVisible()) bnInstructClick(); });
+  add(QKeySequence(Qt::CTRL | Qt::Key_H), [this, commandsAvailable] {
+    if (commandsAvailable() && bnHint->isEnabled()) bnHintClick();
+  });
 }
 
 void TPlayWindow::AttachBoard(PlayAdapter& adapter, draw::Board& board) {
@@ -195,7 +210,10 @@ draw::BoardView TPlayWindow::View() const {
   return v;
 }
 
-void TPlayWindow::PaintBoard(QPainter& p) { board_->Paint(p, View()); }
+void TPlayWindow::PaintBoard(QPainter& p) {
+  board_->Paint(p, View());
+  if (hintStage_ > 0) board_->PaintHint(p, hint_, hintStage_ >= 2);
+}
 
 void TPlayWindow::dgPuzzleMouseDown(const QPoint& pos, Qt::MouseButton button) {
   const draw::BoardHit hit = board_->HitTest(pos);
@@ -236,13 +254,20 @@ void TPlayWindow::dgPuzzleMouseUp() { dragging_ = false; }
 void TPlayWindow::LayoutWindow() {
   const int column = LayoutCommandColumn(height());
   const int bh = ButtonHeight();
-  const int freeW = width() - column, freeH = height() - bh;
+  const int hintH = HintLineHeight();
+  const int freeW = width() - column, freeH = height() - bh - hintH;
   LayoutBoard(QSize(freeW - 10, freeH - 10));
   const QSize side = board_->Size();
   const int gx = column + (freeW - side.width()) / 2;
-  const int top = (height() - (bh - 1 + side.height())) / 2;
+  const int top = (height() - (bh - 1 + side.height() + hintH)) / 2;
   grid_->setGeometry(gx, top + bh - 1, side.width(), side.height());
   LayoutHeaderRow(grid_->geometry(), column);
+  // The hint line spans the header row's width, so a narrow board still
+  // gives it room.
+  const int lineLeft = std::min(grid_->x(), PanelTimer->x());
+  const int lineRight = std::max(grid_->geometry().right(), PanelHeader->geometry().right());
+  lblHint->setGeometry(lineLeft, grid_->geometry().bottom() + 3, lineRight - lineLeft + 1, hintH - 3);
+  ShowHintLine(lblHint->text());
   PanelPause->raise();
   PlaceTypingBox();
   grid_->update();
@@ -311,7 +336,7 @@ int TPlayWindow::ButtonHeight() const {
 int TPlayWindow::LayoutCommandColumn(int height) {
   const int bw = ButtonWidth(), bh = ButtonHeight();
   const int modeH = 26 + QFontMetrics(bnMouse->font()).height() + 14;
-  const int buttons = pencilCommands_ ? 11 : 9, gaps = pencilCommands_ || PanelNumbers ? 4 : 3;
+  const int buttons = pencilCommands_ ? 12 : 10, gaps = pencilCommands_ || PanelNumbers ? 4 : 3;
   const int fixedH = buttons * bh + modeH;
   // The combinations take what the buttons leave, less a few pixels per gap;
   // on a short window they may widen the column to a third of the window.
@@ -339,7 +364,7 @@ int TPlayWindow::LayoutCommandColumn(int height) {
     }
     y += 1 + gap;
   };
-  group({bnClear, bnFill, bnCheck, bnUndo});
+  group({bnClear, bnFill, bnCheck, bnHint, bnUndo});
   if (pencilCommands_) group({bnPencil, bnReduce});
   if (PanelNumbers) {
     PanelNumbers->setGeometry(0, y, cw, numbers.height());
@@ -355,6 +380,8 @@ int TPlayWindow::LayoutCommandColumn(int height) {
 void TPlayWindow::SyncFromModel() {
   PlayModel& m = *model_;
   const bool erasing = m.Erasing();
+  // A hint belongs to the position it was found for: any other action ends it.
+  if (!keepHint_) ClearHint();
   bnCheck->setEnabled(m.checkEnabled);
   bnFill->setEnabled(m.fillEnabled);
   bnClear->setEnabled(m.clearEnabled);
@@ -362,7 +389,9 @@ void TPlayWindow::SyncFromModel() {
   bnPencil->setEnabled(m.pencilEnabled && m.StoredMode() == kModeMouse);
   bnReduce->setEnabled(m.pencilEnabled && m.StoredMode() == kModeMouse);
   bnPause->setEnabled(m.pauseEnabled && !erasing);
-  for (QPushButton* b : {bnClear, bnFill, bnCheck, bnUndo, bnPrint, bnSave, bnFile, bnCreate}) b->setVisible(!erasing);
+  bnHint->setEnabled(m.gridVisible && !m.paused && !m.IsFull());
+  for (QPushButton* b : {bnClear, bnFill, bnCheck, bnHint, bnUndo, bnPrint, bnSave, bnFile, bnCreate})
+    b->setVisible(!erasing);
   bnPencil->setVisible(pencilCommands_ && !erasing);
   bnReduce->setVisible(pencilCommands_ && !erasing);
   const int active = m.ActiveMode();
@@ -443,9 +472,10 @@ bool TPlayWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched != edText) return QWidget::eventFilter(watched, event);
   switch (event->type()) {
     case QEvent::ShortcutOverride: {
-      // The game's undo, not the edit box's own.
+      // The game's undo and hint, not the edit box's own undo and Ctrl+H.
       auto* k = static_cast<QKeyEvent*>(event);
       if (k->matches(QKeySequence::Undo)) return true;
+      if (k->key() == Qt::Key_H && k->modifiers() == Qt::ControlModifier) return true;
       break;
     }
     case QEvent::KeyPress: {
@@ -559,6 +589,63 @@ void TPlayWindow::bnPencilClick() {
 void TPlayWindow::bnReduceClick() {
   model_->PencilCommand(true);
   SyncFromModel();
+}
+
+int TPlayWindow::HintLineHeight() const { return QFontMetrics(bnReduce->font()).lineSpacing() * 2 + 8; }
+
+void TPlayWindow::ShowHintLine(const QString& text) {
+  // Two lines at the column's font; a longer text takes a smaller one
+  // rather than running under the window's edge.
+  QFont f = bnReduce->font();
+  const QRect room(0, 0, std::max(1, lblHint->width()), std::max(1, lblHint->height()));
+  while (f.pointSize() > 7 &&
+         QFontMetrics(f).boundingRect(room, Qt::TextWordWrap | Qt::AlignHCenter, text).height() > room.height())
+    f.setPointSize(f.pointSize() - 1);
+  lblHint->setFont(f);
+  lblHint->setText(text);
+}
+
+void TPlayWindow::ClearHint() {
+  const bool shown = hintStage_ > 0;
+  hintStage_ = 0;
+  hint_ = Hint{};
+  if (!lblHint->text().isEmpty()) ShowHintLine(QString());
+  if (shown) grid_->update();
+}
+
+void TPlayWindow::bnHintClick() {
+  PlayModel& m = *model_;
+  if (!m.gridVisible || m.paused || m.Erasing()) return;
+  QString line;
+  if (hintStage_ == 0) {
+    Hint hint = m.NextHint();
+    if (!hint.Found()) {
+      ClearHint();
+      ShowHintLine(QString::fromStdString(hint.technique.empty() ? "No hint: the grid is full" : hint.technique));
+      return;
+    }
+    hint_ = std::move(hint);
+    hintStage_ = 1;
+    line = QString::fromStdString(hint_.technique);
+  } else if (hintStage_ == 1) {
+    hintStage_ = 2;
+    QString conclusion = QString::fromStdString(hint_.conclusion);
+    if (!conclusion.isEmpty()) conclusion[0] = conclusion[0].toUpper();
+    line = QString::fromStdString(hint_.technique) + QStringLiteral(": ") + conclusion;
+  } else {
+    const Hint made = hint_;
+    ClearHint();
+    if (m.MakeHint(made)) SyncFromModel();
+    QString conclusion = QString::fromStdString(made.conclusion);
+    if (!conclusion.isEmpty()) conclusion[0] = conclusion[0].toUpper();
+    ShowHintLine(QStringLiteral("Made: ") + conclusion + QStringLiteral(" (Undo takes it back)"));
+    return;
+  }
+  keepHint_ = true;
+  SyncFromModel();
+  keepHint_ = false;
+  ShowHintLine(line);
+  grid_->update();
 }
 
 void TPlayWindow::bnPauseClick() {

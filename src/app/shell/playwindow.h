@@ -75,7 +75,7 @@ class TPlayWindow : public QWidget {
   void SyncFromModel();
 
   // Controls, named as the game names them.
-  QPushButton *bnInstruct, *bnClear, *bnFill, *bnCheck, *bnUndo, *bnPencil, *bnReduce;
+  QPushButton *bnInstruct, *bnClear, *bnFill, *bnCheck, *bnHint, *bnUndo, *bnPencil, *bnReduce;
   QPushButton *bnPrint, *bnSave, *bnFile, *bnCreate, *bnPause, *bnResume;
   QToolButton *bnMouse, *bnKeyboard, *bnErase;
   QWidget *PanelLeft, *PanelMode, *PanelPause;
@@ -83,6 +83,8 @@ class TPlayWindow : public QWidget {
   TNumbersPanel* PanelNumbers = nullptr;
   TCombinationsPanel *pbNumbers = nullptr, *pbNumbers2 = nullptr;
   QLabel *PanelTimer, *PanelHeader;
+  // The hint line under the board: where to look, then what follows.
+  QLabel* lblHint;
   QLineEdit *edText = nullptr, *edMover = nullptr;
   QTimer PuzzTimer, InitTimer;
 
@@ -91,6 +93,11 @@ class TPlayWindow : public QWidget {
   void bnClearClick();
   void bnFillClick();
   void bnCheckClick();
+  // First press: the cells to look at and the technique; second: what
+  // follows; third: the step is made as one move.
+  void bnHintClick();
+  int HintStage() const { return hintStage_; }
+  const Hint& CurrentHint() const { return hint_; }
   void bnUndoClick();
   void bnPauseClick();
   void bnResumeClick();
@@ -162,6 +169,10 @@ class TPlayWindow : public QWidget {
   void UpdateEraseLook();
   void ErasedCell();
   void CreateShortcuts();
+  void ClearHint();
+  void ShowHintLine(const QString& text);
+  // Height of the hint line's row under the board.
+  int HintLineHeight() const;
   bool eraseLook_ = false;
   const bool pencilCommands_;
   QFont headerFont_;
@@ -170,6 +181,9 @@ class TPlayWindow : public QWidget {
   TKindCreateDialog* createDialog_ = nullptr;
   bool dragging_ = false;
   int lastMove_ = 0;  // the move the main window last heard of
+  Hint hint_;
+  int hintStage_ = 0;        // 0 none, 1 cells shown, 2 conclusion shown
+  bool keepHint_ = false;    // a sync on behalf of the hint itself
 };
 
 }  // namespace zorvek::app

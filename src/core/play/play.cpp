@@ -310,6 +310,26 @@ void PlayModel::PencilCommand(bool reduce) {
   RecordMove();
 }
 
+Hint PlayModel::NextHint() const {
+  if (IsFull()) return {};
+  return adapter_.NextHint();
+}
+
+bool PlayModel::MakeHint(const Hint& hint) {
+  if (StoredMode() == kModeType && boxVisible_) RecordMove();
+  const bool hadCursor = StoredMode() == kModeType && HasCursor();
+  if (!ApplyHint(adapter_, hint)) return false;
+  HideCheckDisplay();
+  // The typing box shows the cell's new content, or moves on from a filled cell.
+  if (hadCursor) {
+    const int r = cursorRow_, c = cursorCol_;
+    ResetCursor();
+    if (adapter_.Entry(r, c) == 0) PlaceCursor(r, c); else MoveToFirstEmpty();
+  }
+  RecordMove();
+  return true;
+}
+
 void PlayModel::InstallPuzzle() {
   erasing_ = false;
   ResetCursor();

@@ -91,6 +91,12 @@ class PlayModel {
   void PencilCommand(bool reduce);
   // Takes the check outlines away (a click on the board, a new selection).
   void HideCheckDisplay();
+  // The next logical step from the entries as they stand; none once the
+  // grid is full.
+  Hint NextHint() const;
+  // Makes a hint's step as one move (what was typed first becomes a move
+  // of its own, as Undo does it). False when there was nothing to make.
+  bool MakeHint(const Hint& hint);
 
   // --- mouse ---
   void MouseClick(int r, int c, int digit, bool rightButton);

@@ -12,7 +12,11 @@
 #include "core/hexkakuro/geometry.h"
 #include "core/hexkakuro/generator.h"
 #include "core/kakuro/generator.h"
+#include "core/futoshiki/play.h"
+#include "core/hexkakuro/play.h"
+#include "core/kakuro/play.h"
 #include "core/sudoku/generator.h"
+#include "core/sudoku/play.h"
 
 namespace zorvek {
 namespace {
@@ -39,6 +43,7 @@ struct BlocksJob : CreateJob {
 // (false when they are out of range, or the kind has no such creation).
 struct SudokuKind {
   using Blocks = sudoku::SudokuBlocks;
+  using Adapter = sudoku::SudokuPlayAdapter;
   static bool Has(const AppState& s) { return sudoku::HasPuzzle(s.sudokuPuzzle); }
   static void Startup(Random& r, AppState& s) { sudoku::CreateStartupSudoku(r, s.sudokuSettings, s.sudokuPuzzle); }
   static PuzzleShape Shape(const AppState& s) { return {s.sudokuSettings.difficulty, 9, 9}; }
@@ -63,6 +68,7 @@ struct SudokuKind {
 
 struct KakuroKind {
   using Blocks = kakuro::KakuroBlocks;
+  using Adapter = kakuro::KakuroPlayAdapter;
   // Kakuro blocks always hold a puzzle: there is no "none yet" mark.
   static bool Has(const AppState&) { return true; }
   static void Startup(Random& r, AppState& s) { kakuro::CreateStartupKakuro(r, s.kakuroSettings, s.kakuroPuzzle); }
@@ -82,6 +88,7 @@ struct KakuroKind {
 
 struct FutoshikiKind {
   using Blocks = futoshiki::FutoshikiBlocks;
+  using Adapter = futoshiki::FutoshikiPlayAdapter;
   static bool Has(const AppState& s) { return futoshiki::HasPuzzle(s.futoshikiPuzzle); }
   static void Startup(Random& r, AppState& s) {
     futoshiki::CreateStartupFutoshiki(r, s.futoshikiSettings, s.futoshikiPuzzle);
@@ -119,6 +126,7 @@ struct FutoshikiKind {
 
 struct HexKakuroKind {
   using Blocks = hexkakuro::HexKakuroBlocks;
+  using Adapter = hexkakuro::HexKakuroPlayAdapter;
   static bool Has(const AppState& s) { return hexkakuro::HasPuzzle(s.hexKakuroPuzzle); }
   static void Startup(Random& r, AppState& s) {
     hexkakuro::CreateStartupHexKakuro(r, s.hexKakuroSettings, s.hexKakuroPuzzle);
@@ -191,6 +199,7 @@ KindDescriptor Describe(int number, std::size_t stateEnd) {
       },
       [](const AppState& s) { return DefaultFileName<Blocks>(s.*S, s.general.*Counter); },
       [](const AppState& s) { return K::Shape(s); },
+      [](AppState& s) -> std::unique_ptr<PlayAdapter> { return std::make_unique<typename K::Adapter>(s.*S, s.*P); },
   };
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/common/random.h"
+#include "core/play/play.h"
 #include "core/shell/create_job.h"
 #include "core/shell/state.h"
 
@@ -47,6 +48,8 @@ struct KindDescriptor {
   // The save dialog's proposal from the current puzzle and the save counter.
   std::string (*defaultFileName)(const AppState&);
   PuzzleShape (*shape)(const AppState&);
+  // The play rules' view of its blocks in the state (for hints outside a window).
+  std::unique_ptr<PlayAdapter> (*playAdapter)(AppState&);
 };
 
 inline constexpr int kPlayKinds = 4;

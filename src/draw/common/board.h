@@ -2,10 +2,12 @@
 // A kind's board: its geometry once laid out, the hit test that maps a point
 // to a cell, and painting. The screen and the printed page use the same board;
 // only the view differs. Painting reads the puzzle block and never changes it.
+#include <QPainterPath>
 #include <QRect>
 #include <QSize>
 #include <algorithm>
 
+#include "core/play/hint.h"
 #include "draw/common/style.h"
 
 class QPainter;
@@ -30,6 +32,13 @@ class Board {
     return length <= 1 ? std::max(4, TypingFontSize(1) * 3 / 4) : TypingFontSize(length);
   }
   void PaintNote(QPainter& p, const QRect& area, const char* text, int length) const;
+
+  // A cell's outline, for what is drawn over it (a square unless the kind's
+  // cells are not).
+  virtual QPainterPath CellShape(int row, int col) const;
+  // A hint over the painted board: its proving cells tinted; with the
+  // conclusion, the cells it changes outlined too.
+  void PaintHint(QPainter& p, const Hint& hint, bool conclusion) const;
 };
 
 }  // namespace zorvek::draw

@@ -45,4 +45,26 @@ void Board::PaintNote(QPainter& p, const QRect& area, const char* text, int leng
   p.drawText(area, Qt::AlignCenter, QString::fromLatin1(text, length));
 }
 
+QPainterPath Board::CellShape(int row, int col) const {
+  QPainterPath path;
+  path.addRect(QRectF(CellRect(row, col)));
+  return path;
+}
+
+void Board::PaintHint(QPainter& p, const Hint& hint, bool conclusion) const {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(kHintTint);
+  for (const HintCell& cell : hint.cells) p.drawPath(CellShape(cell.row, cell.col));
+  if (conclusion) {
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kHintLine, 2, Qt::DashLine));
+    for (const HintRemoval& removal : hint.removals) p.drawPath(CellShape(removal.cell.row, removal.cell.col));
+    p.setPen(QPen(kHintLine, 3));
+    p.drawPath(CellShape(hint.target.row, hint.target.col));
+  }
+  p.restore();
+}
+
 }  // namespace zorvek::draw

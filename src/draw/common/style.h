@@ -16,6 +16,11 @@ inline const QColor kCheckRed(249, 61, 6);
 inline const QColor kGivenRed(255, 0, 0);
 inline const QColor kSilver(192, 192, 192);
 inline const QColor kPaperGrey(72, 72, 72);  // entries and solutions on paper
+// Hints have a colour of their own, apart from the check colours and the
+// selection blue.
+inline const QColor kHintTint(150, 90, 255, 70);
+inline const QColor kHintLine(120, 50, 220);
+inline const QColor kHintText(90, 30, 170);
 
 // What the board shows besides the puzzle block itself.
 struct BoardView {

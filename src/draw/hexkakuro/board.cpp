@@ -120,6 +120,13 @@ QRect HexKakuroBoard::CellRect(int row, int col) const {
   return QRect(g.textLeft - 3, top - 3, g.textRight - g.textLeft + 1 + 6, boxHeight_ + 6);
 }
 
+QPainterPath HexKakuroBoard::CellShape(int row, int col) const {
+  QPainterPath path;
+  path.addPolygon(QPolygonF(Hexagon(row, col)));
+  path.closeSubpath();
+  return path;
+}
+
 QRect HexKakuroBoard::TextArea(int r, int c) const {
   const HexCellGeometry g = Geometry(r, c);
   return QRect(g.origin.x + units_.u, g.origin.y, 2 * units_.u, 2 * units_.h);

@@ -47,6 +47,7 @@ class HexKakuroBoard : public Board {
   // The typing box's place: the cell's text box, centred vertically in the
   // hexagon, with 3 pixels around it.
   QRect CellRect(int row, int col) const override;
+  QPainterPath CellShape(int row, int col) const override;
   // A cell of the grid (kind not 0, rows and columns from 1) and, for the
   // part, the mini-digit 1..9 under the point.
   BoardHit HitTest(const QPoint& p) const override;

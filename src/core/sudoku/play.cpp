@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/sudoku/hint.h"
+
 namespace zorvek::sudoku {
 
 void SudokuPlayAdapter::AddPencilmarks() { sudoku::AddPencilmarks(block_); }
 void SudokuPlayAdapter::ReducePencilmarks() { sudoku::ReducePencilmarks(block_); }
+Hint SudokuPlayAdapter::NextHint() const { return FindHint(block_); }
 
 namespace {
 bool Open(const SudCell& x) { return x.given == 0 && x.entry == 0; }

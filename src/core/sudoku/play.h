@@ -19,6 +19,7 @@ class SudokuPlayAdapter : public RecordAdapter<SudSettings, SudPuzzle> {
   std::int32_t& Elapsed() override { return settings_.elapsed; }
   void AddPencilmarks() override;
   void ReducePencilmarks() override;
+  Hint NextHint() const override;
 
   SudSettings& settings() { return settings_; }
   SudPuzzle& puzzle() { return block_; }

@@ -1,0 +1,176 @@
+#include "core/sudoku/hint.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/common/random.h"
+#include "core/common/types.h"
+#include "core/sudoku/generator.h"
+#include "core/sudoku/play.h"
+
+namespace zorvek::sudoku {
+namespace {
+
+SudPuzzle Made(int difficulty, std::uint64_t seed, bool fromPool = false) {
+  Random random(seed * 7919);
+  Generator g(random);
+  SolverBoard board;
+  SudPuzzle puzzle{};
+  std::uint8_t used[kPoolSize] = {};
+  while (!((fromPool ? g.PuzzleFromPool(board, used) : g.GeneratePuzzle(difficulty, board)) &&
+           g.FinalizePuzzle(difficulty, board, puzzle))) {
+  }
+  return puzzle;
+}
+
+int Placed(const SudPuzzle& p, HintCell at) {
+  const SudCell& x = p.cells[at.row][at.col];
+  return x.given ? x.solution : x.entry;
+}
+
+bool Peers(HintCell a, HintCell b) {
+  return a.row == b.row || a.col == b.col || (a.row / 3 == b.row / 3 && a.col / 3 == b.col / 3);
+}
+
+// Whether the unit a technique names ("... in box 5") holds the cell.
+bool NamedUnitHolds(const std::string& technique, HintCell cell) {
+  const int n = std::stoi(technique.substr(technique.rfind(' ') + 1)) - 1;
+  if (technique.find(" in row ") != std::string::npos) return cell.row == n;
+  if (technique.find(" in column ") != std::string::npos) return cell.col == n;
+  return technique.find(" in box ") != std::string::npos && cell.row / 3 * 3 + cell.col / 3 == n;
+}
+
+// Follows the hints to the end, checking each against the position it was
+// given for and the stored solution; returns the techniques used. The pencil
+// marks leave out every answer: hints must not read them.
+std::set<std::string> FollowHints(SudPuzzle puzzle) {
+  for (auto& row : puzzle.cells)
+    for (SudCell& c : row)
+      for (int d = 1; d <= 9; ++d) c.marks[d - 1] = d != c.solution;
+  const SudPuzzle start = puzzle;
+  SudPuzzle before = start;
+  SudSettings settings{};
+  SudokuPlayAdapter adapter(settings, puzzle), replay(settings, before);
+  std::set<std::string> used;
+  for (const Hint& hint : LogicalPath(adapter)) {
+    SCOPED_TRACE(HintLine(hint));
+    const HintCell t = hint.target;
+    EXPECT_EQ(Placed(before, t), 0);
+    EXPECT_EQ(hint.digit, start.cells[t.row][t.col].solution);
+    EXPECT_NE(hint.conclusion.find(std::to_string(hint.digit) + " goes in " + CellName(t.row + 1, t.col + 1)),
+              std::string::npos);
+    for (const HintRemoval& r : hint.removals) {
+      unsigned present = 0x3FE;  // what the placed digits leave the cell
+      for (int k = 0; k < 81; ++k)
+        if (Peers(r.cell, {k / 9, k % 9})) present &= ~(1u << Placed(before, {k / 9, k % 9}));
+      EXPECT_TRUE(Placed(before, r.cell) == 0 && r.digits != 0 && (r.digits & ~present) == 0);
+      EXPECT_FALSE(r.digits >> start.cells[r.cell.row][r.cell.col].solution & 1u);
+    }
+    if (hint.technique == "Naked single") {
+      unsigned seen = 1u << hint.digit;  // the cells show the other eight digits
+      for (const HintCell& c : hint.cells) seen |= Peers(c, t) ? 1u << Placed(before, c) : 0;
+      EXPECT_EQ(seen, 0x3FEu);
+    } else {
+      for (const HintCell& c : hint.cells) EXPECT_TRUE(NamedUnitHolds(hint.technique, c));
+      EXPECT_TRUE(!hint.removals.empty() || NamedUnitHolds(hint.technique, t));
+    }
+    used.insert(hint.technique.substr(0, hint.technique.find(" in ")));
+    ApplyHint(replay, hint);
+  }
+  for (int k = 0; k < 81; ++k) EXPECT_EQ(Placed(puzzle, {k / 9, k % 9}), start.cells[k / 9][k % 9].solution);
+  return used;
+}
+
+TEST(SudokuHint, HintsAloneFinishEveryLevel) {
+  for (std::uint64_t seed = 1; seed <= 3; ++seed) {
+    SCOPED_TRACE(seed);
+    EXPECT_EQ(FollowHints(Made(kEasy, seed)), std::set<std::string>{"Naked single"});
+    FollowHints(Made(kMedium, seed));
+  }
+  std::set<std::string> hard;
+  for (std::uint64_t seed = 1; seed <= 12; ++seed) hard.merge(FollowHints(Made(kHard, seed, seed > 2)));
+  // Generated puzzles need no more than pointing before a single; the other
+  // eliminations come later in chains, and first in the positions below.
+  for (const char* technique : {"Hidden single", "Pointing pair", "Pointing triple"})
+    EXPECT_TRUE(hard.count(technique)) << technique << " never needed";
+}
+
+TEST(SudokuHint, EliminationsNameTheirUnitAndLeadToTheirSingle) {
+  const char* solution = "581493672396271845274865319429718563837546921165932784948327156653184297712659438";
+  const char* cases[][4] = {
+      {"5........39...1..52......1......8.6.8..........5.3...49...2.1.....1...977..6..43.",
+       "Box/line reduction in row 6", "r6c1 r6c2", "remove 1 from r4c1 r4c2 r4c3 r5c2 r5c3, then 4 goes in r4c1"},
+      {"58...36....6.........865.......18....3..4.9...6.9.2....4..2.....53..429..........",
+       "Naked pair in column 5", "r1c5 r2c5", "remove 7 from r6c5 r8c5, 7 and 9 from r9c5, then 8 goes in r8c5"},
+      {"..1493...39.2.1...2........4...1........4....1..9.2.8.....2...6.......9....6...3.",
+       "Naked quint in row 3", "r3c2 r3c3 r3c4 r3c5 r3c6",
+       "remove 4, 5, 6, 7 and 8 from r3c7, 4, 5, 6 and 7 from r3c8, 4, 5, 7 and 8 from r3c9, then 1 goes in r3c8"},
+  };
+  for (const auto& [givens, technique, cells, conclusion] : cases) {
+    SudPuzzle puzzle{};
+    for (int i = 0; i < 81; ++i) {
+      SudCell& c = puzzle.cells[i / 9][i % 9];
+      c.solution = solution[i] - '0';
+      c.given = givens[i] != '.';
+      c.entry = static_cast<std::uint8_t>(c.given * c.solution);
+    }
+    const Hint hint = FindHint(puzzle);
+    EXPECT_EQ(hint.technique, technique);
+    EXPECT_EQ(hint.cellsText, cells) << technique;
+    EXPECT_EQ(hint.conclusion, conclusion) << technique;
+  }
+}
+
+TEST(SudokuHint, WrongEntriesComeFirstInReadingOrder) {
+  SudPuzzle puzzle = Made(kMedium, 5);
+  std::vector<HintCell> open;
+  for (int k = 0; k < 81; ++k)
+    if (!puzzle.cells[k / 9][k % 9].given) open.push_back({k / 9, k % 9});
+  auto enter = [&](HintCell at, bool right) {
+    SudCell& x = puzzle.cells[at.row][at.col];
+    x.entry = static_cast<std::uint8_t>(right ? x.solution : x.solution % 9 + 1);
+  };
+  enter(open[0], true);
+  enter(open[9], false);
+  enter(open[5], false);
+  SudSettings settings{};
+  SudokuPlayAdapter adapter(settings, puzzle);
+  const Hint hint = adapter.NextHint();
+  EXPECT_EQ(hint.type, Hint::Type::WrongEntry);
+  EXPECT_EQ(hint.digit, 0);
+  EXPECT_EQ(hint.conclusion, "Wrong entry at " + CellName(open[5].row + 1, open[5].col + 1));
+  EXPECT_EQ(hint.cells, std::vector<HintCell>{open[5]});
+
+  // Once hints have taken both out and filled the grid, nothing is left
+  // until an entry goes wrong.
+  LogicalPath(adapter);
+  EXPECT_FALSE(adapter.NextHint().Found());
+  enter(open.back(), false);
+  EXPECT_EQ(adapter.NextHint().target, open.back());
+}
+
+TEST(SudokuHint, NoStepWhereLogicCannotGoOn) {
+  SudSettings settings{};
+  SudPuzzle empty{};  // no givens: every grid fits
+  for (int k = 0; k < 81; ++k) empty.cells[k / 9][k % 9].solution = (k / 9 * 3 + k / 27 + k) % 9 + 1;
+  EXPECT_EQ(SudokuPlayAdapter(settings, empty).NextHint().technique, "No logical step found");
+
+  // A damaged record: two open cells of a row with their answers swapped.
+  // Hints may lead up to them but never place a digit the record disagrees with.
+  SudPuzzle damaged = Made(kMedium, 6);
+  std::vector<SudCell*> open;
+  for (SudCell& c : damaged.cells[4])
+    if (!c.given) open.push_back(&c);
+  ASSERT_GE(open.size(), 2u);
+  std::swap(open[0]->solution, open[1]->solution);
+  SudokuPlayAdapter adapter(settings, damaged);
+  for (const Hint& hint : LogicalPath(adapter))
+    EXPECT_EQ(hint.digit, damaged.cells[hint.target.row][hint.target.col].solution);
+  EXPECT_EQ(adapter.NextHint().technique, "No logical step found");
+}
+
+}  // namespace
+}  // namespace zorvek::sudoku

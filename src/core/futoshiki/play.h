@@ -22,6 +22,8 @@ class FutoshikiPlayAdapter : public RecordAdapter<FutHeader, FutGrid> {
   std::int32_t& Elapsed() override { return settings_.elapsed; }
   void AddPencilmarks() override;
   void ReducePencilmarks() override;
+  // FindHint on these blocks (core/futoshiki/hint.h).
+  Hint NextHint() const override;
 
   int N() const { return PlaySize(settings_); }
   FutHeader& header() { return settings_; }

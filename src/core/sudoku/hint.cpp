@@ -308,7 +308,7 @@ Hint FindHint(const SudPuzzle& puzzle) {
       if (single->hidden) {
         std::string name = single->technique;
         name[0] = static_cast<char>(name[0] - 'A' + 'a');
-        hint.conclusion += " (" + name + ")";
+        hint.conclusion += " by a " + name;
       }
       hint.removals = std::move(removals);
       return hint;

@@ -26,6 +26,7 @@ class HexKakuroPlayAdapter : public RecordAdapter<HexHeader, HexGrid> {
   int Solution(int r, int c) const override { return cell(r, c).number; }
   std::uint8_t& TimerState() override { return settings_.timerState; }
   std::int32_t& Elapsed() override { return settings_.elapsed; }
+  Hint NextHint() const override;  // hexkakuro/hint.cpp
 
   HexHeader& settings() { return settings_; }
   HexGrid& grid() { return block_; }

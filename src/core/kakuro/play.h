@@ -38,6 +38,7 @@ class KakuroPlayAdapter : public PlayAdapter {
   void SetCheck(int r, int c, int mark) override;
   std::uint8_t& TimerState() override { return header_.playState; }
   std::int32_t& Elapsed() override { return header_.elapsed; }
+  Hint NextHint() const override;  // kakuro/hint.cpp
 
   KakHeader& header() { return header_; }
   KakGrid& grid() { return grid_; }

@@ -29,11 +29,13 @@ static void InitAppResources() { Q_INIT_RESOURCE(zorvek_app); }
 
 namespace zorvek::app {
 namespace {
-const char* const kPanelNames[6] = {"PanelSudoku", "PanelKakuro", "PanelFutoshiki",
-                                    "PanelHexKakuro", "PanelHelp", "PanelPrint"};
-const char* const kPanelCaptions[6] = {"Sudoku", "Kakuro", "Futoshiki", "HexKakuro", "Help", "Print"};
-constexpr int kHelpPanel = 4;
-constexpr int kPrintPanel = 5;
+// The strip: one panel per kind, then Help and Print.
+constexpr int kHelpPanel = kPlayKinds;
+constexpr int kPrintPanel = kPlayKinds + 1;
+
+const char* PanelCaption(int panel) {
+  return panel == kHelpPanel ? "Help" : panel == kPrintPanel ? "Print" : KindOf(panel).name;
+}
 
 int PanelKind(int panel) { return panel == kPrintPanel ? kBatchPrintPage : panel; }
 }  // namespace
@@ -107,9 +109,9 @@ TfrmMain::TfrmMain(const MainOptions& options)
   }
   SetMessageOwner(this);
 
-  for (int i = 0; i < 6; ++i) {
-    panels_[i] = new SelectorPanel(QString::fromLatin1(kPanelCaptions[i]), this);
-    panels_[i]->setObjectName(QString::fromLatin1(kPanelNames[i]));
+  for (int i = 0; i < int(panels_.size()); ++i) {
+    panels_[i] = new SelectorPanel(QString::fromLatin1(PanelCaption(i)), this);
+    panels_[i]->setObjectName(QStringLiteral("Panel") + QString::fromLatin1(PanelCaption(i)));
     connect(panels_[i], &SelectorPanel::clicked, this, [this, i] { PanelClick(i); });
   }
 
@@ -142,7 +144,7 @@ TfrmMain::TfrmMain(const MainOptions& options)
 
   hints_ = new TfrmQuickHints(this, selectorHeight_);
   hints_->onHidden = [this] {
-    if (auto* play = qobject_cast<TPlayWindow*>(kindWindows_[std::clamp(currentKind_, 0, 4)]))
+    if (auto* play = qobject_cast<TPlayWindow*>(kindWindows_[std::clamp(currentKind_, 0, kBatchPrintPage)]))
       play->RestoreTypingFocus();
   };
 
@@ -183,9 +185,9 @@ TfrmMain::~TfrmMain() {
 QRect TfrmMain::kindArea() const { return QRect(0, selectorHeight_, width(), height() - selectorHeight_); }
 
 void TfrmMain::LayoutStrip() {
-  // Six equal panels and one panel's worth of spare width before Help and Print.
-  const int w = (width() - 4) / 7 + 1;
-  for (int i = 0; i < 4; ++i) panels_[i]->setGeometry(2 + i * (w - 1), 2, w, selectorHeight_ - 4);
+  // Equal panels and one panel's worth of spare width before Help and Print.
+  const int w = (width() - 4) / (int(panels_.size()) + 1) + 1;
+  for (int i = 0; i < kPlayKinds; ++i) panels_[i]->setGeometry(2 + i * (w - 1), 2, w, selectorHeight_ - 4);
   panels_[kPrintPanel]->setGeometry(width() - 2 - w, 2, w, selectorHeight_ - 4);
   panels_[kHelpPanel]->setGeometry(width() - 2 - 2 * w + 1, 2, w, selectorHeight_ - 4);
 }
@@ -212,7 +214,7 @@ void TfrmMain::resizeEvent(QResizeEvent* e) {
   if (resizing_) return;
   LayoutStrip();
   if (!created_) return;
-  if (currentKind_ >= 0 && currentKind_ <= 4) {
+  if (currentKind_ >= 0 && currentKind_ < int(kindWindows_.size())) {
     QWidget* w = kindWindows_[currentKind_];
     w->setGeometry(kindArea());
     if (auto* play = qobject_cast<TPlayWindow*>(w)) play->LayoutWindow();
@@ -234,7 +236,7 @@ void TfrmMain::showEvent(QShowEvent* e) {
 void TfrmMain::OpenPuzzleFile(const QString& path) {
   const auto head = ReadFilePrefix(path.toStdString(), sizeof(PuzHeader));
   int kind = KindOfMagic(head.data(), head.size());
-  if (!playWindow(kind)) kind = std::clamp(currentKind_, int(kKindSudoku), int(kKindHexKakuro));
+  if (!playWindow(kind)) kind = std::clamp(currentKind_, 0, kPlayKinds - 1);
   if (kind != currentKind_) PanelClick(kind);
   if (TPlayWindow* w = playWindow(kind)) w->LoadFile(path);
 }
@@ -269,7 +271,7 @@ void TfrmMain::PanelClick(int index) {
   const int kind = PanelKind(index);
   if (kind != kBatchPrintPage && hints_->Showing() && kind != currentKind_) hints_->hide();
   currentKind_ = kind;
-  for (int k = 0; k <= 4; ++k)
+  for (int k = 0; k < int(kindWindows_.size()); ++k)
     if (k != kind) kindWindows_[k]->hide();
   QWidget* w = kindWindows_[kind];
   w->setGeometry(kindArea());

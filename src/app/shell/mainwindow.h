@@ -10,6 +10,7 @@
 
 #include "core/common/random.h"
 #include "core/common/types.h"
+#include "core/shell/kinds.h"
 #include "core/shell/state.h"
 #include "app/shell/host.h"
 
@@ -42,7 +43,7 @@ class SelectorPanel : public QWidget {
 
 // The page the main window shows after the four kinds: batch create-and-print.
 // It is a page of the strip, not a puzzle kind.
-inline constexpr int kBatchPrintPage = 4;
+inline constexpr int kBatchPrintPage = kPlayKinds;
 
 struct MainOptions {
   MainOptions(QString statePath = {}, bool randomSeedFromClock = true, std::uint64_t seed = 1,
@@ -139,8 +140,8 @@ class TfrmMain : public QWidget, public THost {
   QTimer autosave_;
   int presetH_[3] = {600, 600, 600};
   int presetW_[3] = {700, 700, 700};
-  std::array<SelectorPanel*, 6> panels_{};
-  std::array<QWidget*, 5> kindWindows_{};
+  std::array<SelectorPanel*, kPlayKinds + 2> panels_{};  // the kinds, Help, Print
+  std::array<QWidget*, kPlayKinds + 1> kindWindows_{};   // the kinds' windows, the batch page
   TfrmQuickHints* hints_ = nullptr;
   TfrmAllPrint* printDialog_ = nullptr;
   QWidget* help_ = nullptr;

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -155,7 +156,8 @@ class RandomPlayer {
       Click(b);
     } else {
       QPushButton* commands[] = {w->bnUndo,  w->bnUndo,   w->bnUndo,  w->bnCheck, w->bnCheck, w->bnPencil,
-                                 w->bnReduce, w->bnPause, w->bnClear, w->bnFill,  nullptr,    nullptr};
+                                 w->bnReduce, w->bnPause, w->bnClear, w->bnFill,  w->bnHint,  w->bnHint,
+                                 nullptr,    nullptr};
       QPushButton* b = commands[Pick(std::size(commands))];
       if (!b) {
         if (Pick(3) == 0) {
@@ -168,7 +170,11 @@ class RandomPlayer {
       if (!Usable(b)) return;
       action_ = b->text();
       filled_ = b == w->bnFill;
+      const int stage = w->HintStage();
+      const std::vector<CellState> before = Cells();
       Click(b);
+      // Only the third press of a hint makes its step.
+      if (b == w->bnHint && stage < 2 && Cells() != before) Fail(QStringLiteral("a hint changed a cell before its third press"));
     }
   }
 
@@ -189,6 +195,14 @@ class RandomPlayer {
     if (!w->dgPuzzle()->isVisible()) return;
     const QImage image = w->dgPuzzle()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const bool box = m.StoredMode() == kModeType && m.TypingBoxVisible() && w->edText->isVisible();
+    // A hint's tint lies over the cells it names, pencil grid included.
+    QImage blend(1, 1, QImage::Format_RGB32);
+    blend.fill(draw::kSilver);
+    {
+      QPainter p(&blend);
+      p.fillRect(blend.rect(), draw::kHintTint);
+    }
+    const QRgb tintedSilver = blend.pixel(0, 0) & 0xffffff;
     for (int r = 0; r < a.Rows(); ++r)
       for (int c = 0; c < a.Cols(); ++c) {
         if (!a.IsCell(r, c) || a.IsGiven(r, c)) continue;
@@ -208,7 +222,7 @@ class RandomPlayer {
           for (int x = inner.left(); x <= inner.right(); ++x) {
             const QRgb p = line[x];
             dark += std::max({qRed(p), qGreen(p), qBlue(p)}) < 80;
-            silver += (p & 0xffffff) == 0xc0c0c0;
+            silver += (p & 0xffffff) == 0xc0c0c0 || (p & 0xffffff) == tintedSilver;
           }
         }
         // A pencil grid draws whole lines of silver; a digit's edges only a few pixels.

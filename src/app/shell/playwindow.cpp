@@ -1,6 +1,7 @@
 #include "app/shell/playwindow.h"
 
 #include <QGuiApplication>
+#include <bit>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QLabel>
@@ -605,6 +606,26 @@ void TPlayWindow::ShowHintLine(const QString& text) {
   lblHint->setText(text);
 }
 
+namespace {
+
+// The conclusion as the hint line shows it: a long list of removals is
+// outlined on the board, so the line only counts them.
+QString LineConclusion(const Hint& hint) {
+  std::string text = hint.conclusion;
+  if (hint.removals.size() > 2) {
+    int count = 0;
+    for (const HintRemoval& removal : hint.removals) count += std::popcount(removal.digits);
+    const std::size_t then = text.find(", then ");
+    text = "remove " + std::to_string(count) + " candidates from the outlined cells" +
+           (then == std::string::npos ? std::string() : text.substr(then));
+  }
+  QString line = QString::fromStdString(text);
+  if (!line.isEmpty()) line[0] = line[0].toUpper();
+  return line;
+}
+
+}  // namespace
+
 void TPlayWindow::ClearHint() {
   const bool shown = hintStage_ > 0;
   hintStage_ = 0;
@@ -629,16 +650,17 @@ void TPlayWindow::bnHintClick() {
     line = QString::fromStdString(hint_.technique);
   } else if (hintStage_ == 1) {
     hintStage_ = 2;
-    QString conclusion = QString::fromStdString(hint_.conclusion);
-    if (!conclusion.isEmpty()) conclusion[0] = conclusion[0].toUpper();
-    line = QString::fromStdString(hint_.technique) + QStringLiteral(": ") + conclusion;
+    line = hint_.type == Hint::Type::WrongEntry
+               ? QString::fromStdString(hint_.conclusion) + QStringLiteral(": the third press takes it out")
+               : QString::fromStdString(hint_.technique) + QStringLiteral(": ") + LineConclusion(hint_);
   } else {
     const Hint made = hint_;
     ClearHint();
     if (m.MakeHint(made)) SyncFromModel();
-    QString conclusion = QString::fromStdString(made.conclusion);
-    if (!conclusion.isEmpty()) conclusion[0] = conclusion[0].toUpper();
-    ShowHintLine(QStringLiteral("Made: ") + conclusion + QStringLiteral(" (Undo takes it back)"));
+    const QString what = made.type == Hint::Type::WrongEntry
+                             ? QStringLiteral("Took out the w") + QString::fromStdString(made.conclusion).mid(1)
+                             : QStringLiteral("Made: ") + LineConclusion(made);
+    ShowHintLine(what + QStringLiteral(" (Undo takes it back)"));
     return;
   }
   keepHint_ = true;

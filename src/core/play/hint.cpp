@@ -74,6 +74,8 @@ std::vector<Hint> LogicalPath(PlayAdapter& adapter, int maxSteps) {
   while (static_cast<int>(path.size()) < maxSteps) {
     Hint hint = adapter.NextHint();
     if (!ApplyHint(adapter, hint)) break;
+    // A digit the cell cannot hold (Kakuro's 0 as "no entry") would be offered again and again.
+    if (adapter.Entry(hint.target.row, hint.target.col) != hint.digit) break;
     path.push_back(std::move(hint));
   }
   return path;

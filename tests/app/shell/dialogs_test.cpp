@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QtTest>
 #include <chrono>
@@ -274,10 +275,23 @@ class DialogsTest : public WindowTest {
   void helpShowsEveryPage() {
     THelpWindow help;
     QVERIFY(help.contents()->count() >= 10);
+    int pictures = 0;
     for (int i = 0; i < help.contents()->count(); ++i) {
       help.contents()->setCurrentRow(i);
-      QVERIFY2(help.page()->toPlainText().size() > 100, qPrintable(help.contents()->item(i)->text()));
+      const QString title = help.contents()->item(i)->text();
+      QVERIFY2(help.page()->toPlainText().size() > 100, qPrintable(title));
+      // A picture renamed or left out of the resources shows as a broken icon.
+      for (QTextBlock b = help.page()->document()->begin(); b.isValid(); b = b.next())
+        for (auto f = b.begin(); !f.atEnd(); ++f) {
+          const QTextImageFormat image = f.fragment().charFormat().toImageFormat();
+          if (!image.isValid()) continue;
+          ++pictures;
+          const QVariant loaded = help.page()->loadResource(QTextDocument::ImageResource, QUrl(image.name()));
+          QVERIFY2(!loaded.value<QImage>().isNull() || !loaded.toByteArray().isEmpty(),
+                   qPrintable(title + QStringLiteral(": ") + image.name()));
+        }
     }
+    QVERIFY(pictures > 0);
     help.contents()->setCurrentRow(0);
     QVERIFY(help.page()->toPlainText().contains(QStringLiteral("Zorvek Number Puzzles")));
   }

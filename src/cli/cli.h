@@ -49,6 +49,8 @@ struct KindCommands {
 // whole number in lo..hi, or not an unsigned 64-bit seed.
 bool ParseInt(const std::string& text, long long lo, long long hi, long long& out);
 bool ParseSeed(const std::string& text, std::uint64_t& out);
+// "running", "paused" or "stopped": a puzzle's clock as `show` prints it.
+const char* TimerWord(int state);
 // One line on stderr naming the seed a run used, so its output can be made again.
 void AnnounceSeed(std::uint64_t seed);
 

@@ -11,8 +11,17 @@
 #include "cli/cli.h"
 #include "core/common/puzfile.h"
 #include "core/common/random.h"
+#include "core/common/types.h"
 
 namespace zorvek::cli {
+
+const char* TimerWord(int state) {
+  switch (state) {
+    case kTimerPaused: return "paused";
+    case kTimerStopped: return "stopped";
+    default: return "running";
+  }
+}
 
 void AnnounceSeed(std::uint64_t seed) {
   std::cerr << "zorvek: seed " << seed << " (--seed " << seed << " makes the same again)\n";

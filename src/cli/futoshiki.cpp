@@ -15,14 +15,6 @@ namespace {
 
 using namespace zorvek::futoshiki;
 
-const char* TimerWord(int state) {
-  switch (state) {
-    case kTimerPaused: return "paused";
-    case kTimerStopped: return "stopped";
-    default: return "running";
-  }
-}
-
 // Digits with the signs between them: "<" ">" across, "^" "v" down (the
 // point faces the smaller cell).
 void PrintGrid(const FutHeader& header, const FutGrid& grid, bool solution) {

@@ -16,14 +16,6 @@ namespace {
 
 using namespace zorvek::hexkakuro;
 
-const char* TimerWord(int state) {
-  switch (state) {
-    case kTimerPaused: return "paused";
-    case kTimerStopped: return "stopped";
-    default: return "running";
-  }
-}
-
 // Odd columns stand half a hexagon higher, so each grid row takes two text
 // lines: odd columns on the first, even columns on the second. Clues show
 // their sum in brackets, white cells a digit or ".", removed cells "##".

@@ -17,14 +17,6 @@ namespace {
 
 using namespace zorvek::kakuro;
 
-const char* TimerWord(int state) {
-  switch (state) {
-    case kTimerPaused: return "paused";
-    case kTimerStopped: return "stopped";
-    default: return "running";
-  }
-}
-
 // Playing-area sizes, rows x cols; the batch page's 7 x 9 included.
 bool ParseSize(const std::string& text, int& rows, int& cols) {
   static constexpr int kSizes[][2] = {{7, 7}, {9, 9}, {9, 11}, {11, 13}, {7, 9}};

@@ -16,14 +16,6 @@ namespace {
 
 using namespace zorvek::sudoku;
 
-const char* TimerWord(int state) {
-  switch (state) {
-    case kTimerPaused: return "paused";
-    case kTimerStopped: return "stopped";
-    default: return "running";
-  }
-}
-
 void PrintGrid(const SudPuzzle& puzzle, bool solution) {
   for (int r = 0; r < 9; ++r) {
     if (r % 3 == 0) std::cout << "  +-------+-------+-------+\n";

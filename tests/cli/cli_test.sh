@@ -33,6 +33,8 @@ for entry in "sudoku Sudoku SudokuMedium_1" "kakuro Kakuro KakuroMedium8x8_1 --s
   [ "$(ls "$dir/1" | grep -c "^${file%_1}_[123].puz$")" = 3 ] || fail "$kind: files $(ls "$dir/1")"
   expect 0 "Kind: +$name" "$zorvek" show "$dir/1/$file.puz"
   expect 0 "matches the stored solution" "$zorvek" solve "$dir/1/$file.puz"
+  expect 0 "^[A-Z][^:]*: .*goes in r[0-9]+c[0-9]+.* \(r[0-9]+c[0-9]+" "$zorvek" hint "$dir/1/$file.puz"
+  expect 0 "^1\. [A-Z].*goes in" "$zorvek" solve "$dir/1/$file.puz" --steps
   head -c 100 "$dir/1/$file.puz" >"$dir/cut.puz"
   expect 1 "Unrecognized file format" "$zorvek" show --as "$kind" "$dir/cut.puz"
 done

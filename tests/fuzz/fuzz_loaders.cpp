@@ -18,10 +18,28 @@
 #include "core/kakuro/record.h"
 #include "core/shell/state.h"
 #include "core/sudoku/record.h"
+#include "core/futoshiki/play.h"
+#include "core/hexkakuro/play.h"
+#include "core/kakuro/play.h"
+#include "core/play/hint.h"
+#include "core/sudoku/play.h"
 
 using namespace zorvek;
 
 namespace {
+
+// Hints on whatever a loader accepted: a bounded walk whose every step names
+// a cell the player may change and a digit the cell may hold.
+void FollowHints(PlayAdapter&& a) {
+  for (int step = 0; step < 100; ++step) {
+    const Hint hint = a.NextHint();
+    if (!hint.Found()) return;
+    const int r = hint.target.row, c = hint.target.col;
+    if (r < 0 || r >= a.Rows() || c < 0 || c >= a.Cols() || !a.IsCell(r, c) || a.IsGiven(r, c)) __builtin_trap();
+    if (hint.type == Hint::Type::Placement && (hint.digit < a.MarkLow() || hint.digit > a.MarkHigh())) __builtin_trap();
+    ApplyHint(a, hint);
+  }
+}
 
 // Loads the bytes with every loader; returns which kinds accepted them (bit
 // per kind). Whatever a loader accepts must also pass its own block checks,
@@ -36,6 +54,10 @@ int LoadEverything(const std::uint8_t* data, std::size_t size) {
   if (f.ok && !futoshiki::BlocksAreValid(f.settings, f.puzzle)) __builtin_trap();
   const auto h = ParsePuzFile<hexkakuro::HexKakuroBlocks>(data, size);
   if (h.ok && !hexkakuro::BlocksAreValid(h.settings, h.puzzle)) __builtin_trap();
+  if (auto x = s; x.ok) FollowHints(sudoku::SudokuPlayAdapter(x.settings, x.puzzle));
+  if (auto x = k; x.ok) FollowHints(kakuro::KakuroPlayAdapter(x.settings, x.puzzle));
+  if (auto x = f; x.ok) FollowHints(futoshiki::FutoshikiPlayAdapter(x.settings, x.puzzle));
+  if (auto x = h; x.ok) FollowHints(hexkakuro::HexKakuroPlayAdapter(x.settings, x.puzzle));
   accepted |= s.ok << kKindSudoku | k.ok << kKindKakuro | f.ok << kKindFutoshiki |
               h.ok << kKindHexKakuro;
   if (size >= kStateRecordSize) {

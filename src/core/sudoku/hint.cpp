@@ -54,14 +54,6 @@ struct Single {
   std::vector<int> cells;
 };
 
-// One elimination step: what it is, the cells that make it, and the digits it
-// takes out of each cell (only digits actually there).
-struct Elimination {
-  std::string technique;
-  std::vector<int> cells;
-  std::vector<std::pair<int, unsigned>> removals;
-};
-
 // Candidates from the placed digits alone: the player's marks are no help
 // here, as they may be missing or wrong.
 Board BuildBoard(const SudPuzzle& puzzle) {
@@ -146,86 +138,221 @@ std::vector<int> CellsAt(int unit, unsigned positions) {
   return cells;
 }
 
-// Digit d of `from` lies only where `from` crosses `to`: the rest of `to`
-// loses it.
-std::vector<std::pair<int, unsigned>> CrossRemovals(const Board& b, int from, int to, int d) {
-  const auto& mine = kUnits.cells[from];
-  std::vector<std::pair<int, unsigned>> removals;
-  for (const int j : kUnits.cells[to])
-    if (b.value[j] == 0 && (b.cand[j] >> d & 1u) &&
-        std::find(mine.begin(), mine.end(), j) == mine.end())
-      removals.emplace_back(j, 1u << d);
-  return removals;
-}
+// Eliminations by how hard they are to see, simplest first.
+enum Tier { kIntersection, kPair, kTriple, kQuad, kQuint };
 
-// A digit of a box confined to one row or column (pointing), then a digit of
-// a row or column confined to one box (box/line reduction).
-std::optional<Elimination> FindIntersection(const Board& b) {
-  for (int box = 18; box < 27; ++box)
-    for (int d = 1; d <= 9; ++d) {
-      const unsigned at = Holders(b, box, d);
-      if (Count(at) < 2) continue;  // one place is a hidden single
-      const std::vector<int> cells = CellsAt(box, at);
-      int line = -1;
-      if (std::all_of(cells.begin(), cells.end(), [&](int j) { return RowUnit(j) == RowUnit(cells[0]); }))
-        line = RowUnit(cells[0]);
-      else if (std::all_of(cells.begin(), cells.end(),
-                           [&](int j) { return ColumnUnit(j) == ColumnUnit(cells[0]); }))
-        line = ColumnUnit(cells[0]);
-      if (line < 0) continue;
-      auto removals = CrossRemovals(b, box, line, d);
-      if (removals.empty()) continue;
-      return Elimination{(cells.size() == 2 ? "Pointing pair in " : "Pointing triple in ") + UnitName(box),
-                         cells, std::move(removals)};
-    }
-  for (int line = 0; line < 18; ++line)
-    for (int d = 1; d <= 9; ++d) {
-      const unsigned at = Holders(b, line, d);
-      if (Count(at) < 2) continue;
-      const std::vector<int> cells = CellsAt(line, at);
-      if (!std::all_of(cells.begin(), cells.end(), [&](int j) { return BoxUnit(j) == BoxUnit(cells[0]); }))
-        continue;
-      auto removals = CrossRemovals(b, line, BoxUnit(cells[0]), d);
-      if (removals.empty()) continue;
-      return Elimination{"Box/line reduction in " + UnitName(line), cells, std::move(removals)};
-    }
-  return std::nullopt;
+// One elimination step. An intersection: digit `digit` of unit `from` lies
+// only where it crosses unit `to` (a box's digit in one line is pointing, a
+// line's digit in one box is box/line reduction). A naked subset: the
+// `members` positions of unit `from`. `cells` make the step, `removals` are
+// what it takes out of the board it was derived on.
+struct Step {
+  int tier = kIntersection;
+  int from = 0, to = -1, digit = 0;
+  unsigned members = 0;
+  std::vector<int> cells;
+  std::vector<std::pair<int, unsigned>> removals;
+};
+
+bool DeriveIntersection(const Board& b, Step& step) {
+  const unsigned at = Holders(b, step.from, step.digit);
+  if (Count(at) < 2) return false;  // one place is a hidden single
+  step.cells = CellsAt(step.from, at);
+  const auto& crossing = kUnits.cells[step.to];
+  for (const int j : step.cells)
+    if (std::find(crossing.begin(), crossing.end(), j) == crossing.end()) return false;
+  const auto& mine = kUnits.cells[step.from];
+  step.removals.clear();
+  for (const int j : crossing)
+    if (b.value[j] == 0 && (b.cand[j] >> step.digit & 1u) && std::find(mine.begin(), mine.end(), j) == mine.end())
+      step.removals.emplace_back(j, 1u << step.digit);
+  return !step.removals.empty();
 }
 
 // `size` open cells of a unit holding just `size` digits between them: the
-// unit's other cells lose those digits. Smaller subsets first.
-std::optional<Elimination> FindNakedSubset(const Board& b) {
-  static constexpr const char* kSizes[] = {"", "", "pair", "triple", "quad", "quint"};
-  for (int size = 2; size <= 5; ++size)
-    for (int unit = 0; unit < 27; ++unit) {
-      const auto& cells = kUnits.cells[unit];
-      unsigned usable = 0;
-      for (int p = 0; p < 9; ++p)
-        if (b.value[cells[p]] == 0 && Count(b.cand[cells[p]]) <= size) usable |= 1u << p;
-      if (Count(usable) < size) continue;
-      for (unsigned members = 1; members < 512; ++members) {
-        if ((members & ~usable) != 0 || Count(members) != size) continue;
-        unsigned digits = 0;
-        for (int p = 0; p < 9; ++p)
-          if (members >> p & 1u) digits |= b.cand[cells[p]];
-        if (Count(digits) != size) continue;
-        std::vector<std::pair<int, unsigned>> removals;
-        for (int p = 0; p < 9; ++p) {
-          const int j = cells[p];
-          if (!(members >> p & 1u) && b.value[j] == 0 && (b.cand[j] & digits) != 0)
-            removals.emplace_back(j, b.cand[j] & digits);
-        }
-        if (removals.empty()) continue;
-        return Elimination{std::string("Naked ") + kSizes[size] + " in " + UnitName(unit),
-                           CellsAt(unit, members), std::move(removals)};
-      }
+// unit's other cells lose those digits.
+bool DeriveSubset(const Board& b, Step& step) {
+  const auto& cells = kUnits.cells[step.from];
+  unsigned digits = 0;
+  for (int p = 0; p < 9; ++p)
+    if (step.members >> p & 1u) {
+      if (b.value[cells[p]] != 0) return false;
+      digits |= b.cand[cells[p]];
     }
+  if (Count(digits) != Count(step.members)) return false;
+  step.cells = CellsAt(step.from, step.members);
+  step.removals.clear();
+  for (int p = 0; p < 9; ++p) {
+    const int j = cells[p];
+    if (!(step.members >> p & 1u) && b.value[j] == 0 && (b.cand[j] & digits) != 0)
+      step.removals.emplace_back(j, b.cand[j] & digits);
+  }
+  return !step.removals.empty();
+}
+
+// What the step removes from this board; false when it no longer holds or
+// removes nothing.
+bool Derive(const Board& b, Step& step) {
+  return step.tier == kIntersection ? DeriveIntersection(b, step) : DeriveSubset(b, step);
+}
+
+void Apply(Board& b, const Step& step) {
+  for (const auto& [cell, digits] : step.removals) b.cand[cell] = static_cast<std::uint16_t>(b.cand[cell] & ~digits);
+}
+
+// Calls f with each step of the tier that removes something, stopping when f
+// returns true. Intersections: pointing by box and digit, then box/line
+// reduction by row, column and digit. Subsets: rows, columns, then boxes.
+template <class F>
+void ForEachStep(const Board& b, int tier, F&& f) {
+  Step step{tier, 0, -1, 0, 0, {}, {}};
+  if (tier == kIntersection) {
+    for (int box = 18; box < 27; ++box)
+      for (int d = 1; d <= 9; ++d) {
+        const unsigned at = Holders(b, box, d);
+        if (Count(at) < 2) continue;
+        // In reading order a box's first and last holders share a row only
+        // when all do; otherwise only a column can hold them all.
+        const int first = kUnits.cells[box][std::countr_zero(at)];
+        const int last = kUnits.cells[box][std::bit_width(at) - 1];
+        step.from = box, step.to = RowUnit(first) == RowUnit(last) ? RowUnit(first) : ColumnUnit(first);
+        step.digit = d;
+        if (DeriveIntersection(b, step) && f(step)) return;
+      }
+    for (int line = 0; line < 18; ++line)
+      for (int d = 1; d <= 9; ++d) {
+        const unsigned at = Holders(b, line, d);
+        if (Count(at) < 2) continue;
+        step.from = line, step.to = BoxUnit(kUnits.cells[line][std::countr_zero(at)]), step.digit = d;
+        if (DeriveIntersection(b, step) && f(step)) return;
+      }
+    return;
+  }
+  const int size = tier - kPair + 2;
+  for (int unit = 0; unit < 27; ++unit) {
+    unsigned usable = 0;
+    for (int p = 0; p < 9; ++p) {
+      const int j = kUnits.cells[unit][p];
+      if (b.value[j] == 0 && Count(b.cand[j]) <= size) usable |= 1u << p;
+    }
+    if (Count(usable) < size) continue;
+    step.from = unit;
+    for (unsigned members = 1; members < 512; ++members) {
+      if ((members & ~usable) != 0 || Count(members) != size) continue;
+      step.members = members;
+      if (DeriveSubset(b, step) && f(step)) return;
+    }
+  }
+}
+
+// Whether the digit is a single at the cell on this board, and as what.
+std::optional<Single> SingleAt(const Board& b, int cell, int digit) {
+  if (b.value[cell] != 0 || !(b.cand[cell] >> digit & 1u)) return std::nullopt;
+  if (b.cand[cell] == 1u << digit) return Single{cell, digit, false, "Naked single", {}};
+  for (const int unit : {BoxUnit(cell), RowUnit(cell), ColumnUnit(cell)})
+    if (Count(Holders(b, unit, digit)) == 1)
+      return Single{cell, digit, true, "Hidden single in " + UnitName(unit), {}};
   return std::nullopt;
 }
 
-std::optional<Elimination> FindElimination(const Board& b) {
-  if (auto step = FindIntersection(b)) return step;
-  return FindNakedSubset(b);
+// Whether steps of tiers up to `ceiling` lead to a single at all. Every step
+// only narrows, so applying all there are until one shows or none is left
+// answers for any order; the board is left narrowed, so the next tier can go
+// on from it.
+bool Reaches(Board& b, int ceiling) {
+  for (;;) {
+    if (FindSingle(b)) return true;
+    std::vector<Step> steps;
+    for (int tier = kIntersection; tier <= ceiling; ++tier)
+      ForEachStep(b, tier, [&](const Step& step) {
+        steps.push_back(step);
+        return false;
+      });
+    if (steps.empty()) return false;
+    // Removals found on this board stay true as it narrows.
+    for (const Step& step : steps) Apply(b, step);
+  }
+}
+
+// Whether a single shows once the step is made on a board that has none: at
+// a cell it narrows, or for a digit it takes out, in a unit of that cell.
+bool MakesSingle(const Board& base, const Step& step) {
+  Board b = base;
+  Apply(b, step);
+  for (const auto& [cell, digits] : step.removals) {
+    if (Count(b.cand[cell]) == 1) return true;
+    for (unsigned rest = digits; rest != 0; rest &= rest - 1)
+      for (const int unit : {BoxUnit(cell), RowUnit(cell), ColumnUnit(cell)})
+        if (Count(Holders(b, unit, std::countr_zero(rest))) == 1) return true;
+  }
+  return false;
+}
+
+struct Route {
+  std::vector<Step> steps;
+  Single single;
+};
+
+// Eliminations of tiers up to `ceiling` until a single shows. The simplest
+// step after which a single shows is taken at once; otherwise the simplest
+// step there is, and the search goes on from there.
+bool Search(const Board& base, int ceiling, Route& route) {
+  Board b = base;
+  for (;;) {
+    if (std::optional<Single> single = FindSingle(b)) {
+      route.single = std::move(*single);
+      return true;
+    }
+    std::optional<Step> first, direct;
+    for (int tier = kIntersection; tier <= ceiling && !direct; ++tier)
+      ForEachStep(b, tier, [&](const Step& step) {
+        if (!first) first = step;
+        if (!MakesSingle(b, step)) return false;
+        direct = step;
+        return true;
+      });
+    if (!first) return false;
+    route.steps.push_back(direct ? std::move(*direct) : std::move(*first));
+    Apply(b, route.steps.back());
+  }
+}
+
+// Replays the steps (all but `skip`) on the base board, each re-derived from
+// the candidates then left; steps that no longer hold or remove nothing drop out.
+Board Replay(const Board& base, std::vector<Step>& steps, std::size_t skip) {
+  Board b = base;
+  std::vector<Step> kept;
+  for (std::size_t j = 0; j < steps.size(); ++j) {
+    if (j == skip) continue;
+    Step step = steps[j];
+    if (!Derive(b, step)) continue;
+    Apply(b, step);
+    kept.push_back(std::move(step));
+  }
+  steps = std::move(kept);
+  return b;
+}
+
+// Takes out the steps the single does not need, earliest first, so the first
+// step left is one the player has to see, not merely the first the search took.
+void Prune(const Board& base, Route& route) {
+  for (std::size_t i = 0; i < route.steps.size();) {
+    std::vector<Step> fewer = route.steps;
+    if (std::optional<Single> single = SingleAt(Replay(base, fewer, i), route.single.cell, route.single.digit)) {
+      route.steps = std::move(fewer);
+      route.single = std::move(*single);
+    } else {
+      ++i;
+    }
+  }
+}
+
+std::string StepName(const Step& step) {
+  static constexpr const char* kSizes[] = {"pair", "triple", "quad", "quint"};
+  if (step.tier != kIntersection)
+    return std::string("Naked ") + kSizes[step.tier - kPair] + " in " + UnitName(step.from);
+  if (step.from < 18) return "Box/line reduction in " + UnitName(step.from);
+  return (step.cells.size() == 2 ? "Pointing pair in " : "Pointing triple in ") + UnitName(step.from);
 }
 
 void SetCells(Hint& hint, const std::vector<int>& cells) {
@@ -286,48 +413,55 @@ Hint FindHint(const SudPuzzle& puzzle) {
   for (int i = 0; i < 81; ++i)
     if (b.value[i] == 0 && !(b.cand[i] >> solution(i) & 1u)) return NoStep();
 
-  std::optional<Elimination> first;
-  std::vector<HintRemoval> removals;
-  for (;;) {
-    if (std::optional<Single> single = FindSingle(b)) {
-      if (single->digit != solution(single->cell)) return NoStep();
-      Hint hint;
-      hint.type = Hint::Type::Placement;
-      hint.target = {single->cell / 9, single->cell % 9};
-      hint.digit = single->digit;
-      std::string placed = std::to_string(single->digit) + " goes in " + Name(single->cell);
-      if (!first) {
-        hint.technique = single->technique;
-        hint.conclusion = placed;
-        SetCells(hint, single->cells);
-        return hint;
-      }
-      hint.technique = first->technique;
-      SetCells(hint, first->cells);
-      hint.conclusion = "remove " + RemovalText(removals) + ", then " + placed;
-      if (single->hidden) {
-        std::string name = single->technique;
-        name[0] = static_cast<char>(name[0] - 'A' + 'a');
-        hint.conclusion += " by a " + name;
-      }
-      hint.removals = std::move(removals);
-      return hint;
-    }
-    std::optional<Elimination> step = FindElimination(b);
-    if (!step) return NoStep();
-    // Each step takes out at least one candidate, so this ends.
-    for (const auto& [cell, digits] : step->removals) {
-      if (digits >> solution(cell) & 1u) return NoStep();
-      b.cand[cell] = static_cast<std::uint16_t>(b.cand[cell] & ~digits);
+  if (std::optional<Single> single = FindSingle(b)) {
+    if (single->digit != solution(single->cell)) return NoStep();
+    Hint hint;
+    hint.type = Hint::Type::Placement;
+    hint.technique = single->technique;
+    hint.conclusion = std::to_string(single->digit) + " goes in " + Name(single->cell);
+    hint.target = {single->cell / 9, single->cell % 9};
+    hint.digit = single->digit;
+    SetCells(hint, single->cells);
+    return hint;
+  }
+
+  // The simplest kinds of step that reach a single at all: intersections
+  // alone first, then subsets one size larger at a time.
+  int ceiling = kIntersection;
+  for (Board narrowed = b; ceiling <= kQuint && !Reaches(narrowed, ceiling);) ++ceiling;
+  Route route;
+  if (ceiling > kQuint || !Search(b, ceiling, route)) return NoStep();
+  Prune(b, route);
+
+  Hint hint;
+  hint.type = Hint::Type::Placement;
+  hint.target = {route.single.cell / 9, route.single.cell % 9};
+  hint.digit = route.single.digit;
+  hint.technique = StepName(route.steps.front());
+  SetCells(hint, route.steps.front().cells);
+  for (const Step& step : route.steps)
+    for (const auto& [cell, digits] : step.removals) {
       const HintCell at{cell / 9, cell % 9};
-      auto it = std::find_if(removals.begin(), removals.end(), [&](const HintRemoval& r) { return r.cell == at; });
-      if (it == removals.end())
-        removals.push_back({at, static_cast<std::uint16_t>(digits)});
+      auto it = std::find_if(hint.removals.begin(), hint.removals.end(),
+                             [&](const HintRemoval& r) { return r.cell == at; });
+      if (it == hint.removals.end())
+        hint.removals.push_back({at, static_cast<std::uint16_t>(digits)});
       else
         it->digits = static_cast<std::uint16_t>(it->digits | digits);
     }
-    if (!first) first = std::move(step);
+  hint.conclusion = "remove " + RemovalText(hint.removals) + ", then " + std::to_string(hint.digit) + " goes in " +
+                    Name(route.single.cell);
+  if (route.single.hidden) {
+    std::string name = route.single.technique;
+    name[0] = static_cast<char>(name[0] - 'A' + 'a');
+    hint.conclusion += " by a " + name;
   }
+  // Logic from a sound puzzle never contradicts its solution; a record whose
+  // solution breaks its own givens gets no step rather than a false one.
+  for (const HintRemoval& r : hint.removals)
+    if (r.digits >> solution(r.cell.row * 9 + r.cell.col) & 1u) return NoStep();
+  if (hint.digit != solution(route.single.cell)) return NoStep();
+  return hint;
 }
 
 }  // namespace zorvek::sudoku

@@ -9,8 +9,10 @@ namespace zorvek::sudoku {
 
 // A wrong entry first (reading order); otherwise a naked or hidden single,
 // or failing those the eliminations (box/line intersections, naked subsets of
-// two to five cells) that lead to one. Candidates come from the givens and
-// entries alone; the player's pencil marks are never read.
+// two to five cells) that lead to one: of the simplest kinds that can, one
+// that makes a single at once where there is one, and only those the single
+// needs. Candidates come from the givens and entries alone; the player's
+// pencil marks are never read.
 Hint FindHint(const SudPuzzle& puzzle);
 
 }  // namespace zorvek::sudoku

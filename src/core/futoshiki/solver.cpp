@@ -26,11 +26,15 @@ int Lowest(unsigned candidates, int n) {
   return m ? std::countr_zero(m) : 10;
 }
 
-// By nibbles: no popcount instruction is assumed.
-int CountBits(unsigned m) {
-  constexpr unsigned char kBits[16] = {0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4};
-  return kBits[m & 15u] + kBits[m >> 4 & 15u] + kBits[m >> 8 & 3u];
-}
+// By table: no popcount instruction is assumed. Candidate sets use bits 0..9.
+struct BitCounts {
+  std::uint8_t v[1024];
+  constexpr BitCounts() : v() {
+    for (int m = 1; m < 1024; ++m) v[m] = static_cast<std::uint8_t>(v[m >> 1] + (m & 1));
+  }
+};
+constexpr BitCounts kBitCounts;
+int CountBits(unsigned m) { return kBitCounts.v[m & 1023u]; }
 
 std::int8_t Saturate(std::int32_t v) {
   return static_cast<std::int8_t>(v < -128 ? -128 : v > 127 ? 127 : v);
@@ -47,23 +51,70 @@ void Drop(PackedFutBoard& board, int n, int index, int digit, bool& changed) {
   if (board.cells[index].count == 1) packed::FixCell(board, n, index);
 }
 
-bool ApplySignBounds(PackedFutBoard& board, int n, const SignList& signs, bool& changed) {
-  for (;;) {
-    bool pass = false;
-    for (int k = 0; k < signs.count; ++k) {
-      const int g = signs.pairs[k].greater, s = signs.pairs[k].smaller;
-      const int maxG = Highest(board.cells[g].candidates, n);
-      const int minS = Lowest(board.cells[s].candidates, n);
-      if (maxG <= minS) return false;
-      // Most signs already hold: neither cell has a digit to lose.
-      const unsigned low = DigitsUpTo(minS), high = DigitsUpTo(n) & ~DigitsUpTo(maxG - 1);
-      if ((board.cells[g].candidates & low) == 0 && (board.cells[s].candidates & high) == 0)
-        continue;
-      for (int d = 1; d <= minS; ++d) Drop(board, n, g, d, pass);
-      for (int d = maxG; d <= n; ++d) Drop(board, n, s, d, pass);
-    }
-    if (!pass) return true;
+// Clears several candidates of one cell at once. Where dropping them one by
+// one would fix the cell before its last one goes, the cell ends up empty
+// either way and the solve fails; otherwise the board ends up the same.
+void DropAll(PackedFutBoard& board, int n, int index, unsigned bits) {
+  PackedFutCell& c = board.cells[index];
+  c.candidates = static_cast<std::uint16_t>(c.candidates & ~bits);
+  c.count = static_cast<std::int8_t>(c.count - CountBits(bits));
+  packed::Touch(board, index);
+  if (c.count == 1) packed::FixCell(board, n, index);
+}
+
+// Greater cell g, smaller cell s: false when the sign can no longer hold.
+bool BoundSign(PackedFutBoard& board, int n, int g, int s, bool& changed) {
+  const unsigned all = DigitsUpTo(n);
+  const int maxG = Highest(board.cells[g].candidates, n);
+  const int minS = Lowest(board.cells[s].candidates, n);
+  if (maxG <= minS) return false;
+  const unsigned low = board.cells[g].candidates & DigitsUpTo(minS);
+  const unsigned high = board.cells[s].candidates & all & ~DigitsUpTo(maxG - 1);
+  if (low != 0) {
+    DropAll(board, n, g, low);
     changed = true;
+  }
+  // Taken after g's drops, as a cell fixed there may have cleared some.
+  const unsigned highNow = board.cells[s].candidates & high;
+  if (highNow != 0) {
+    DropAll(board, n, s, highNow);
+    changed = true;
+  }
+  return true;
+}
+
+// The sign bounds until nothing more follows. Each step only narrows
+// candidates, and a narrowing never stops another from applying, so the
+// order of visits does not change where this ends: only the signs of cells
+// changed since the last visit are looked at again.
+bool ApplySignBounds(PackedFutBoard& board, int n, bool& changed) {
+  const unsigned columns = (1u << n) - 1u;
+  for (;;) {
+    int row = 0;
+    while (row < n && (board.signsDirty[row] & columns) == 0) board.signsDirty[row++] = 0;
+    if (row == n) return true;
+    const int col = std::countr_zero(board.signsDirty[row] & columns);
+    board.signsDirty[row] = static_cast<std::uint16_t>(board.signsDirty[row] & ~(1u << col));
+    const int i = row * kStride + col;
+    // Signs pointing off the board are never looked at.
+    if (col + 1 < n && board.cells[i].signRight != 0) {
+      const bool greater = board.cells[i].signRight == 1;
+      if (!BoundSign(board, n, greater ? i : i + 1, greater ? i + 1 : i, changed)) return false;
+    }
+    if (row + 1 < n && board.cells[i].signDown != 0) {
+      const bool greater = board.cells[i].signDown == 1;
+      if (!BoundSign(board, n, greater ? i : i + kStride, greater ? i + kStride : i, changed))
+        return false;
+    }
+    if (col >= 1 && board.cells[i - 1].signRight != 0) {
+      const bool greater = board.cells[i - 1].signRight == 1;
+      if (!BoundSign(board, n, greater ? i - 1 : i, greater ? i : i - 1, changed)) return false;
+    }
+    if (row >= 1 && board.cells[i - kStride].signDown != 0) {
+      const bool greater = board.cells[i - kStride].signDown == 1;
+      if (!BoundSign(board, n, greater ? i - kStride : i, greater ? i : i - kStride, changed))
+        return false;
+    }
   }
 }
 
@@ -278,6 +329,7 @@ void Pack(const FutHeader& header, const FutBoard& from, PackedFutBoard& to) {
     }
   to.singlesClean = to.subsetsClean = 0;
   to.subsetLevel = 0;
+  packed::MarkAllSigns(to);
 }
 
 void Unpack(const FutHeader& header, const PackedFutBoard& from, FutBoard& to) {
@@ -317,9 +369,15 @@ void ListSigns(const PackedFutBoard& board, int n, SignList& out) {
 }
 
 void Touch(PackedFutBoard& board, int index) {
-  const std::uint32_t lines = 1u << (index / kStride) | 1u << (kStride + index % kStride);
+  const int row = index / kStride, col = index % kStride;
+  const std::uint32_t lines = 1u << row | 1u << (kStride + col);
   board.singlesClean &= ~lines;
   board.subsetsClean &= ~lines;
+  board.signsDirty[row] = static_cast<std::uint16_t>(board.signsDirty[row] | 1u << col);
+}
+
+void MarkAllSigns(PackedFutBoard& board) {
+  for (std::uint16_t& row : board.signsDirty) row = 0x1FFu;
 }
 
 void FixCell(PackedFutBoard& board, int n, int index) {
@@ -335,27 +393,31 @@ void FixCell(PackedFutBoard& board, int n, int index) {
     if (c != col) Drop(board, n, row * kStride + c, digit, changed);
 }
 
-bool SolveLogically(PackedFutBoard& board, int n, int level, const SignList& signs) {
+bool SolveLogically(PackedFutBoard& board, int n, int level) {
   if (board.subsetLevel != level) {
     board.subsetsClean = 0;
     board.subsetLevel = level;
   }
   for (;;) {
     bool round = false;
-    if (!ApplySignBounds(board, n, signs, round)) return false;
+    if (!ApplySignBounds(board, n, round)) return false;
     if (level > 2) {
       for (int i = 0; i < n; ++i)
         if (!HiddenSingles(board, n, Line(true, i), round)) return false;
       for (int i = 0; i < n; ++i)
         if (!HiddenSingles(board, n, Line(false, i), round)) return false;
     }
-    for (int i = 0; i < n; ++i) NakedSubsets(board, n, Line(true, i), level, round);
-    for (int i = 0; i < n; ++i) NakedSubsets(board, n, Line(false, i), level, round);
+    // Below level 2 no open cell can join a subset: every cell down to one
+    // candidate is fixed at once.
+    if (level >= 2) {
+      for (int i = 0; i < n; ++i) NakedSubsets(board, n, Line(true, i), level, round);
+      for (int i = 0; i < n; ++i) NakedSubsets(board, n, Line(false, i), level, round);
+    }
     if (!round) return true;
   }
 }
 
-bool IsConsistent(const PackedFutBoard& board, int n, const SignList& signs) {
+bool EveryDigitPlaceable(const PackedFutBoard& board, int n) {
   const unsigned all = DigitsUpTo(n);
   for (int i = 0; i < n; ++i) {
     unsigned row = 0, col = 0;
@@ -365,6 +427,11 @@ bool IsConsistent(const PackedFutBoard& board, int n, const SignList& signs) {
     }
     if ((row & all) != all || (col & all) != all) return false;
   }
+  return true;
+}
+
+bool IsConsistent(const PackedFutBoard& board, int n, const SignList& signs) {
+  if (!EveryDigitPlaceable(board, n)) return false;
   for (int k = 0; k < signs.count; ++k) {
     const SignPair& sign = signs.pairs[k];
     if (Highest(board.cells[sign.greater].candidates, n) <=
@@ -397,6 +464,7 @@ void BuildFromGivens(PackedFutBoard& board, int n) {
       board.cells[i].subsetUsed = 0;
     }
   board.singlesClean = board.subsetsClean = 0;
+  MarkAllSigns(board);
   for (int i = 0; i < n * kStride; ++i)
     if (i % kStride < n && board.cells[i].given) FixCell(board, n, i);
 }
@@ -494,9 +562,7 @@ void RemoveCandidates(FutBoard& board, const FutHeader& header, int row, int col
 bool ApplySignBounds(FutBoard& board, const FutHeader& header, bool& changed) {
   PackedFutBoard p{};
   Pack(header, board, p);
-  SignList signs;
-  packed::ListSigns(p, header.size, signs);
-  const bool ok = ApplySignBounds(p, header.size, signs, changed);
+  const bool ok = ApplySignBounds(p, header.size, changed);
   Unpack(header, p, board);
   return ok;
 }
@@ -504,9 +570,7 @@ bool ApplySignBounds(FutBoard& board, const FutHeader& header, bool& changed) {
 bool SolveLogically(const FutHeader& header, FutBoard& board, int level) {
   PackedFutBoard p{};
   Pack(header, board, p);
-  SignList signs;
-  packed::ListSigns(p, header.size, signs);
-  const bool ok = packed::SolveLogically(p, header.size, level, signs);
+  const bool ok = packed::SolveLogically(p, header.size, level);
   Unpack(header, p, board);
   return ok;
 }
@@ -540,7 +604,7 @@ bool SolveAndExport(const FutHeader& header, FutBoard& board, FutGrid& grid) {
   packed::BuildFromGivens(p, n);
   SignList signs;
   packed::ListSigns(p, n, signs);
-  const bool solved = packed::SolveLogically(p, n, SolverLevel(header.difficulty, n), signs) &&
+  const bool solved = packed::SolveLogically(p, n, SolverLevel(header.difficulty, n)) &&
                       packed::IsConsistent(p, n, signs) && packed::IsFullyDetermined(p, n);
   Unpack(header, p, board);
   if (!solved) return false;

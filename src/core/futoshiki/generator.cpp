@@ -102,6 +102,7 @@ void AddGiven(PackedFutBoard& board, int n, Random& random) {
   board.cells[best].given = 1;
   board.cells[best].count = 1;
   packed::Touch(board, best);
+  packed::MarkSigns(board, best);
   packed::FixCell(board, n, best);
 }
 

@@ -40,13 +40,22 @@ std::int8_t Saturate(std::int32_t v) {
   return static_cast<std::int8_t>(v < -128 ? -128 : v > 127 ? 127 : v);
 }
 
+// The signs of a cell only care about its lowest and highest candidate.
+void MarkSignsIfEnds(PackedFutBoard& board, int n, int index, unsigned before) {
+  const unsigned after = board.cells[index].candidates;
+  if (Highest(before, n) != Highest(after, n) || Lowest(before, n) != Lowest(after, n))
+    packed::MarkSigns(board, index);
+}
+
 // Clears one candidate; a cell left with a single one is fixed at once.
 void Drop(PackedFutBoard& board, int n, int index, int digit, bool& changed) {
   const unsigned bit = 1u << digit;
-  if (!(board.cells[index].candidates & bit)) return;
-  board.cells[index].candidates = static_cast<std::uint16_t>(board.cells[index].candidates & ~bit);
+  const unsigned before = board.cells[index].candidates;
+  if (!(before & bit)) return;
+  board.cells[index].candidates = static_cast<std::uint16_t>(before & ~bit);
   --board.cells[index].count;
   packed::Touch(board, index);
+  MarkSignsIfEnds(board, n, index, before);
   changed = true;
   if (board.cells[index].count == 1) packed::FixCell(board, n, index);
 }
@@ -56,9 +65,11 @@ void Drop(PackedFutBoard& board, int n, int index, int digit, bool& changed) {
 // either way and the solve fails; otherwise the board ends up the same.
 void DropAll(PackedFutBoard& board, int n, int index, unsigned bits) {
   PackedFutCell& c = board.cells[index];
-  c.candidates = static_cast<std::uint16_t>(c.candidates & ~bits);
+  const unsigned before = c.candidates;
+  c.candidates = static_cast<std::uint16_t>(before & ~bits);
   c.count = static_cast<std::int8_t>(c.count - CountBits(bits));
   packed::Touch(board, index);
+  MarkSignsIfEnds(board, n, index, before);
   if (c.count == 1) packed::FixCell(board, n, index);
 }
 
@@ -162,6 +173,7 @@ bool HiddenSingles(PackedFutBoard& board, int n, const Line& line, bool& changed
         board.cells[i].candidates = static_cast<std::uint16_t>(1u << d);
         board.cells[i].count = 1;
         packed::Touch(board, i);
+        packed::MarkSigns(board, i);
         packed::FixCell(board, n, i);
         changed = true;
         break;
@@ -373,6 +385,10 @@ void Touch(PackedFutBoard& board, int index) {
   const std::uint32_t lines = 1u << row | 1u << (kStride + col);
   board.singlesClean &= ~lines;
   board.subsetsClean &= ~lines;
+}
+
+void MarkSigns(PackedFutBoard& board, int index) {
+  const int row = index / kStride, col = index % kStride;
   board.signsDirty[row] = static_cast<std::uint16_t>(board.signsDirty[row] | 1u << col);
 }
 
@@ -380,17 +396,43 @@ void MarkAllSigns(PackedFutBoard& board) {
   for (std::uint16_t& row : board.signsDirty) row = 0x1FFu;
 }
 
+// A fixed cell's digit leaves its row and column, and every cell that leaves
+// with one candidate is fixed in turn. Without a contradiction these steps
+// end in the same board in any order; with one, some cell is fixed and then
+// loses its digit too, which IsConsistent (a line without that digit)
+// reports in any order. So the cells fixed on the way wait in a list here
+// instead of a recursion, each valued the moment it is down to one.
 void FixCell(PackedFutBoard& board, int n, int index) {
   const int digit = Highest(board.cells[index].candidates, n);
   if (digit < 1) return;  // no candidate left: the checks report it
   board.cells[index].value = static_cast<std::int8_t>(digit);
   Touch(board, index);
-  const int row = index / kStride, col = index % kStride;
-  bool changed = false;
-  for (int r = 0; r < n; ++r)
-    if (r != row) Drop(board, n, r * kStride + col, digit, changed);
-  for (int c = 0; c < n; ++c)
-    if (c != col) Drop(board, n, row * kStride + c, digit, changed);
+  std::uint8_t pending[kMaxSize * kMaxSize + 1];  // each cell once, the first maybe twice
+  int waiting = 0;
+  pending[waiting++] = static_cast<std::uint8_t>(index);
+  while (waiting > 0) {
+    const int i = pending[--waiting];
+    const unsigned bit = 1u << board.cells[i].value;
+    const int row = i / kStride, col = i % kStride;
+    auto drop = [&](int peer) {
+      PackedFutCell& c = board.cells[peer];
+      const unsigned before = c.candidates;
+      if (!(before & bit)) return;
+      c.candidates = static_cast<std::uint16_t>(before & ~bit);
+      --c.count;
+      Touch(board, peer);
+      MarkSignsIfEnds(board, n, peer, before);
+      if (c.count != 1) return;
+      const int d = Highest(c.candidates, n);
+      if (d < 1) return;
+      c.value = static_cast<std::int8_t>(d);
+      pending[waiting++] = static_cast<std::uint8_t>(peer);
+    };
+    for (int r = 0; r < n; ++r)
+      if (r != row) drop(r * kStride + col);
+    for (int c = 0; c < n; ++c)
+      if (c != col) drop(row * kStride + c);
+  }
 }
 
 bool SolveLogically(PackedFutBoard& board, int n, int level) {

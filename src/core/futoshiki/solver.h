@@ -80,9 +80,10 @@ void Unpack(const FutHeader& header, const PackedFutBoard& from, FutBoard& to);
 // The FutBoard routines below pack, run these and unpack.
 namespace packed {
 void ListSigns(const PackedFutBoard& board, int n, SignList& out);
-// A cell's candidates, value or marks changed: its lines are no longer clean
-// and its signs need another look.
+// A cell's candidates, value or marks changed: its lines are no longer clean.
 void Touch(PackedFutBoard& board, int index);
+// A cell's lowest or highest candidate changed: its signs need another look.
+void MarkSigns(PackedFutBoard& board, int index);
 // Every cell's signs need a look: after a board is filled from outside.
 void MarkAllSigns(PackedFutBoard& board);
 void FixCell(PackedFutBoard& board, int n, int index);

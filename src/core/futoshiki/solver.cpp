@@ -302,14 +302,26 @@ void NakedSubsets(PackedFutBoard& board, int n, const Line& line, int level, boo
   unsigned cand[kMaxSize], open = 0, eligible[4], flagged[4] = {};
   for (int p = 0; p < n; ++p) {
     const int i = line.cell(p);
-    cand[p] = board.cells[i].candidates & DigitsUpTo(n);
     if (board.cells[i].value < 0 && board.cells[i].count <= level) open |= 1u << p;
-    for (int k = 0; k < 4; ++k)
-      flagged[k] |= (board.cells[i].subsetUsed >> (line.flagShift + k) & 1u) << p;
   }
-  for (int k = 0; k < 4; ++k) eligible[k] = open & ~flagged[k];
   // Most lines hold no subset: then the live search would change nothing.
-  if (CountBits(open) < 2 || !AnySubset(cand, eligible, flagged, level)) {
+  // Fewer than two cells that may join is the commonest such line.
+  if ((open & (open - 1)) == 0) {
+    board.subsetsClean |= line.bit;
+    return;
+  }
+  unsigned used = 0;
+  for (int p = 0; p < n; ++p) {
+    const int i = line.cell(p);
+    cand[p] = board.cells[i].candidates & DigitsUpTo(n);
+    used |= board.cells[i].subsetUsed;
+  }
+  if ((used >> line.flagShift & 15u) != 0)
+    for (int p = 0; p < n; ++p)
+      for (int k = 0; k < 4; ++k)
+        flagged[k] |= (board.cells[line.cell(p)].subsetUsed >> (line.flagShift + k) & 1u) << p;
+  for (int k = 0; k < 4; ++k) eligible[k] = open & ~flagged[k];
+  if (!AnySubset(cand, eligible, flagged, level)) {
     board.subsetsClean |= line.bit;
     return;
   }

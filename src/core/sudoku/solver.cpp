@@ -378,7 +378,17 @@ void Solver::NakedSubsets(PackedBoard& board, int kind, int level, bool& progres
     const std::uint32_t unitBit = 1u << (kind * 9 + unit);
     if (board.subsetsClean & unitBit) continue;
     const std::uint8_t* cells = kT.unit[kind][unit];
-    const unsigned dirty = board.subsetsDirty[kind * 9 + unit];
+    // A subset found now must take in a changed cell that may still join one.
+    unsigned dirty = 0;
+    for (unsigned d = board.subsetsDirty[kind * 9 + unit]; d != 0; d &= d - 1) {
+      const int i = cells[std::countr_zero(d)];
+      if (board.value[i] == -1 && Count(board.candidates[i]) <= level) dirty |= d & (0u - d);
+    }
+    if (dirty == 0) {
+      board.subsetsClean |= unitBit;
+      board.subsetsDirty[kind * 9 + unit] = 0;
+      continue;
+    }
     unsigned cand[9], usable = 0, marked[4] = {}, anyMarks = 0;
     for (int pos = 0; pos < 9; ++pos) {
       const int i = cells[pos];

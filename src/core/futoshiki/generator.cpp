@@ -66,6 +66,8 @@ int AddSign(PackedFutBoard& board, int n, Random& random) {
       continue;
     }
     sign = static_cast<std::uint8_t>(kind);
+    // The solver's sign step looks at the new sign through its cell.
+    board.signsDirty[row] = static_cast<std::uint16_t>(board.signsDirty[row] | 1u << col);
     if (n != 5) return i * 2 + dir;
     // Small boards must not spell out a run of four by signs alone. The
     // board held no chain before (every sign added here was checked), so
@@ -74,36 +76,6 @@ int AddSign(PackedFutBoard& board, int n, Random& random) {
     sign = 0;
     if (++tries > 100) return -1;
   }
-}
-
-// Place in row-major sign order of a listed sign: its storing cell (the
-// upper or left one) * 2 + dir.
-int SignOrder(const SignPair& sign) {
-  const int first = sign.greater < sign.smaller ? sign.greater : sign.smaller;
-  const int dir = sign.greater + sign.smaller - 2 * first == 1 ? 0 : 1;
-  return first * 2 + dir;
-}
-
-// Puts the sign stored at `order` (cell * 2 + dir) into the list at its
-// place, as ListSigns would; returns that position.
-int InsertSign(const PackedFutBoard& board, int order, SignList& signs) {
-  const int i = order / 2, dir = order % 2;
-  const auto here = static_cast<std::uint8_t>(i);
-  const auto next = static_cast<std::uint8_t>(dir == 0 ? i + 1 : i + kMaxSize);
-  const int sign = dir == 0 ? board.cells[i].signRight : board.cells[i].signDown;
-  int at = signs.count;
-  while (at > 0 && SignOrder(signs.pairs[at - 1]) > order) {
-    signs.pairs[at] = signs.pairs[at - 1];
-    --at;
-  }
-  signs.pairs[at] = sign == 1 ? SignPair{here, next} : SignPair{next, here};
-  ++signs.count;
-  return at;
-}
-
-void RemoveSign(int at, SignList& signs) {
-  --signs.count;
-  for (int k = at; k < signs.count; ++k) signs.pairs[k] = signs.pairs[k + 1];
 }
 
 void AddGiven(PackedFutBoard& board, int n, Random& random) {
@@ -130,7 +102,29 @@ void AddGiven(PackedFutBoard& board, int n, Random& random) {
   board.cells[best].given = 1;
   board.cells[best].count = 1;
   packed::Touch(board, best);
+  packed::MarkSigns(board, best);
   packed::FixCell(board, n, best);
+}
+
+// CreateProgress::CancelRequested, with the plain flag reads first so the
+// common case (neither paused nor cancelled) stays inline.
+bool CancelRequested(CreateProgress* progress) {
+  return progress != nullptr &&
+         (progress->paused.load(std::memory_order_relaxed) ||
+          progress->cancelled.load(std::memory_order_relaxed)) &&
+         progress->CancelRequested();
+}
+
+// The packed form of a board ClearBoard has just emptied.
+void ClearPacked(int n, PackedFutBoard& work) {
+  work = PackedFutBoard{};
+  for (int row = 0; row < n; ++row)
+    for (int col = 0; col < n; ++col) {
+      PackedFutCell& c = work.cells[row * kMaxSize + col];
+      c.candidates = static_cast<std::uint16_t>((2u << n) - 2u);
+      c.value = -1;
+      c.count = static_cast<std::int8_t>(n);
+    }
 }
 
 // GenerateFutoshiki on a packed board that ClearBoard has just emptied.
@@ -139,27 +133,21 @@ bool Generate(const FutHeader& header, PackedFutBoard& board, Random& random,
   const int n = header.size;
   const GenerationParameters p = ParametersFor(header.difficulty, n);
   int phase = 0;
-  // The board's signs in solver order, kept in step as sign clues come and go.
-  SignList signs;
-  packed::ListSigns(board, n, signs);
   for (int clue = 1; clue <= p.mostClues; ++clue) {
     if (++phase > p.signsPerGiven) phase = 0;
     const bool addSign = phase < p.signsPerGiven;
     const PackedFutBoard undo = board;
     int retries = 0;
     for (;;) {
-      if (progress && progress->CancelRequested()) return false;
-      int listed = -1;  // where the new sign went in the list
-      if (addSign) {
-        const int order = AddSign(board, n, random);
-        if (order >= 0) listed = InsertSign(board, order, signs);
-      } else {
+      if (CancelRequested(progress)) return false;
+      if (addSign)
+        AddSign(board, n, random);
+      else
         AddGiven(board, n, random);
-      }
-      if (!packed::SolveLogically(board, n, p.level, signs) ||
-          !packed::IsConsistent(board, n, signs)) {
+      // Once the solver has returned true every sign holds: of IsConsistent
+      // only the rows and columns are left to check.
+      if (!packed::SolveLogically(board, n, p.level) || !packed::EveryDigitPlaceable(board, n)) {
         board = undo;
-        if (listed >= 0) RemoveSign(listed, signs);
         if (++retries > n) return false;
         continue;  // another random clue of the same kind
       }
@@ -168,6 +156,36 @@ bool Generate(const FutHeader& header, PackedFutBoard& board, Random& random,
     }
   }
   return false;
+}
+
+// GenerateFutoshiki then SolveAndExport, for the drivers, which need the
+// board only when it makes a puzzle: a failed attempt is never unpacked.
+bool GenerateAndExport(const FutHeader& header, Random& random, CreateProgress* progress,
+                       FutGrid& grid) {
+  const int n = header.size;
+  PackedFutBoard work;
+  ClearPacked(n, work);
+  if (!Generate(header, work, random, progress)) return false;
+  // SolveAndExport re-solves from the givens alone, which is what
+  // BuildFromGivens leaves of the packed board.
+  packed::BuildFromGivens(work, n);
+  SignList signs;
+  packed::ListSigns(work, n, signs);
+  if (!packed::SolveLogically(work, n, SolverLevel(header.difficulty, n)) ||
+      !packed::IsConsistent(work, n, signs) || !packed::IsFullyDetermined(work, n))
+    return false;
+  for (int row = 0; row < n; ++row)
+    for (int col = 0; col < n; ++col) {
+      const PackedFutCell& c = work.cells[row * kMaxSize + col];
+      FutGridCell& g = grid.cells[row][col];
+      g = FutGridCell{};
+      g.given = c.given ? 1 : 0;
+      g.solution = c.value;
+      g.signRight = c.signRight;
+      g.signDown = c.signDown;
+      g.entry = c.given ? static_cast<std::uint8_t>(c.value) : 0;
+    }
+  return true;
 }
 
 void Progress(CreateProgress& progress, int attempt) {
@@ -220,16 +238,8 @@ void AddRandomGiven(const FutHeader& header, FutBoard& board, Random& random) {
 bool GenerateFutoshiki(const FutHeader& header, FutBoard& board, Random& random,
                        CreateProgress* progress) {
   ClearBoard(header, board);
-  // The packed form of the cleared board, built directly.
-  const int n = header.size;
-  PackedFutBoard work{};
-  for (int row = 0; row < n; ++row)
-    for (int col = 0; col < n; ++col) {
-      PackedFutCell& c = work.cells[row * kMaxSize + col];
-      c.candidates = static_cast<std::uint16_t>((2u << n) - 2u);
-      c.value = -1;
-      c.count = static_cast<std::int8_t>(n);
-    }
+  PackedFutBoard work;
+  ClearPacked(header.size, work);
   const bool made = Generate(header, work, random, progress);
   Unpack(header, work, board);
   return made;
@@ -374,10 +384,10 @@ CreateResult CreateFutoshikiPuzzle(Random& random, CreateProgress& progress, Fut
   for (;;) {
     bool ok;
     if (attempt > total - 10 && banked)
-      ok = LoadStoredPuzzle(header, board, random, flags, &progress);
+      ok = LoadStoredPuzzle(header, board, random, flags, &progress) &&
+           SolveAndExport(header, board, grid);
     else
-      ok = GenerateFutoshiki(header, board, random, &progress);
-    ok = ok && SolveAndExport(header, board, grid);
+      ok = GenerateAndExport(header, random, &progress, grid);
     ++attempt;
     Progress(progress, attempt);
     if (ok) {
@@ -422,10 +432,10 @@ bool CreateFutoshikiForPrint(Random& random, CreateProgress& progress, int diffi
     const bool fromBank = flags != nullptr && ((attempt >= 1501 && difficulty == kHard && size == 7) ||
                                                (attempt >= 151 && difficulty != kEasy && size == 9));
     if (fromBank)
-      ok = LoadStoredPuzzle(header, board, random, *flags, &progress);
+      ok = LoadStoredPuzzle(header, board, random, *flags, &progress) &&
+           SolveAndExport(header, board, grid);
     else
-      ok = GenerateFutoshiki(header, board, random, &progress);
-    ok = ok && SolveAndExport(header, board, grid);
+      ok = GenerateAndExport(header, random, &progress, grid);
     ++attempt;
     Progress(progress, attempt);
     if (ok) break;
@@ -438,9 +448,7 @@ void CreateStartupFutoshiki(Random& random, FutHeader& header, FutGrid& grid) {
   header = FutHeader{};
   header.size = 7;
   header.difficulty = kMedium;
-  FutBoard board{};
-  while (!(GenerateFutoshiki(header, board, random, nullptr) &&
-           SolveAndExport(header, board, grid))) {
+  while (!GenerateAndExport(header, random, nullptr, grid)) {
   }
   header.elapsed = 0;
   header.playState = kTimerRunning;

@@ -26,44 +26,106 @@ int Lowest(unsigned candidates, int n) {
   return m ? std::countr_zero(m) : 10;
 }
 
-// By nibbles: no popcount instruction is assumed.
-int CountBits(unsigned m) {
-  constexpr unsigned char kBits[16] = {0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4};
-  return kBits[m & 15u] + kBits[m >> 4 & 15u] + kBits[m >> 8 & 3u];
-}
+// By table: no popcount instruction is assumed. Candidate sets use bits 0..9.
+struct BitCounts {
+  std::uint8_t v[1024];
+  constexpr BitCounts() : v() {
+    for (int m = 1; m < 1024; ++m) v[m] = static_cast<std::uint8_t>(v[m >> 1] + (m & 1));
+  }
+};
+constexpr BitCounts kBitCounts;
+int CountBits(unsigned m) { return kBitCounts.v[m & 1023u]; }
 
 std::int8_t Saturate(std::int32_t v) {
   return static_cast<std::int8_t>(v < -128 ? -128 : v > 127 ? 127 : v);
 }
 
+// The signs of a cell only care about its lowest and highest candidate.
+void MarkSignsIfEnds(PackedFutBoard& board, int n, int index, unsigned before) {
+  const unsigned after = board.cells[index].candidates;
+  if (Highest(before, n) != Highest(after, n) || Lowest(before, n) != Lowest(after, n))
+    packed::MarkSigns(board, index);
+}
+
 // Clears one candidate; a cell left with a single one is fixed at once.
 void Drop(PackedFutBoard& board, int n, int index, int digit, bool& changed) {
   const unsigned bit = 1u << digit;
-  if (!(board.cells[index].candidates & bit)) return;
-  board.cells[index].candidates = static_cast<std::uint16_t>(board.cells[index].candidates & ~bit);
+  const unsigned before = board.cells[index].candidates;
+  if (!(before & bit)) return;
+  board.cells[index].candidates = static_cast<std::uint16_t>(before & ~bit);
   --board.cells[index].count;
   packed::Touch(board, index);
+  MarkSignsIfEnds(board, n, index, before);
   changed = true;
   if (board.cells[index].count == 1) packed::FixCell(board, n, index);
 }
 
-bool ApplySignBounds(PackedFutBoard& board, int n, const SignList& signs, bool& changed) {
-  for (;;) {
-    bool pass = false;
-    for (int k = 0; k < signs.count; ++k) {
-      const int g = signs.pairs[k].greater, s = signs.pairs[k].smaller;
-      const int maxG = Highest(board.cells[g].candidates, n);
-      const int minS = Lowest(board.cells[s].candidates, n);
-      if (maxG <= minS) return false;
-      // Most signs already hold: neither cell has a digit to lose.
-      const unsigned low = DigitsUpTo(minS), high = DigitsUpTo(n) & ~DigitsUpTo(maxG - 1);
-      if ((board.cells[g].candidates & low) == 0 && (board.cells[s].candidates & high) == 0)
-        continue;
-      for (int d = 1; d <= minS; ++d) Drop(board, n, g, d, pass);
-      for (int d = maxG; d <= n; ++d) Drop(board, n, s, d, pass);
-    }
-    if (!pass) return true;
+// Clears several candidates of one cell at once. Where dropping them one by
+// one would fix the cell before its last one goes, the cell ends up empty
+// either way and the solve fails; otherwise the board ends up the same.
+void DropAll(PackedFutBoard& board, int n, int index, unsigned bits) {
+  PackedFutCell& c = board.cells[index];
+  const unsigned before = c.candidates;
+  c.candidates = static_cast<std::uint16_t>(before & ~bits);
+  c.count = static_cast<std::int8_t>(c.count - CountBits(bits));
+  packed::Touch(board, index);
+  MarkSignsIfEnds(board, n, index, before);
+  if (c.count == 1) packed::FixCell(board, n, index);
+}
+
+// Greater cell g, smaller cell s: false when the sign can no longer hold.
+bool BoundSign(PackedFutBoard& board, int n, int g, int s, bool& changed) {
+  const unsigned all = DigitsUpTo(n);
+  const int maxG = Highest(board.cells[g].candidates, n);
+  const int minS = Lowest(board.cells[s].candidates, n);
+  if (maxG <= minS) return false;
+  const unsigned low = board.cells[g].candidates & DigitsUpTo(minS);
+  const unsigned high = board.cells[s].candidates & all & ~DigitsUpTo(maxG - 1);
+  if (low != 0) {
+    DropAll(board, n, g, low);
     changed = true;
+  }
+  // Taken after g's drops, as a cell fixed there may have cleared some.
+  const unsigned highNow = board.cells[s].candidates & high;
+  if (highNow != 0) {
+    DropAll(board, n, s, highNow);
+    changed = true;
+  }
+  return true;
+}
+
+// The sign bounds until nothing more follows. Each step only narrows
+// candidates, and a narrowing never stops another from applying, so the
+// order of visits does not change where this ends: only the signs of cells
+// changed since the last visit are looked at again.
+bool ApplySignBounds(PackedFutBoard& board, int n, bool& changed) {
+  const unsigned columns = (1u << n) - 1u;
+  for (;;) {
+    int row = 0;
+    while (row < n && (board.signsDirty[row] & columns) == 0) board.signsDirty[row++] = 0;
+    if (row == n) return true;
+    const int col = std::countr_zero(board.signsDirty[row] & columns);
+    board.signsDirty[row] = static_cast<std::uint16_t>(board.signsDirty[row] & ~(1u << col));
+    const int i = row * kStride + col;
+    // Signs pointing off the board are never looked at.
+    if (col + 1 < n && board.cells[i].signRight != 0) {
+      const bool greater = board.cells[i].signRight == 1;
+      if (!BoundSign(board, n, greater ? i : i + 1, greater ? i + 1 : i, changed)) return false;
+    }
+    if (row + 1 < n && board.cells[i].signDown != 0) {
+      const bool greater = board.cells[i].signDown == 1;
+      if (!BoundSign(board, n, greater ? i : i + kStride, greater ? i + kStride : i, changed))
+        return false;
+    }
+    if (col >= 1 && board.cells[i - 1].signRight != 0) {
+      const bool greater = board.cells[i - 1].signRight == 1;
+      if (!BoundSign(board, n, greater ? i - 1 : i, greater ? i : i - 1, changed)) return false;
+    }
+    if (row >= 1 && board.cells[i - kStride].signDown != 0) {
+      const bool greater = board.cells[i - kStride].signDown == 1;
+      if (!BoundSign(board, n, greater ? i - kStride : i, greater ? i : i - kStride, changed))
+        return false;
+    }
   }
 }
 
@@ -111,6 +173,7 @@ bool HiddenSingles(PackedFutBoard& board, int n, const Line& line, bool& changed
         board.cells[i].candidates = static_cast<std::uint16_t>(1u << d);
         board.cells[i].count = 1;
         packed::Touch(board, i);
+        packed::MarkSigns(board, i);
         packed::FixCell(board, n, i);
         changed = true;
         break;
@@ -239,14 +302,26 @@ void NakedSubsets(PackedFutBoard& board, int n, const Line& line, int level, boo
   unsigned cand[kMaxSize], open = 0, eligible[4], flagged[4] = {};
   for (int p = 0; p < n; ++p) {
     const int i = line.cell(p);
-    cand[p] = board.cells[i].candidates & DigitsUpTo(n);
     if (board.cells[i].value < 0 && board.cells[i].count <= level) open |= 1u << p;
-    for (int k = 0; k < 4; ++k)
-      flagged[k] |= (board.cells[i].subsetUsed >> (line.flagShift + k) & 1u) << p;
   }
-  for (int k = 0; k < 4; ++k) eligible[k] = open & ~flagged[k];
   // Most lines hold no subset: then the live search would change nothing.
-  if (CountBits(open) < 2 || !AnySubset(cand, eligible, flagged, level)) {
+  // Fewer than two cells that may join is the commonest such line.
+  if ((open & (open - 1)) == 0) {
+    board.subsetsClean |= line.bit;
+    return;
+  }
+  unsigned used = 0;
+  for (int p = 0; p < n; ++p) {
+    const int i = line.cell(p);
+    cand[p] = board.cells[i].candidates & DigitsUpTo(n);
+    used |= board.cells[i].subsetUsed;
+  }
+  if ((used >> line.flagShift & 15u) != 0)
+    for (int p = 0; p < n; ++p)
+      for (int k = 0; k < 4; ++k)
+        flagged[k] |= (board.cells[line.cell(p)].subsetUsed >> (line.flagShift + k) & 1u) << p;
+  for (int k = 0; k < 4; ++k) eligible[k] = open & ~flagged[k];
+  if (!AnySubset(cand, eligible, flagged, level)) {
     board.subsetsClean |= line.bit;
     return;
   }
@@ -278,6 +353,7 @@ void Pack(const FutHeader& header, const FutBoard& from, PackedFutBoard& to) {
     }
   to.singlesClean = to.subsetsClean = 0;
   to.subsetLevel = 0;
+  packed::MarkAllSigns(to);
 }
 
 void Unpack(const FutHeader& header, const PackedFutBoard& from, FutBoard& to) {
@@ -317,45 +393,85 @@ void ListSigns(const PackedFutBoard& board, int n, SignList& out) {
 }
 
 void Touch(PackedFutBoard& board, int index) {
-  const std::uint32_t lines = 1u << (index / kStride) | 1u << (kStride + index % kStride);
+  const int row = index / kStride, col = index % kStride;
+  const std::uint32_t lines = 1u << row | 1u << (kStride + col);
   board.singlesClean &= ~lines;
   board.subsetsClean &= ~lines;
 }
 
+void MarkSigns(PackedFutBoard& board, int index) {
+  const int row = index / kStride, col = index % kStride;
+  board.signsDirty[row] = static_cast<std::uint16_t>(board.signsDirty[row] | 1u << col);
+}
+
+void MarkAllSigns(PackedFutBoard& board) {
+  for (std::uint16_t& row : board.signsDirty) row = 0x1FFu;
+}
+
+// A fixed cell's digit leaves its row and column, and every cell that leaves
+// with one candidate is fixed in turn. Without a contradiction these steps
+// end in the same board in any order; with one, some cell is fixed and then
+// loses its digit too, which IsConsistent (a line without that digit)
+// reports in any order. So the cells fixed on the way wait in a list here
+// instead of a recursion, each valued the moment it is down to one.
 void FixCell(PackedFutBoard& board, int n, int index) {
   const int digit = Highest(board.cells[index].candidates, n);
   if (digit < 1) return;  // no candidate left: the checks report it
   board.cells[index].value = static_cast<std::int8_t>(digit);
   Touch(board, index);
-  const int row = index / kStride, col = index % kStride;
-  bool changed = false;
-  for (int r = 0; r < n; ++r)
-    if (r != row) Drop(board, n, r * kStride + col, digit, changed);
-  for (int c = 0; c < n; ++c)
-    if (c != col) Drop(board, n, row * kStride + c, digit, changed);
+  std::uint8_t pending[kMaxSize * kMaxSize + 1];  // each cell once, the first maybe twice
+  int waiting = 0;
+  pending[waiting++] = static_cast<std::uint8_t>(index);
+  while (waiting > 0) {
+    const int i = pending[--waiting];
+    const unsigned bit = 1u << board.cells[i].value;
+    const int row = i / kStride, col = i % kStride;
+    auto drop = [&](int peer) {
+      PackedFutCell& c = board.cells[peer];
+      const unsigned before = c.candidates;
+      if (!(before & bit)) return;
+      c.candidates = static_cast<std::uint16_t>(before & ~bit);
+      --c.count;
+      Touch(board, peer);
+      MarkSignsIfEnds(board, n, peer, before);
+      if (c.count != 1) return;
+      const int d = Highest(c.candidates, n);
+      if (d < 1) return;
+      c.value = static_cast<std::int8_t>(d);
+      pending[waiting++] = static_cast<std::uint8_t>(peer);
+    };
+    for (int r = 0; r < n; ++r)
+      if (r != row) drop(r * kStride + col);
+    for (int c = 0; c < n; ++c)
+      if (c != col) drop(row * kStride + c);
+  }
 }
 
-bool SolveLogically(PackedFutBoard& board, int n, int level, const SignList& signs) {
+bool SolveLogically(PackedFutBoard& board, int n, int level) {
   if (board.subsetLevel != level) {
     board.subsetsClean = 0;
     board.subsetLevel = level;
   }
   for (;;) {
     bool round = false;
-    if (!ApplySignBounds(board, n, signs, round)) return false;
+    if (!ApplySignBounds(board, n, round)) return false;
     if (level > 2) {
       for (int i = 0; i < n; ++i)
         if (!HiddenSingles(board, n, Line(true, i), round)) return false;
       for (int i = 0; i < n; ++i)
         if (!HiddenSingles(board, n, Line(false, i), round)) return false;
     }
-    for (int i = 0; i < n; ++i) NakedSubsets(board, n, Line(true, i), level, round);
-    for (int i = 0; i < n; ++i) NakedSubsets(board, n, Line(false, i), level, round);
+    // Below level 2 no open cell can join a subset: every cell down to one
+    // candidate is fixed at once.
+    if (level >= 2) {
+      for (int i = 0; i < n; ++i) NakedSubsets(board, n, Line(true, i), level, round);
+      for (int i = 0; i < n; ++i) NakedSubsets(board, n, Line(false, i), level, round);
+    }
     if (!round) return true;
   }
 }
 
-bool IsConsistent(const PackedFutBoard& board, int n, const SignList& signs) {
+bool EveryDigitPlaceable(const PackedFutBoard& board, int n) {
   const unsigned all = DigitsUpTo(n);
   for (int i = 0; i < n; ++i) {
     unsigned row = 0, col = 0;
@@ -365,6 +481,11 @@ bool IsConsistent(const PackedFutBoard& board, int n, const SignList& signs) {
     }
     if ((row & all) != all || (col & all) != all) return false;
   }
+  return true;
+}
+
+bool IsConsistent(const PackedFutBoard& board, int n, const SignList& signs) {
+  if (!EveryDigitPlaceable(board, n)) return false;
   for (int k = 0; k < signs.count; ++k) {
     const SignPair& sign = signs.pairs[k];
     if (Highest(board.cells[sign.greater].candidates, n) <=
@@ -397,6 +518,7 @@ void BuildFromGivens(PackedFutBoard& board, int n) {
       board.cells[i].subsetUsed = 0;
     }
   board.singlesClean = board.subsetsClean = 0;
+  MarkAllSigns(board);
   for (int i = 0; i < n * kStride; ++i)
     if (i % kStride < n && board.cells[i].given) FixCell(board, n, i);
 }
@@ -494,9 +616,7 @@ void RemoveCandidates(FutBoard& board, const FutHeader& header, int row, int col
 bool ApplySignBounds(FutBoard& board, const FutHeader& header, bool& changed) {
   PackedFutBoard p{};
   Pack(header, board, p);
-  SignList signs;
-  packed::ListSigns(p, header.size, signs);
-  const bool ok = ApplySignBounds(p, header.size, signs, changed);
+  const bool ok = ApplySignBounds(p, header.size, changed);
   Unpack(header, p, board);
   return ok;
 }
@@ -504,9 +624,7 @@ bool ApplySignBounds(FutBoard& board, const FutHeader& header, bool& changed) {
 bool SolveLogically(const FutHeader& header, FutBoard& board, int level) {
   PackedFutBoard p{};
   Pack(header, board, p);
-  SignList signs;
-  packed::ListSigns(p, header.size, signs);
-  const bool ok = packed::SolveLogically(p, header.size, level, signs);
+  const bool ok = packed::SolveLogically(p, header.size, level);
   Unpack(header, p, board);
   return ok;
 }
@@ -540,7 +658,7 @@ bool SolveAndExport(const FutHeader& header, FutBoard& board, FutGrid& grid) {
   packed::BuildFromGivens(p, n);
   SignList signs;
   packed::ListSigns(p, n, signs);
-  const bool solved = packed::SolveLogically(p, n, SolverLevel(header.difficulty, n), signs) &&
+  const bool solved = packed::SolveLogically(p, n, SolverLevel(header.difficulty, n)) &&
                       packed::IsConsistent(p, n, signs) && packed::IsFullyDetermined(p, n);
   Unpack(header, p, board);
   if (!solved) return false;

@@ -54,6 +54,10 @@ struct PackedFutBoard {
   std::uint32_t singlesClean;
   std::uint32_t subsetsClean;  // valid for subsetLevel only
   std::int32_t subsetLevel;
+  // Per row, the columns of cells changed since the sign step last looked at
+  // their signs; every sign between two unmarked cells already holds, so the
+  // sign step only revisits the signs of marked cells.
+  std::uint16_t signsDirty[kMaxSize];
 };
 
 // A sign as its greater and smaller cell (indexes of a PackedFutBoard).
@@ -78,10 +82,17 @@ namespace packed {
 void ListSigns(const PackedFutBoard& board, int n, SignList& out);
 // A cell's candidates, value or marks changed: its lines are no longer clean.
 void Touch(PackedFutBoard& board, int index);
+// A cell's lowest or highest candidate changed: its signs need another look.
+void MarkSigns(PackedFutBoard& board, int index);
+// Every cell's signs need a look: after a board is filled from outside.
+void MarkAllSigns(PackedFutBoard& board);
 void FixCell(PackedFutBoard& board, int n, int index);
+bool SolveLogically(PackedFutBoard& board, int n, int level);
 // signs: ListSigns of this board.
-bool SolveLogically(PackedFutBoard& board, int n, int level, const SignList& signs);
 bool IsConsistent(const PackedFutBoard& board, int n, const SignList& signs);
+// The row and column half of IsConsistent: after SolveLogically has returned
+// true every sign holds, so this is all that is left to check.
+bool EveryDigitPlaceable(const PackedFutBoard& board, int n);
 bool IsFullyDetermined(const PackedFutBoard& board, int n);
 void BuildFromGivens(PackedFutBoard& board, int n);
 bool HasSignChain(const PackedFutBoard& board, int n);

@@ -16,6 +16,8 @@ struct Tables {
   // column, then the row, each without the cell itself (some cells twice).
   std::uint8_t peers[81][24];
   std::uint32_t units[81];  // the cell's row, column and box as unit bits
+  std::uint8_t box[81];
+  std::uint8_t boxPosition[81];  // the cell's position in its box
 
   Tables() {
     for (int b = 1; b <= 9; ++b)
@@ -39,8 +41,11 @@ struct Tables {
       for (int c = 0; c < 9; ++c)
         if (c != col) peers[i][n++] = static_cast<std::uint8_t>(row * 9 + c);
     }
-    for (int i = 0; i < 81; ++i)
+    for (int i = 0; i < 81; ++i) {
       units[i] = 1u << (i / 9) | 1u << (9 + i % 9) | 1u << (18 + i / 27 * 3 + i % 9 / 3);
+      box[i] = static_cast<std::uint8_t>(i / 27 * 3 + i % 9 / 3);
+      boxPosition[i] = static_cast<std::uint8_t>(i / 9 % 3 * 3 + i % 3);
+    }
   }
 };
 const Tables kT;
@@ -50,6 +55,11 @@ std::int8_t Saturate(std::int32_t v) {
   return static_cast<std::int8_t>(v < -128 ? -128 : v > 127 ? 127 : v);
 }
 int Lowest(unsigned mask) { return std::countr_zero(mask); }  // bit index
+
+// Every unit's subset search starts over.
+void MarkAllSubsetsDirty(PackedBoard& board) {
+  for (std::uint16_t& d : board.subsetsDirty) d = 0x1FFu;
+}
 
 }  // namespace
 
@@ -71,6 +81,7 @@ void Pack(const SolverBoard& from, PackedBoard& to) {
   }
   to.singlesClean = to.subsetsClean = to.crossClean = to.boxColumnsClean = 0;
   to.subsetLevel = 0;
+  MarkAllSubsetsDirty(to);
 }
 
 void Unpack(const PackedBoard& from, SolverBoard& to) {
@@ -152,6 +163,11 @@ void Solver::Touch(PackedBoard& board, int index) {
   board.subsetsClean &= ~units;
   board.crossClean &= ~units;
   board.boxColumnsClean &= ~units;
+  board.subsetsDirty[index / 9] = static_cast<std::uint16_t>(board.subsetsDirty[index / 9] | 1u << (index % 9));
+  board.subsetsDirty[9 + index % 9] =
+      static_cast<std::uint16_t>(board.subsetsDirty[9 + index % 9] | 1u << (index / 9));
+  board.subsetsDirty[18 + kT.box[index]] =
+      static_cast<std::uint16_t>(board.subsetsDirty[18 + kT.box[index]] | 1u << kT.boxPosition[index]);
 }
 
 void Solver::ResetBoard(PackedBoard& board) {
@@ -163,6 +179,7 @@ void Solver::ResetBoard(PackedBoard& board) {
   }
   board.singlesClean = board.subsetsClean = board.crossClean = board.boxColumnsClean = 0;
   board.subsetLevel = 0;
+  MarkAllSubsetsDirty(board);
   ClearDone();
 }
 
@@ -180,6 +197,7 @@ void Solver::ResetFromGivens(PackedBoard& board) {
   }
   board.singlesClean = board.subsetsClean = board.crossClean = board.boxColumnsClean = 0;
   board.subsetLevel = 0;
+  MarkAllSubsetsDirty(board);
   ClearDone();
   for (int i = 0; i < 81; ++i)
     if (board.given[i] == 1) PlaceDigit(board, i, board.value[i]);
@@ -329,19 +347,23 @@ namespace {
 
 // Would the subset search of one unit find anything? On a snapshot of the
 // unit, so no state changes: the same steps as the live search up to its
-// first find. marked[k]: positions marked at subset size k + 2.
+// first find. marked[k]: positions marked at subset size k + 2. Every step
+// of the search reads only the cells chosen so far, so a subset of cells
+// unchanged since the search last found nothing is found no more now:
+// branches that can no longer take in a changed (dirty) position are cut.
 bool AnySubset(const unsigned (&cand)[9], unsigned candidates, const unsigned (&marked)[4],
-               int level, int count, unsigned u, int last, unsigned chosen) {
+               int level, unsigned dirty, int count, unsigned u, int last, unsigned chosen) {
   const int size = count + 1;
   for (unsigned open = candidates & ~marked[size - 2] & (~0u << (last + 1)); open != 0;
        open &= open - 1) {
     const int pos = std::countr_zero(open);
     const unsigned grown = u | cand[pos];
     const int n = Count(grown);
-    if (n == size) return true;
     const unsigned members = chosen | 1u << pos;
+    if (n == size) return true;
     if (n <= level && size < 5 && (members & marked[size - 1]) == 0 &&
-        AnySubset(cand, candidates, marked, level, size, grown, pos, members))
+        ((members & dirty) != 0 || (dirty >> (pos + 1)) != 0) &&
+        AnySubset(cand, candidates, marked, level, dirty, size, grown, pos, members))
       return true;
   }
   return false;
@@ -356,22 +378,40 @@ void Solver::NakedSubsets(PackedBoard& board, int kind, int level, bool& progres
     const std::uint32_t unitBit = 1u << (kind * 9 + unit);
     if (board.subsetsClean & unitBit) continue;
     const std::uint8_t* cells = kT.unit[kind][unit];
-    unsigned cand[9], usable = 0, marked[4] = {};
+    // A subset found now must take in a changed cell that may still join one.
+    unsigned dirty = 0;
+    for (unsigned d = board.subsetsDirty[kind * 9 + unit]; d != 0; d &= d - 1) {
+      const int i = cells[std::countr_zero(d)];
+      if (board.value[i] == -1 && Count(board.candidates[i]) <= level) dirty |= d & (0u - d);
+    }
+    if (dirty == 0) {
+      board.subsetsClean |= unitBit;
+      board.subsetsDirty[kind * 9 + unit] = 0;
+      continue;
+    }
+    unsigned cand[9], usable = 0, marked[4] = {}, anyMarks = 0;
     for (int pos = 0; pos < 9; ++pos) {
       const int i = cells[pos];
       cand[pos] = board.candidates[i];
       if (board.value[i] == -1 && Count(cand[pos]) <= level) usable |= 1u << pos;
-      for (int k = 0; k < 4; ++k) marked[k] |= (board.marks[i] >> (kind * 4 + k) & 1u) << pos;
+      anyMarks |= board.marks[i];
     }
+    if ((anyMarks >> (kind * 4) & 15u) != 0)
+      for (int pos = 0; pos < 9; ++pos)
+        for (int k = 0; k < 4; ++k)
+          marked[k] |= (board.marks[cells[pos]] >> (kind * 4 + k) & 1u) << pos;
     // Most units hold no subset: then the live search below would change
-    // nothing, and is skipped.
+    // nothing, and is skipped. A first cell past the last dirty position
+    // leaves no dirty one to take in.
     bool any = false;
-    for (unsigned open = usable & ~marked[0]; open != 0 && !any; open &= open - 1) {
+    const unsigned reach = dirty == 0 ? 0u : (2u << (31 - __builtin_clz(dirty))) - 1u;
+    for (unsigned open = usable & ~marked[0] & reach; open != 0 && !any; open &= open - 1) {
       const int p1 = std::countr_zero(open);
-      any = AnySubset(cand, usable, marked, level, 1, cand[p1], p1, 1u << p1);
+      any = AnySubset(cand, usable, marked, level, dirty, 1, cand[p1], p1, 1u << p1);
     }
     if (!any) {
       board.subsetsClean |= unitBit;
+      board.subsetsDirty[kind * 9 + unit] = 0;
       continue;
     }
     SubsetSearch s{board, cells, level, kind * 4, progress, contradiction, {}};
@@ -476,6 +516,7 @@ bool Solver::SolveLogically(PackedBoard& board, int level) {
   if (board.subsetLevel != level) {
     board.subsetsClean = 0;
     board.subsetLevel = level;
+    MarkAllSubsetsDirty(board);
   }
   bool progress = true;
   while (progress) {

@@ -40,6 +40,10 @@ struct PackedBoard {
   std::uint32_t crossClean;       // lines to boxes, and boxes to rows
   std::uint32_t boxColumnsClean;  // boxes to columns
   std::int32_t subsetLevel;
+  // Per unit (same order as the bits above), the positions changed since the
+  // subset search last found nothing there. Every subset it could find then
+  // includes one of them, so the look-ahead tries only those.
+  std::uint16_t subsetsDirty[27];
 };
 
 void Pack(const SolverBoard& from, PackedBoard& to);  // values outside -128..127 saturate
@@ -98,12 +102,16 @@ class Solver {
 bool IsSolved(const SolverBoard& board);
 bool AllDigitsCoverable(const SolverBoard& board);
 bool IsSolved(const PackedBoard& board);
-// Number of digits in a candidate bit set (by nibbles: no popcount
+// Number of digits in a candidate bit set (by table: no popcount
 // instruction is assumed).
-inline int CountDigits(unsigned mask) {
-  constexpr unsigned char kBits[16] = {0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4};
-  return kBits[mask & 15u] + kBits[mask >> 4 & 15u] + kBits[mask >> 8 & 1u];
-}
+struct DigitCounts {
+  std::uint8_t v[512];
+  constexpr DigitCounts() : v() {
+    for (int m = 1; m < 512; ++m) v[m] = static_cast<std::uint8_t>(v[m >> 1] + (m & 1));
+  }
+};
+inline constexpr DigitCounts kDigitCounts;
+inline int CountDigits(unsigned mask) { return kDigitCounts.v[mask & 511u]; }
 bool AllDigitsCoverable(const PackedBoard& board);
 
 }  // namespace zorvek::sudoku

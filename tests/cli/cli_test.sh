@@ -46,5 +46,21 @@ for bad in "generate chess --difficulty easy" "generate sudoku --difficulty hard
   expect 2 "zorvek: " "$zorvek" $bad
 done
 
+# solve fails on a file that loads but that its solver cannot finish (no
+# givens left), or whose stored solution is not the one solved (one digit
+# changed). A Sudoku record: 8 bytes of header, 12 of settings, then 32 per
+# cell with the given flag first and the solution at byte 4.
+poke() { printf "$(printf '\\%03o' "$3")" | dd of="$1" bs=1 seek="$2" conv=notrunc status=none; }
+byte() { od -An -tu1 -j "$2" -N1 "$1" | tr -d ' '; }
+sudoku=$dir/1/SudokuMedium_1.puz
+cp "$sudoku" "$dir/nogivens.puz"
+cp "$sudoku" "$dir/wrong.puz"
+for k in $(seq 0 80); do poke "$dir/nogivens.puz" $((20 + 32 * k)) 0; done
+expect 1 "Not solved" "$zorvek" solve "$dir/nogivens.puz"
+k=0
+while [ "$(byte "$sudoku" $((20 + 32 * k)))" != 0 ]; do k=$((k + 1)); done
+poke "$dir/wrong.puz" $((24 + 32 * k)) $(($(byte "$sudoku" $((24 + 32 * k))) % 9 + 1))
+expect 1 "differs from the solution stored" "$zorvek" solve "$dir/wrong.puz"
+
 [ "$failures" -eq 0 ] && echo "all zorvek checks passed"
 exit $((failures > 0))

@@ -1,18 +1,15 @@
 // Drives the real main window and Futoshiki window: sign clicks, the two
-// pencil-mark commands, a small board's mini-grid, files and the create dialog.
+// pencil-mark commands, a small board's mini-grid and a file of another size.
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
-#include <cstring>
 
-#include "app/futoshiki/futnew.h"
 #include "app/futoshiki/futoshikiwindow.h"
+#include "app/shell/createdialog.h"
 #include "app/shell/filedialogs.h"
 #include "app/shell/mainwindow.h"
 #include "app/shell/quickhints.h"
@@ -190,21 +187,11 @@ class FutoshikiWindowTest : public WindowTest {
     QVERIFY(!w->bnReduce->isEnabled() && !w->bnPencil->isEnabled());
   }
 
-  // Another kind's file is refused by the loader every kind shares, driven
-  // through the Kakuro window; here the name and counter of a failed save.
-  void failedSavesAndFilesOfAnotherSize() {
+  // A saved 5 x 5 file brings its own size, header and window preset back.
+  void aFileOfAnotherSize() {
     Open(7, kModeMouse);
     TfrmFutoshiki* w = Window();
-    Click(Digit(0, 1, 5));
     const futoshiki::FutGrid before = main_->state().futoshikiPuzzle;
-    nextFile_ = dir_.filePath(QStringLiteral("no/such/folder/f.puz"));
-    QTest::mouseClick(w->bnSave, Qt::LeftButton);
-    QCOMPARE(suggested_, QStringLiteral("FutoshikiMedium7_4"));
-    QCOMPARE(messages_.size(), 1);
-    QCOMPARE(int(main_->state().general.futoshikiSaveCounter), 3);
-
-    // A saved 5 x 5 file brings its own size and header back.
-    messages_.clear();
     const QString mine = dir_.filePath(QStringLiteral("mine.puz"));
     main_->state().futoshikiSettings.size = 5;
     main_->state().futoshikiSettings.difficulty = kHard;
@@ -222,50 +209,6 @@ class FutoshikiWindowTest : public WindowTest {
     QCOMPARE(w->PanelHeader->text(), QStringLiteral("Hard Futoshiki puzzle   Grid size = 5"));
     QCOMPARE(Board().n(), 5);
     QCOMPARE(main_->size(), main_->preset(0));
-  }
-
-  void stopQuestionKeepsThePuzzleAndCreationFollowsTheChoice() {
-    Open(7, kModeMouse);
-    TfrmFutoshiki* w = Window();
-    auto* dialog = static_cast<TfrmFutNew*>(w->createDialog());
-    QCOMPARE(dialog->windowTitle(), QStringLiteral("Create Futoshiki puzzle"));
-    QCOMPARE(dialog->bnCreate->text(), QStringLiteral("Create new Futoshiki"));
-    QCOMPARE(dialog->Size(), 1);  // 7 x 7
-    QCOMPARE(dialog->Difficulty(), int(kMedium));
-    Click(Digit(0, 1, 5));
-    main_->state().futoshikiSettings.elapsed = 42;
-    const futoshiki::FutGrid before = main_->state().futoshikiPuzzle;
-    answer_ = [](const QString&, int) { return 1; };
-    QTimer::singleShot(0, dialog, [&] {
-      dialog->rbDiff2->setChecked(true);
-      dialog->rbSize[2]->setChecked(true);
-      QTest::mouseClick(dialog->bnCreate, Qt::LeftButton);
-      QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
-    });
-    QTest::mouseClick(w->bnCreate, Qt::LeftButton);  // returns when the dialog has closed
-    QCOMPARE(messages_, QStringList{QString::fromLatin1(kStopCreationQuestion)});
-    QVERIFY(!dialog->Created());
-    QCOMPARE(0, std::memcmp(&before, &main_->state().futoshikiPuzzle, sizeof before));
-    QCOMPARE(int(main_->state().futoshikiSettings.size), 7);
-    QCOMPARE(int(main_->state().futoshikiSettings.elapsed), 42);
-    QCOMPARE(w->PanelHeader->text(), QStringLiteral("Medium Futoshiki puzzle   Grid size = 7"));
-    QVERIFY(w->PuzzTimer.isActive() && w->dgPuzzle()->isVisible());
-
-    // An Easy 5 x 5 is made, installed and asks for the small window.
-    messages_.clear();
-    QTimer::singleShot(0, dialog, [&] {
-      dialog->rbDiff0->setChecked(true);
-      dialog->rbSize[0]->setChecked(true);
-      QTest::mouseClick(dialog->bnCreate, Qt::LeftButton);
-    });
-    QTest::mouseClick(w->bnCreate, Qt::LeftButton);
-    QVERIFY(dialog->Created());
-    QVERIFY(messages_.isEmpty());
-    QCOMPARE(w->PanelHeader->text(), QStringLiteral("Easy Futoshiki puzzle   Grid size = 5"));
-    QCOMPARE(Board().n(), 5);
-    QCOMPARE(main_->size(), main_->preset(0));
-    QCOMPARE(int(main_->state().futoshikiSettings.elapsed), 0);
-    QVERIFY(futoshiki::BlocksAreValid(main_->state().futoshikiSettings, main_->state().futoshikiPuzzle));
   }
 };
 

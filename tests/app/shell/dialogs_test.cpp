@@ -82,47 +82,69 @@ class DialogsTest : public WindowTest {
  private slots:
   void init() { AnswerDialogs(); }
 
-  void createDialogInstallsAnEasyPuzzle() {
-    TfrmMain main({dir_.filePath(QStringLiteral("create.dat")), false, 5});
+  // Every kind's dialog makes a puzzle of the chosen level and size and
+  // installs it on a fresh clock, in the window preset of its size. The board
+  // hides while the dialog is up. The sum kinds' creation cannot be stopped
+  // and its bar stands at half; the others' quick success keeps the full bar
+  // up for half a second. Cancel before creating changes nothing.
+  void createInstallsTheChosenPuzzle_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("difficulty");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QString>("header");
+    QTest::addColumn<int>("preset");
+    QTest::newRow("Sudoku") << int(kKindSudoku) << int(kEasy) << -1 << "Easy Sudoku puzzle" << -1;
+    QTest::newRow("Kakuro") << int(kKindKakuro) << int(kHard) << 2 << "Hard Kakuro   # Rows : 10  # Columns : 12" << 1;
+    QTest::newRow("Futoshiki") << int(kKindFutoshiki) << int(kEasy) << 0 << "Easy Futoshiki puzzle   Grid size = 5" << 0;
+    QTest::newRow("HexKakuro") << int(kKindHexKakuro) << int(kMedium) << 0 << "Medium HexKakuro   # Rows : 9  # Columns : 9"
+                               << 1;
+  }
+
+  void createInstallsTheChosenPuzzle() {
+    QFETCH(int, kind);
+    QFETCH(int, difficulty);
+    QFETCH(int, size);
+    QFETCH(QString, header);
+    QFETCH(int, preset);
+    const bool sums = kind == kKindKakuro || kind == kKindHexKakuro;
+    TfrmMain main({dir_.filePath(QStringLiteral("create%1.dat").arg(kind)), false, 5});
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
-    TPlayWindow* w = main.playWindow(kKindSudoku);
+    main.PanelClick(kind);
+    TPlayWindow* w = main.playWindow(kind);
     TKindCreateDialog* dialog = w->createDialog();
-    const sudoku::SudPuzzle before = main.state().sudokuPuzzle;
-    bool sawFullBarBeforeClosing = false;
-    QTimer::singleShot(0, dialog, [&] {
-      QVERIFY(dialog->isVisible());
-      QVERIFY(dialog->bnCreate->isVisible());
-      QVERIFY(!dialog->PanelCreate->isVisible());
-      QVERIFY(dialog->PanelDiff->frameShape() != QFrame::NoFrame);
-      QVERIFY(!w->dgPuzzle()->isVisible());  // hidden while the dialog is up
-      dialog->rbDiff0->setChecked(true);
-      QTest::mouseClick(dialog->bnCreate, Qt::LeftButton);
-      QVERIFY(dialog->PanelCreate->isVisible());
-      QVERIFY(dialog->cancelButton()->isVisible());
-      // A quick success leaves the full bar up for half a second.
-      QTRY_VERIFY_WITH_TIMEOUT(!dialog->Creating(), 20000);
-      sawFullBarBeforeClosing = dialog->isVisible() && dialog->closeTimerActive() &&
-                                dialog->progressBar()->value() == dialog->progressBar()->maximum();
-    });
-    QTest::mouseClick(w->bnCreate, Qt::LeftButton);  // returns when the dialog has closed
-    QVERIFY(sawFullBarBeforeClosing);
-    QVERIFY(dialog->Created());
-    QVERIFY(messages_.isEmpty());
-    QCOMPARE(int(main.state().sudokuSettings.difficulty), int(kEasy));
-    QCOMPARE(w->PanelHeader->text(), QStringLiteral("Easy Sudoku puzzle"));
-    QVERIFY(std::memcmp(&before, &main.state().sudokuPuzzle, sizeof before) != 0);
-    QVERIFY(w->dgPuzzle()->isVisible());
-    QVERIFY(w->PuzzTimer.isActive());
-    QCOMPARE(int(main.state().sudokuSettings.elapsed), 0);
-
-    // Cancel in the choice phase changes nothing.
-    const sudoku::SudPuzzle current = main.state().sudokuPuzzle;
+    const QString before = w->PanelHeader->text();
     QTimer::singleShot(0, dialog, [&] { QTest::mouseClick(dialog->bnInitCancel, Qt::LeftButton); });
     QTest::mouseClick(w->bnCreate, Qt::LeftButton);
     QVERIFY(!dialog->Created());
-    QCOMPARE(0, std::memcmp(&current, &main.state().sudokuPuzzle, sizeof current));
-    QCOMPARE(w->createDialog()->Difficulty(), int(kEasy));
+    QCOMPARE(w->PanelHeader->text(), before);
+
+    w->model().adapter().Elapsed() = 77;
+    bool phases = false, fullBarBeforeClosing = false;
+    int barDuringRun = -1;
+    QTimer::singleShot(0, dialog, [&] {
+      phases = dialog->bnCreate->isVisible() && !dialog->PanelCreate->isVisible() && !w->dgPuzzle()->isVisible();
+      (difficulty == kEasy ? dialog->rbDiff0 : difficulty == kMedium ? dialog->rbDiff1 : dialog->rbDiff2)->setChecked(true);
+      if (size >= 0) dialog->rbSize[size]->setChecked(true);
+      QTest::mouseClick(dialog->bnCreate, Qt::LeftButton);
+      phases = phases && dialog->PanelCreate->isVisible() && dialog->cancelButton()->isVisible() != sums;
+      QTRY_VERIFY(dialog->progressBar()->value() == 50 || !dialog->Creating());
+      barDuringRun = dialog->progressBar()->value();
+      QTRY_VERIFY_WITH_TIMEOUT(!dialog->Creating(), 60000);
+      fullBarBeforeClosing = dialog->isVisible() && dialog->closeTimerActive() &&
+                             dialog->progressBar()->value() == dialog->progressBar()->maximum();
+    });
+    QTest::mouseClick(w->bnCreate, Qt::LeftButton);  // returns when the dialog has closed
+    QVERIFY(phases);
+    QVERIFY(kind != kKindKakuro || barDuringRun == 50);
+    QVERIFY(sums || fullBarBeforeClosing);
+    QVERIFY(dialog->Created());
+    QVERIFY(messages_.isEmpty());
+    QCOMPARE(w->PanelHeader->text(), header);
+    QVERIFY(preset < 0 || main.size() == main.preset(preset));
+    QVERIFY(w->dgPuzzle()->isVisible() && w->PuzzTimer.isActive() && !w->bnUndo->isEnabled());
+    QCOMPARE(int(w->model().adapter().Elapsed()), 0);
+    QCOMPARE(dialog->Difficulty(), difficulty);
   }
 
   void everyCaptionExactAndWhole() {

@@ -24,7 +24,14 @@ const std::size_t kSizes[] = {2612, 6088, 2616, 8092};
 void Startup(Random& r, sudoku::SudSettings& s, sudoku::SudPuzzle& p) { sudoku::CreateStartupSudoku(r, s, p); }
 void Startup(Random& r, kakuro::KakHeader& s, kakuro::KakGrid& p) { kakuro::CreateStartupKakuro(r, s, p); }
 void Startup(Random& r, futoshiki::FutHeader& s, futoshiki::FutGrid& p) { futoshiki::CreateStartupFutoshiki(r, s, p); }
-void Startup(Random& r, hexkakuro::HexHeader& s, hexkakuro::HexGrid& p) { hexkakuro::CreateStartupHexKakuro(r, s, p); }
+void Startup(Random& r, hexkakuro::HexHeader& s, hexkakuro::HexGrid& p) {
+  // Tried first on a copy, so a broken engine fails the tests instead of looping for ever.
+  Random probe = r;
+  hexkakuro::HexBoard board;
+  for (int attempts = 0; !hexkakuro::GenerateAttempt(probe, kEasy, 9, 9, board, p);)
+    if (++attempts == 200) return;
+  hexkakuro::CreateStartupHexKakuro(r, s, p);
+}
 const char* const kSecondNames[] = {"SudokuMedium_2", "KakuroMedium10x12_2", "FutoshikiMedium7_2", "HexKakuroEasy9x9_2"};
 
 template <typename Blocks>

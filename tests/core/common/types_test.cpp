@@ -16,16 +16,14 @@ TEST(FormatElapsed, ShowsHoursOnlyWhenPresent) {
   EXPECT_EQ(FormatElapsed(-5), "00:00");
 }
 
-TEST(Random, SameSeedSameSequenceOnEveryPlatform) {
-  Random a(42), b(42), c(43);
-  std::vector<int> sa, sb, sc;
-  for (int i = 0; i < 50; ++i) {
-    sa.push_back(a(1000));
-    sb.push_back(b(1000));
-    sc.push_back(c(1000));
+// The draws themselves are pinned, so a seed makes the same puzzles on every
+// platform and standard library.
+TEST(Random, SeedsGiveThePinnedDraws) {
+  for (auto [seed, draws] : {std::pair<std::uint64_t, std::vector<int>>{42, {502, 108, 78, 969, 297, 277}},
+                             {43, {688, 217, 885, 615, 504, 770}}}) {
+    Random r(seed);
+    for (int expected : draws) EXPECT_EQ(r(1000), expected) << seed;
   }
-  EXPECT_EQ(sa, sb);
-  EXPECT_NE(sa, sc);
 }
 
 TEST(Random, StaysInRangeAndCoversItEvenly) {

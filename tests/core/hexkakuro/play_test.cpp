@@ -61,6 +61,10 @@ TEST(HexClueClick, EveryWhiteCellFindsItsTwoClues) {
   Random random(41);
   HexHeader settings{};
   HexGrid grid{};
+  // Tried first on a copy, so a broken engine fails here instead of looping for ever.
+  Random probe = random;
+  HexBoard board;
+  for (int attempts = 1; !GenerateAttempt(probe, kEasy, 9, 9, board, grid); ++attempts) ASSERT_LT(attempts, 200);
   CreateStartupHexKakuro(random, settings, grid);
   int whites = 0;
   for (int r = 1; r <= settings.rows; ++r)

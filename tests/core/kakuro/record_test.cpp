@@ -7,6 +7,7 @@
 
 #include "core/common/types.h"
 #include "core/kakuro/generator.h"
+#include "support/kakuro_fixture.h"
 
 namespace zorvek::kakuro {
 namespace {
@@ -62,6 +63,25 @@ TEST(KakuroRecord, FieldsThatWouldBreakPlayAreRejected) {
     std::memcpy(w.text, "123456789", 9);
     w.mark = 4;
   }));
+}
+
+// A header naming more rows or columns than the grid holds is refused on its
+// own: with a row of plain clue cells after the grid, reading on would pass.
+TEST(KakuroRecord, OversizedHeadersAreRefusedWhateverFollowsTheGrid) {
+  struct {
+    KakHeader header;
+    KakGrid grid;
+    KakCell after[kGridCols];
+  } p;
+  testing::BuildSmallKakuro(p.header, p.grid);
+  for (KakCell& c : p.after) c = p.grid.cells[kGridRows - 1][0];
+  ASSERT_TRUE(BlocksAreValid(p.header, p.grid));
+  for (auto [rows, cols] : {std::pair{kGridRows, 7}, {7, kGridCols}}) {
+    KakHeader h = p.header;
+    h.rows = rows;
+    h.cols = cols;
+    EXPECT_FALSE(BlocksAreValid(h, p.grid)) << rows << " x " << cols;
+  }
 }
 
 }  // namespace

@@ -44,9 +44,15 @@ struct Fixture {
   }
 };
 
-TEST(PlayHistory, RingKeepsTheLastThousandMoves) {
+TEST(PlayHistory, RingKeepsTheLastThousandMovesAfterTheInstalledPuzzle) {
   Fixture f;
   const int start = f.model.MoveNumber();
+  EXPECT_FALSE(f.model.undoEnabled);
+  f.model.MouseClick(0, 1, 5, false);
+  f.model.Undo();
+  f.model.Undo();  // nothing before the installed puzzle
+  EXPECT_EQ(f.model.MoveNumber(), start);
+  EXPECT_EQ(f.puzzle.cells[0][1].entry, 0);
   while (f.model.MoveNumber() < 1500) f.model.MouseClick(0, 1, 5, /*right=*/true);
   // The mark was toggled once per move: on at odd distances from the start.
   auto markOnAt = [&](int move) { return (move - start) % 2 == 1; };

@@ -6,7 +6,6 @@
 #include <cstring>
 #include <set>
 #include <string>
-#include <vector>
 
 #include "core/common/types.h"
 #include "support/brute.h"
@@ -135,27 +134,6 @@ TEST(SudokuPool, DrawTakesTheNextUnusedEntryAndStartsOverWhenAllAreUsed) {
   std::memset(flags, 1, sizeof flags);
   ASSERT_TRUE(g.PuzzleFromPool(board, flags));
   for (std::uint8_t f : flags) ASSERT_EQ(f, 0);
-}
-
-// Pins which entry a seed draws from fresh flags. To regenerate after a
-// deliberate change, run once and paste the printed entries.
-TEST(SudokuPool, SeedsDrawThePinnedEntries) {
-  std::vector<int> drawn;
-  for (std::uint64_t seed = 31; seed <= 34; ++seed) {
-    std::uint8_t flags[kPoolSize] = {};
-    Random random(seed);
-    Generator g(random);
-    SolverBoard board{};
-    ASSERT_TRUE(g.PuzzleFromPool(board, flags));
-    for (int i = 0; i < kSudokuPoolCount; ++i) {
-      char digits[82];
-      ASSERT_TRUE(ExpandPoolEntry(kSudokuPool[i], digits));
-      bool same = true;
-      for (int k = 0; k < 81; ++k) same = same && board.cells[k].Value == digits[k] - '0';
-      if (same) drawn.push_back(i + 1);
-    }
-  }
-  EXPECT_EQ(drawn, (std::vector<int>{884, 3552, 707, 6})) << ::testing::PrintToString(drawn);
 }
 
 TEST(SudokuDrivers, NewPuzzlesRunAFreshClockAndCancelKeepsTheOld) {

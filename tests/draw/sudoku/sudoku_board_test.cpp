@@ -1,5 +1,5 @@
-// The Sudoku board painted into images: frame and box lines, hit tests, and
-// fonts fitted on the device that is painted on.
+// The Sudoku board painted into images: frame, box and cell lines, check
+// outlines, hit tests, and fonts fitted on the device that is painted on.
 #include <QImage>
 #include <QPainter>
 #include <QtTest>
@@ -40,7 +40,7 @@ bool IsBlack(const QImage& image, int x, int y) { return image.pixelColor(x, y) 
 class SudokuBoardTest : public QObject {
   Q_OBJECT
  private slots:
-  void frameAndBoxLinesAreFourPixels() {
+  void frameBoxAndCellLineWidths() {
     const sudoku::SudPuzzle puzzle = MakePuzzle();
     SudokuBoard board(puzzle);
     QImage probe(1, 1, QImage::Format_RGB32);
@@ -60,6 +60,12 @@ class SudokuBoardTest : public QObject {
     const int edge = board.CellRect(0, 3).left();
     for (int x = edge - 2; x <= edge + 1; ++x) QVERIFY(IsBlack(image, x, y));
     QVERIFY(!IsBlack(image, edge - 3, y) && !IsBlack(image, edge + 2, y));
+    // A cell line is two pixels wide, across the edge between the cells.
+    const int thin = board.CellRect(0, 1).left();
+    int run = 0;
+    for (int x = thin - 4; x <= thin + 4; ++x) run += IsBlack(image, x, y);
+    QCOMPARE(run, 2);
+    QVERIFY(IsBlack(image, thin, y) && IsBlack(image, thin - 1, y));
   }
 
   void hitTestFindsCellAndMiniDigit() {
@@ -81,6 +87,27 @@ class SudokuBoardTest : public QObject {
     QCOMPARE(board.HitTest(board.CellRect(8, 8).bottomRight()).row, 8);
     QVERIFY(!board.HitTest(QPoint(1, 1)).inside);  // on the frame
     QVERIFY(!board.HitTest(QPoint(board.Size().width() - 1, 10)).inside);
+  }
+
+  // Check outlines lie 2 pixels inside the cell: green for givens and right
+  // entries, red for wrong ones, and only while shown.
+  void checkOutlines() {
+    sudoku::SudPuzzle puzzle = MakePuzzle();  // (0,1) holds a wrong 5
+    puzzle.cells[0][0].check = 1;
+    puzzle.cells[0][1].check = 2;
+    SudokuBoard board(puzzle);
+    QImage probe(1, 1, QImage::Format_RGB32);
+    board.Layout(36, &probe);
+    draw::BoardView view;
+    auto outline = [&](const QImage& image, int c) {
+      return image.pixelColor(board.CellRect(0, c).left() + 2, board.CellRect(0, c).center().y());
+    };
+    QCOMPARE(outline(Paint(board, view), 1), QColor(Qt::white));
+    view.checkDisplay = true;
+    const QImage image = Paint(board, view);
+    QCOMPARE(outline(image, 0), draw::kCheckGreen);
+    QCOMPARE(outline(image, 1), draw::kCheckRed);
+    QCOMPARE(outline(image, 2), QColor(Qt::white));
   }
 
   void paperFontsFitThePrintersPixels() {

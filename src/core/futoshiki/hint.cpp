@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/futoshiki/play.h"
+#include "core/play/route.h"
 
 namespace zorvek::futoshiki {
 namespace {
@@ -262,10 +263,7 @@ bool Reaches(const Board& base, const Signs& signs, int ceiling) {
   }
 }
 
-struct Route {
-  std::vector<Step> steps;
-  Single single;
-};
+using Route = HintRoute<Step, Single>;
 
 // Eliminations of tiers up to `ceiling` until a single shows. The simplest
 // step after which a single shows is taken at once; otherwise the simplest
@@ -290,37 +288,6 @@ bool Search(const Board& base, const Signs& signs, int ceiling, Route& route) {
     if (!first) return false;
     route.steps.push_back(direct ? std::move(*direct) : std::move(*first));
     Apply(b, route.steps.back());
-  }
-}
-
-// Replays the steps (all but `skip`) on the base board, each re-derived from
-// the candidates then left; steps that no longer remove anything drop out.
-Board Replay(const Board& base, std::vector<Step>& steps, std::size_t skip) {
-  Board b = base;
-  std::vector<Step> kept;
-  for (std::size_t j = 0; j < steps.size(); ++j) {
-    if (j == skip) continue;
-    Step step = steps[j];
-    if (!Derive(b, step)) continue;
-    Apply(b, step);
-    kept.push_back(std::move(step));
-  }
-  steps = std::move(kept);
-  return b;
-}
-
-// Takes out the steps the single does not need, so the first step left is
-// one the player has to see, not merely the first the search took.
-void Prune(const Board& base, Route& route) {
-  for (std::size_t i = 0; i < route.steps.size();) {
-    std::vector<Step> fewer = route.steps;
-    Single single;
-    if (SingleAt(Replay(base, fewer, i), route.single.cell, route.single.digit, single)) {
-      route.steps = std::move(fewer);
-      route.single = single;
-    } else {
-      ++i;
-    }
   }
 }
 
@@ -421,7 +388,10 @@ Hint FindHint(const FutHeader& header, const FutGrid& grid) {
   while (ceiling <= kQuint && !Reaches(base, signs, ceiling)) ++ceiling;
   Route route;
   if (ceiling > kQuint || !Search(base, signs, ceiling, route)) return NoStep();
-  Prune(base, route);
+  PruneRoute(base, route, Derive, Apply, [](const Board& at, const Single& single) {
+    Single again;
+    return SingleAt(at, single.cell, single.digit, again) ? std::optional<Single>(again) : std::nullopt;
+  });
 
   Hint hint;
   hint.type = Hint::Type::Placement;

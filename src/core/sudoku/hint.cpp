@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/play/route.h"
+
 namespace zorvek::sudoku {
 namespace {
 
@@ -288,10 +290,7 @@ bool MakesSingle(const Board& base, const Step& step) {
   return false;
 }
 
-struct Route {
-  std::vector<Step> steps;
-  Single single;
-};
+using Route = HintRoute<Step, Single>;
 
 // Eliminations of tiers up to `ceiling` until a single shows. The simplest
 // step after which a single shows is taken at once; otherwise the simplest
@@ -314,36 +313,6 @@ bool Search(const Board& base, int ceiling, Route& route) {
     if (!first) return false;
     route.steps.push_back(direct ? std::move(*direct) : std::move(*first));
     Apply(b, route.steps.back());
-  }
-}
-
-// Replays the steps (all but `skip`) on the base board, each re-derived from
-// the candidates then left; steps that no longer hold or remove nothing drop out.
-Board Replay(const Board& base, std::vector<Step>& steps, std::size_t skip) {
-  Board b = base;
-  std::vector<Step> kept;
-  for (std::size_t j = 0; j < steps.size(); ++j) {
-    if (j == skip) continue;
-    Step step = steps[j];
-    if (!Derive(b, step)) continue;
-    Apply(b, step);
-    kept.push_back(std::move(step));
-  }
-  steps = std::move(kept);
-  return b;
-}
-
-// Takes out the steps the single does not need, earliest first, so the first
-// step left is one the player has to see, not merely the first the search took.
-void Prune(const Board& base, Route& route) {
-  for (std::size_t i = 0; i < route.steps.size();) {
-    std::vector<Step> fewer = route.steps;
-    if (std::optional<Single> single = SingleAt(Replay(base, fewer, i), route.single.cell, route.single.digit)) {
-      route.steps = std::move(fewer);
-      route.single = std::move(*single);
-    } else {
-      ++i;
-    }
   }
 }
 
@@ -431,7 +400,9 @@ Hint FindHint(const SudPuzzle& puzzle) {
   for (Board narrowed = b; ceiling <= kQuint && !Reaches(narrowed, ceiling);) ++ceiling;
   Route route;
   if (ceiling > kQuint || !Search(b, ceiling, route)) return NoStep();
-  Prune(b, route);
+  PruneRoute(b, route, Derive, Apply, [](const Board& at, const Single& single) {
+    return SingleAt(at, single.cell, single.digit);
+  });
 
   Hint hint;
   hint.type = Hint::Type::Placement;

@@ -166,26 +166,9 @@ bool GenerateAndExport(const FutHeader& header, Random& random, CreateProgress* 
   PackedFutBoard work;
   ClearPacked(n, work);
   if (!Generate(header, work, random, progress)) return false;
-  // SolveAndExport re-solves from the givens alone, which is what
-  // BuildFromGivens leaves of the packed board.
-  packed::BuildFromGivens(work, n);
-  SignList signs;
-  packed::ListSigns(work, n, signs);
-  if (!packed::SolveLogically(work, n, SolverLevel(header.difficulty, n)) ||
-      !packed::IsConsistent(work, n, signs) || !packed::IsFullyDetermined(work, n))
-    return false;
-  for (int row = 0; row < n; ++row)
-    for (int col = 0; col < n; ++col) {
-      const PackedFutCell& c = work.cells[row * kMaxSize + col];
-      FutGridCell& g = grid.cells[row][col];
-      g = FutGridCell{};
-      g.given = c.given ? 1 : 0;
-      g.solution = c.value;
-      g.signRight = c.signRight;
-      g.signDown = c.signDown;
-      g.entry = c.given ? static_cast<std::uint8_t>(c.value) : 0;
-    }
-  return true;
+  // Re-solving from the givens alone is what BuildFromGivens leaves of the
+  // packed board.
+  return packed::SolveAndExport(work, n, SolverLevel(header.difficulty, n), grid);
 }
 
 void Progress(CreateProgress& progress, int attempt) {

@@ -652,19 +652,24 @@ void BuildFromGivens(const FutHeader& header, FutBoard& board) {
 }
 
 bool SolveAndExport(const FutHeader& header, FutBoard& board, FutGrid& grid) {
-  const int n = header.size;
   PackedFutBoard p{};
   Pack(header, board, p);
-  packed::BuildFromGivens(p, n);
-  SignList signs;
-  packed::ListSigns(p, n, signs);
-  const bool solved = packed::SolveLogically(p, n, SolverLevel(header.difficulty, n)) &&
-                      packed::IsConsistent(p, n, signs) && packed::IsFullyDetermined(p, n);
+  const bool solved = packed::SolveAndExport(p, header.size, SolverLevel(header.difficulty, header.size), grid);
   Unpack(header, p, board);
-  if (!solved) return false;
-  for (int row = 0; row < n; ++row) {
+  return solved;
+}
+
+namespace packed {
+
+bool SolveAndExport(PackedFutBoard& p, int n, int level, FutGrid& grid) {
+  BuildFromGivens(p, n);
+  SignList signs;
+  ListSigns(p, n, signs);
+  if (!SolveLogically(p, n, level) || !IsConsistent(p, n, signs) || !IsFullyDetermined(p, n))
+    return false;
+  for (int row = 0; row < n; ++row)
     for (int col = 0; col < n; ++col) {
-      const FutCell& c = board.at(row, col);
+      const PackedFutCell& c = p.cells[row * kStride + col];
       FutGridCell& g = grid.cells[row][col];
       // A fresh cell: no marks, text or check outline left from the last puzzle.
       g = FutGridCell{};
@@ -674,8 +679,9 @@ bool SolveAndExport(const FutHeader& header, FutBoard& board, FutGrid& grid) {
       g.signDown = c.signDown;
       g.entry = c.given ? static_cast<std::uint8_t>(c.value) : 0;
     }
-  }
   return true;
 }
+
+}  // namespace packed
 
 }  // namespace zorvek::futoshiki

@@ -100,6 +100,8 @@ bool HasSignChain(const PackedFutBoard& board, int n);
 // `index` in direction dir (0 right, 1 down) was added: only chains through
 // that sign need looking for.
 bool HasSignChainThrough(const PackedFutBoard& board, int n, int index, int dir);
+// SolveAndExport on a packed board, which it leaves as the solve ends.
+bool SolveAndExport(PackedFutBoard& board, int n, int level, FutGrid& grid);
 }  // namespace packed
 
 // Solver strength 1..5 for a difficulty and size (sizes between the shipped

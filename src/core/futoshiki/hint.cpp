@@ -316,34 +316,10 @@ void SetCells(Hint& hint, const std::vector<int>& cells) {
   }
 }
 
-// "remove 1 from r1c1 r2c2, 4 and 5 from r2c1": each cell's removals taken
-// together, cells losing the same digits named together.
 std::string RemovalText(const std::vector<HintRemoval>& removals) {
-  std::vector<std::pair<int, Bits>> perCell;
-  for (const HintRemoval& r : removals) {
-    const int i = r.cell.row * kStride + r.cell.col;
-    bool seen = false;
-    for (auto& [cell, digits] : perCell)
-      if (cell == i) digits |= r.digits, seen = true;
-    if (!seen) perCell.push_back({i, r.digits});
-  }
-  std::vector<std::pair<Bits, std::string>> groups;
-  for (const auto& [cell, digits] : perCell) {
-    bool seen = false;
-    for (auto& [groupDigits, names] : groups)
-      if (groupDigits == digits) names += ' ' + NameOf(cell), seen = true;
-    if (!seen) groups.push_back({digits, NameOf(cell)});
-  }
-  std::string text = "remove ";
-  for (std::size_t g = 0; g < groups.size(); ++g)
-    text += (g ? ", " : "") + DigitList(groups[g].first) + " from " + groups[g].second;
-  return text;
-}
-
-Hint NoStep() {
-  Hint hint;
-  hint.technique = "No logical step found";
-  return hint;
+  std::vector<std::pair<std::string, std::uint16_t>> named;
+  for (const HintRemoval& r : removals) named.push_back({NameOf(r.cell.row * kStride + r.cell.col), r.digits});
+  return RemovalList(named);
 }
 
 }  // namespace
@@ -387,7 +363,7 @@ Hint FindHint(const FutHeader& header, const FutGrid& grid) {
   int ceiling = kSignChain;
   while (ceiling <= kQuint && !Reaches(base, signs, ceiling)) ++ceiling;
   Route route;
-  if (ceiling > kQuint || !Search(base, signs, ceiling, route)) return NoStep();
+  if (ceiling > kQuint || !Search(base, signs, ceiling, route)) return NoStepHint();
   PruneRoute(base, route, Derive, Apply, [](const Board& at, const Single& single) {
     Single again;
     return SingleAt(at, single.cell, single.digit, again) ? std::optional<Single>(again) : std::nullopt;
@@ -413,7 +389,7 @@ Hint FindHint(const FutHeader& header, const FutGrid& grid) {
     SetCells(hint, route.steps.front().cells);
     for (const Step& step : route.steps)
       for (const auto& [cell, digits] : step.removals) hint.removals.push_back({CellOf(cell), digits});
-    hint.conclusion = RemovalText(hint.removals) + ", then " + placement;
+    hint.conclusion = "remove " + RemovalText(hint.removals) + ", then " + placement;
     if (route.single.hidden)
       hint.conclusion += " by a hidden single in " + LineName(route.single.row, route.single.line);
   }
@@ -421,8 +397,8 @@ Hint FindHint(const FutHeader& header, const FutGrid& grid) {
   // Logic from a sound puzzle never contradicts its solution; a file whose
   // solution breaks its own givens or signs gets no step rather than a false one.
   for (const HintRemoval& r : hint.removals)
-    if (r.digits & Bit(grid.cells[r.cell.row][r.cell.col].solution)) return NoStep();
-  if (hint.digit != grid.cells[hint.target.row][hint.target.col].solution) return NoStep();
+    if (r.digits & Bit(grid.cells[r.cell.row][r.cell.col].solution)) return NoStepHint();
+  if (hint.digit != grid.cells[hint.target.row][hint.target.col].solution) return NoStepHint();
   return hint;
 }
 

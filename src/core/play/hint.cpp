@@ -26,6 +26,33 @@ std::string DigitList(std::uint16_t digits) {
   return out;
 }
 
+std::string RemovalList(const std::vector<std::pair<std::string, std::uint16_t>>& removals) {
+  std::vector<std::pair<std::string, std::uint16_t>> perCell;
+  for (const auto& [name, digits] : removals) {
+    bool seen = false;
+    for (auto& [cell, all] : perCell)
+      if (cell == name) all = static_cast<std::uint16_t>(all | digits), seen = true;
+    if (!seen) perCell.push_back({name, digits});
+  }
+  std::vector<std::pair<std::uint16_t, std::string>> groups;
+  for (const auto& [cell, digits] : perCell) {
+    bool seen = false;
+    for (auto& [groupDigits, names] : groups)
+      if (groupDigits == digits) names += ' ' + cell, seen = true;
+    if (!seen) groups.push_back({digits, cell});
+  }
+  std::string text;
+  for (const auto& [digits, names] : groups)
+    text += (text.empty() ? "" : ", ") + DigitList(digits) + " from " + names;
+  return text;
+}
+
+Hint NoStepHint() {
+  Hint hint;
+  hint.technique = "No logical step found";
+  return hint;
+}
+
 std::string HintLine(const Hint& hint) {
   if (!hint.Found()) return hint.technique.empty() ? "No hint" : hint.technique;
   std::string line = hint.technique + ": " + hint.conclusion;

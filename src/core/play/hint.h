@@ -4,6 +4,7 @@
 // command-line tool show, print and make any kind's step alike.
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zorvek {
@@ -54,6 +55,12 @@ struct Hint {
 std::string CellName(int shownRow, int shownCol);
 // "7", "2 and 7", "2, 5 and 7": the digits of a bit set (bit d for digit d).
 std::string DigitList(std::uint16_t digits);
+// "2 and 7 from r4c1 r4c2, 3 from r6c6": removals given as (cell name,
+// digits), each cell's taken together, cells losing the same digits named
+// together, in the order they first appear.
+std::string RemovalList(const std::vector<std::pair<std::string, std::uint16_t>>& removals);
+// What a finder answers when no technique it knows applies.
+Hint NoStepHint();
 // One line for the tool: "<Technique>: <conclusion> (<cells>)".
 std::string HintLine(const Hint& hint);
 

@@ -364,19 +364,10 @@ std::string Finder::CellsText(const std::vector<int>& cells) const {
   return text;
 }
 
-// "8 and 9 from r3c2 r3c3, 7 from r3c4": cells losing the same digits together.
 std::string Finder::RemovalText(const Step& step) const {
-  std::string text;
-  for (std::size_t i = 0; i < step.removals.size();) {
-    std::size_t j = i;
-    std::vector<int> cells;
-    while (j < step.removals.size() && step.removals[j].second == step.removals[i].second)
-      cells.push_back(step.removals[j++].first);
-    if (!text.empty()) text += ", ";
-    text += DigitList(step.removals[i].second) + " from " + CellsText(cells);
-    i = j;
-  }
-  return text;
+  std::vector<std::pair<std::string, std::uint16_t>> named;
+  for (const auto& [cell, digits] : step.removals) named.push_back({puzzle_.cells[cell].name, digits});
+  return RemovalList(named);
 }
 
 Hint Finder::Build(const Placement& placement, const std::vector<Step>& steps) const {
@@ -409,11 +400,6 @@ Hint Finder::Build(const Placement& placement, const std::vector<Step>& steps) c
   return hint;
 }
 
-Hint Stuck() {
-  Hint hint;
-  hint.technique = "No logical step found";
-  return hint;
-}
 
 Hint Finder::Find() {
   const int n = static_cast<int>(puzzle_.cells.size());
@@ -441,10 +427,10 @@ Hint Finder::Find() {
         Analyse(static_cast<int>(r));
         dirty_[r] = 0;
       }
-    if (Contradiction()) return Stuck();
+    if (Contradiction()) return NoStepHint();
     Placement placement;
     if (FindPlacement(placement)) {
-      if (placement.digit != puzzle_.cells[placement.cell].solution) return Stuck();
+      if (placement.digit != puzzle_.cells[placement.cell].solution) return NoStepHint();
       return Build(placement, steps);
     }
     // A chain follows its own thread: runs it touched come first at each level.
@@ -453,9 +439,9 @@ Hint Finder::Find() {
       for (std::size_t r = 0; r < touched_.size(); ++r)
         if (touched_[r] == pass) order_.push_back(static_cast<int>(r));
     Step step;
-    if (!FindElimination(step)) return Stuck();
+    if (!FindElimination(step)) return NoStepHint();
     for (const auto& [cell, digits] : step.removals) {
-      if (Has(digits, puzzle_.cells[cell].solution)) return Stuck();
+      if (Has(digits, puzzle_.cells[cell].solution)) return NoStepHint();
       cand_[cell] &= static_cast<Bits>(~digits);
       for (int r : runsOf_[cell]) dirty_[r] = touched_[r] = 1;
     }
@@ -468,7 +454,7 @@ Hint Finder::Find() {
 Hint FindRunHint(const RunPuzzle& puzzle) {
   for (const SumRun& run : puzzle.runs)
     for (int cell : run.cells)
-      if (cell < 0 || cell >= static_cast<int>(puzzle.cells.size())) return Stuck();
+      if (cell < 0 || cell >= static_cast<int>(puzzle.cells.size())) return NoStepHint();
   Finder finder(puzzle);
   return finder.Find();
 }

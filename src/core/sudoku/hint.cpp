@@ -332,27 +332,10 @@ void SetCells(Hint& hint, const std::vector<int>& cells) {
   }
 }
 
-// "2 and 7 from r4c1 r4c2, 3 from r6c6": cells grouped by the digits they
-// lose, in the order they first lose them.
 std::string RemovalText(const std::vector<HintRemoval>& removals) {
-  std::vector<std::pair<std::uint16_t, std::string>> groups;
-  for (const HintRemoval& r : removals) {
-    auto it = std::find_if(groups.begin(), groups.end(), [&](const auto& g) { return g.first == r.digits; });
-    if (it == groups.end()) {
-      groups.emplace_back(r.digits, DigitList(r.digits) + " from");
-      it = groups.end() - 1;
-    }
-    it->second += ' ' + CellName(r.cell.row + 1, r.cell.col + 1);
-  }
-  std::string text;
-  for (const auto& g : groups) text += (text.empty() ? "" : ", ") + g.second;
-  return text;
-}
-
-Hint NoStep() {
-  Hint hint;
-  hint.technique = "No logical step found";
-  return hint;
+  std::vector<std::pair<std::string, std::uint16_t>> named;
+  for (const HintRemoval& r : removals) named.push_back({CellName(r.cell.row + 1, r.cell.col + 1), r.digits});
+  return RemovalList(named);
 }
 
 }  // namespace
@@ -380,10 +363,10 @@ Hint FindHint(const SudPuzzle& puzzle) {
   // Every step below keeps each cell's stored digit, so on a record whose
   // placed digits already rule one out (a damaged file) nothing is offered.
   for (int i = 0; i < 81; ++i)
-    if (b.value[i] == 0 && !(b.cand[i] >> solution(i) & 1u)) return NoStep();
+    if (b.value[i] == 0 && !(b.cand[i] >> solution(i) & 1u)) return NoStepHint();
 
   if (std::optional<Single> single = FindSingle(b)) {
-    if (single->digit != solution(single->cell)) return NoStep();
+    if (single->digit != solution(single->cell)) return NoStepHint();
     Hint hint;
     hint.type = Hint::Type::Placement;
     hint.technique = single->technique;
@@ -399,7 +382,7 @@ Hint FindHint(const SudPuzzle& puzzle) {
   int ceiling = kIntersection;
   for (Board narrowed = b; ceiling <= kQuint && !Reaches(narrowed, ceiling);) ++ceiling;
   Route route;
-  if (ceiling > kQuint || !Search(b, ceiling, route)) return NoStep();
+  if (ceiling > kQuint || !Search(b, ceiling, route)) return NoStepHint();
   PruneRoute(b, route, Derive, Apply, [](const Board& at, const Single& single) {
     return SingleAt(at, single.cell, single.digit);
   });
@@ -430,8 +413,8 @@ Hint FindHint(const SudPuzzle& puzzle) {
   // Logic from a sound puzzle never contradicts its solution; a record whose
   // solution breaks its own givens gets no step rather than a false one.
   for (const HintRemoval& r : hint.removals)
-    if (r.digits >> solution(r.cell.row * 9 + r.cell.col) & 1u) return NoStep();
-  if (hint.digit != solution(route.single.cell)) return NoStep();
+    if (r.digits >> solution(r.cell.row * 9 + r.cell.col) & 1u) return NoStepHint();
+  if (hint.digit != solution(route.single.cell)) return NoStepHint();
   return hint;
 }
 

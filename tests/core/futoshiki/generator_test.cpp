@@ -22,10 +22,11 @@ FutHeader Header(int n, int difficulty) {
 constexpr int kDr[4] = {0, 1, 0, -1};
 constexpr int kDc[4] = {1, 0, -1, 0};
 
-TEST(FutoshikiGenerator, CluesGoWhereThereIsRoom) {
+TEST(FutoshikiGenerator, AFullBoardTakesNoMoreSigns) {
   const FutHeader h = Header(5, kHard);
   Random random(5);
-  // Every slot taken: no sign is added, and the call still returns.
+  // Every slot taken: no sign is added, and the call still returns (the
+  // golden digests pin where clues go when there is room).
   FutBoard full{};
   ClearBoard(h, full);
   for (int r = 0; r < 5; ++r)
@@ -36,51 +37,6 @@ TEST(FutoshikiGenerator, CluesGoWhereThereIsRoom) {
   const FutBoard before = full;
   AddRandomSign(h, full, random);
   EXPECT_EQ(std::memcmp(&before, &full, sizeof full), 0);
-  // A given goes to the open cell with the most candidates, and leaves its row and column.
-  for (std::uint64_t seed = 1; seed <= 20; ++seed) {
-    FutBoard b{};
-    ClearBoard(h, b);
-    for (int r = 0; r < 5; ++r)
-      for (int c = 0; c < 5; ++c)
-        if (r != 3 || c != 2) b.at(r, c).candidates[1 + (r * 5 + c) % 5] = false, --b.at(r, c).count;
-    Random draw(seed);
-    AddRandomGiven(h, b, draw);
-    const FutCell& cell = b.at(3, 2);
-    ASSERT_TRUE(cell.given && cell.value >= 1 && cell.value <= 5 && cell.count == 1) << seed;
-    for (int i = 0; i < 5; ++i) {
-      EXPECT_TRUE(i == 2 || !b.at(3, i).candidates[cell.value]);
-      EXPECT_TRUE(i == 3 || !b.at(i, 2).candidates[cell.value]);
-    }
-  }
-}
-
-int Clues(const FutHeader& h, const FutBoard& b) {
-  int clues = 0;
-  for (int r = 0; r < h.size; ++r)
-    for (int c = 0; c < h.size; ++c)
-      clues += b.at(r, c).given + (b.at(r, c).signRight != 0) + (b.at(r, c).signDown != 0);
-  return clues;
-}
-
-TEST(FutoshikiGenerator, OnlyBoardsSettledWithinTheClueBandAreAccepted) {
-  int tooEarly = 0;
-  for (int difficulty = kEasy; difficulty <= kHard; ++difficulty) {
-    const FutHeader h = Header(5, difficulty);
-    const GenerationParameters p = ParametersFor(difficulty, 5);
-    int accepted = 0;
-    for (std::uint64_t seed = 1; seed <= 1500; ++seed) {
-      Random random(seed);
-      FutBoard b{};
-      const bool ok = GenerateFutoshiki(h, b, random, nullptr);
-      const bool settled = IsFullyDetermined(h, b) && IsConsistent(h, b);
-      const bool inBand = Clues(h, b) >= p.fewestClues && Clues(h, b) <= p.mostClues;
-      EXPECT_EQ(ok, settled && inBand) << seed;
-      accepted += ok;
-      tooEarly += settled && !ok;
-    }
-    EXPECT_GT(accepted, 0) << difficulty;
-  }
-  EXPECT_GT(tooEarly, 0) << "boards settled too early do occur and are rejected";
 }
 
 bool ChainFrom(const FutGrid& g, int n, int r, int c, int depth) {

@@ -65,7 +65,7 @@ TEST_F(FutoshikiSolver, SignBoundsNarrowBothCellsAndReportContradictions) {
   EXPECT_FALSE(ApplySignBounds(b, h, changed));
 }
 
-TEST_F(FutoshikiSolver, BoundsAndFixingSettleChains) {
+TEST_F(FutoshikiSolver, BoundsSettleChains) {
   Open(5);
   Give(0, 0, 1);
   for (int c = 1; c < 4; ++c) b.at(0, c).signRight = 2;  // ? < ? < ? < ?
@@ -73,20 +73,6 @@ TEST_F(FutoshikiSolver, BoundsAndFixingSettleChains) {
   ASSERT_TRUE(SolveLogically(h, b, 1));
   for (int c = 0; c < 5; ++c) EXPECT_EQ(b.at(0, c).value, c + 1) << c;
   EXPECT_EQ(Left(3, 2), "1245");
-
-  // Fixing takes the highest candidate; each removal that leaves a single
-  // candidate fixes that cell too.
-  Open(5);
-  Build();
-  Strike(4, 4, "135");
-  FixCell(b, h, 4, 4);
-  EXPECT_EQ(b.at(4, 4).value, 4);
-  Open(5);
-  Build();
-  for (auto [c, gone] : {std::pair{0, "2345"}, {1, "345"}, {2, "145"}, {3, "125"}}) Strike(0, c, gone);
-  FixCell(b, h, 0, 0);
-  for (int c = 0; c < 5; ++c) EXPECT_EQ(b.at(0, c).value, c + 1) << c;
-  EXPECT_EQ(Left(3, 0) + " " + Left(3, 4), "2345 1234");
 }
 
 TEST_F(FutoshikiSolver, TechniquesFollowTheLevel) {

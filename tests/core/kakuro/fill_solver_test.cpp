@@ -71,17 +71,6 @@ TEST(KakuroSolver, SolvesOnlyPuzzlesWithOneSolution) {
   }
 }
 
-TEST(KakuroFill, FillsASmallBlockUniquelyForEverySeed) {
-  for (int seed = 1; seed <= 20; ++seed) {
-    KakWorkGrid work = Work(kSeven, PuzzleFrom(kSeven, kSquare));
-    Random random(seed);
-    ASSERT_EQ(FillDigits(kSeven, work, random), 0) << seed;
-    KakGrid solved;
-    ASSERT_EQ(SolveKakuro(kSeven, work, solved), 0) << seed;
-    EXPECT_EQ(testing::Verdict(testing::KakuroProblem(kSeven, solved)), "") << seed;
-  }
-}
-
 TEST(KakuroFill, ImpossibleAndUndecidableGridsFail) {
   // Nine cells of 1..8 cannot make 45: a contradiction (1).
   KakHeader eight = MakeKakHeader(kHard, 7, 9);

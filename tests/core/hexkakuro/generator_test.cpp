@@ -9,8 +9,10 @@
 #include "core/common/types.h"
 #include "core/hexkakuro/deduce.h"
 #include "core/hexkakuro/layout.h"
+#include "core/hexkakuro/play.h"
 #include "support/brute.h"
 #include "support/digest.h"
+#include "support/hint_path.h"
 
 namespace zorvek::hexkakuro {
 namespace {
@@ -73,11 +75,13 @@ TEST(HexLayout, RunsFitTheLevelOverManySeeds) {
 
 // The independent checker accepts every puzzle (lattice, runs within the
 // level, one solution, the stored one); the sums alone deduce every digit; no
-// neighbouring clues share both sum and length. The digests pin the order and
-// count of every random draw, so a change anywhere in layout, seeding, fill
-// or deduction shows; to regenerate after a deliberate change, set them to 0,
-// run this test once and paste the printed values.
-TEST(HexGenerator, PuzzlesAreUniqueDeducibleAndGolden) {
+// neighbouring clues share both sum and length; hints alone finish it. The
+// digests pin the order and count of every random draw, so a change anywhere
+// in layout, seeding, fill or deduction shows; to regenerate after a
+// deliberate change, set them to 0, run this test once and paste the printed
+// values.
+TEST(HexGenerator, PuzzlesAreUniqueDeducibleHintSolvableAndGolden) {
+  int withRemovals = 0;
   constexpr std::uint64_t kGolden[2][3] = {
       {0x5e36adb9d90f32f6, 0x9e8fd61a6093b668, 0x02c62ae2fd1c698b},
       {0xff189e5a6cc27706, 0xee4ad13cc3b6257f, 0xca62ad4b14197996},
@@ -114,12 +118,18 @@ TEST(HexGenerator, PuzzlesAreUniqueDeducibleAndGolden) {
               EXPECT_FALSE(y.kind == kHexClue && y.number == x.number && y.count == x.count);
             }
           }
+        // Hints alone finish it, from an empty grid or a partly entered one.
+        HexHeader settings{static_cast<std::uint8_t>(level), {}, rows, cols, 0, kTimerRunning, {}};
+        HexKakuroPlayAdapter adapter(settings, grid);
+        Random marks(i);
+        withRemovals += testing::ExpectHintsSolve(adapter, marks, i % 3 == 2);
       }
       const int attempts = progress.attempts.load();
       digest = testing::Fnv1a64(&attempts, sizeof attempts, digest);
       EXPECT_EQ(digest, kGolden[big][level]) << rows << "x" << cols << " level " << level << ": 0x" << std::hex
                                              << digest;
     }
+  EXPECT_GT(withRemovals, 0) << "the hints' removal checks never ran";
 }
 
 TEST(HexGenerator, DriversKeepOrReplaceThePuzzle) {

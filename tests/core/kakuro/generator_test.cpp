@@ -6,9 +6,11 @@
 #include <cstring>
 
 #include "core/common/types.h"
+#include "core/kakuro/play.h"
 #include "core/kakuro/solver.h"
 #include "support/brute.h"
 #include "support/digest.h"
+#include "support/hint_path.h"
 
 namespace zorvek::kakuro {
 namespace {
@@ -17,11 +19,12 @@ bool Same(const KakHeader& a, const KakHeader& b) { return std::memcmp(&a, &b, s
 
 // Every size the game asks for, every level: the rules hold and the clues
 // have one solution by a search that shares no code with the engine;
-// re-solving the stored clues gives the stored puzzle back. The digests pin
+// re-solving the stored clues gives the stored puzzle back, and hints alone
+// finish it. The digests pin
 // the order and count of every random draw, so a change anywhere in layout,
 // fill or solve shows; to regenerate after a deliberate change, set them to 0,
 // run this test once and paste the printed values.
-TEST(KakuroGenerator, PuzzlesAreSoundUniqueAndGolden) {
+TEST(KakuroGenerator, PuzzlesAreSoundUniqueHintSolvableAndGolden) {
   constexpr int kSizes[][2] = {{7, 7}, {7, 9}, {9, 9}, {9, 11}, {11, 13}};
   constexpr std::uint64_t kGolden[5][3] = {
       {0x53b1843e87b90b2d, 0xbcb6b0ff5bb689cc, 0xab63cda4358ada5c},
@@ -30,6 +33,7 @@ TEST(KakuroGenerator, PuzzlesAreSoundUniqueAndGolden) {
       {0x21ae7b831655d7a9, 0x4a94cd77883573a8, 0x5f6713176091f80a},
       {0x79a4ad2910ce4fd1, 0x0888418295a7e868, 0xbf9711870cabd2d4},
   };
+  int withRemovals = 0;
   for (int s = 0; s < 5; ++s)
     for (int difficulty = kEasy; difficulty <= kHard; ++difficulty) {
       const auto& size = kSizes[s];
@@ -58,10 +62,15 @@ TEST(KakuroGenerator, PuzzlesAreSoundUniqueAndGolden) {
         KakGrid again;
         ASSERT_EQ(SolveKakuro(h, work, again), 0);
         EXPECT_EQ(std::memcmp(&again, &g, sizeof g), 0);
+        // Hints alone finish it, from an empty grid or a partly entered one.
+        KakuroPlayAdapter adapter(h, again);
+        Random marks(i);
+        withRemovals += testing::ExpectHintsSolve(adapter, marks, i % 3 == 2);
       }
       EXPECT_EQ(digest, kGolden[s][difficulty]) << size[0] << "x" << size[1] << " level " << difficulty
                                                 << ": 0x" << std::hex << digest;
     }
+  EXPECT_GT(withRemovals, 0) << "the hints' removal checks never ran";
 }
 
 TEST(KakuroGenerator, DriversSetTheClockAndKeepOldBlocksOnFailure) {

@@ -20,18 +20,6 @@ int CountGivens(const SudPuzzle& p) {
   return n;
 }
 
-// What a player could notice about a fresh puzzle: within the level's givens,
-// one solution (the stored one), play fields clear, and Easy solvable by
-// naked singles alone.
-void ExpectSound(const SudPuzzle& p, int difficulty) {
-  EXPECT_LE(CountGivens(p), ParametersFor(difficulty).maxGivens);
-  const testing::Problem problem = testing::SudokuProblem(p);
-  EXPECT_EQ(testing::Verdict(problem), "");
-  if (difficulty == kEasy) {
-    EXPECT_TRUE(testing::SolvesByNakedSingles(problem));
-  }
-}
-
 SolverBoard BoardFromDigits(const char (&digits)[82]) {
   SolverBoard board{};
   for (int k = 0; k < 81; ++k) {
@@ -39,21 +27,6 @@ SolverBoard BoardFromDigits(const char (&digits)[82]) {
     board.cells[k].Value = digits[k] - '0';
   }
   return board;
-}
-
-TEST(SudokuGenerator, PuzzlesAreUniqueWithinTheirLevel) {
-  for (int difficulty = kEasy; difficulty <= kHard; ++difficulty)
-    for (int seed = 1; seed <= (difficulty == kHard ? 2 : 20); ++seed) {
-      SCOPED_TRACE(std::to_string(difficulty) + " seed " + std::to_string(seed));
-      Random random(static_cast<std::uint64_t>(seed) * 7919);
-      Generator g(random);
-      SolverBoard board;
-      SudPuzzle puzzle{};
-      int attempts = 0;
-      while (!(g.GeneratePuzzle(difficulty, board) && g.FinalizePuzzle(difficulty, board, puzzle)))
-        ASSERT_LT(++attempts, 100000);
-      ExpectSound(puzzle, difficulty);
-    }
 }
 
 TEST(SudokuGenerator, FinalizeRejectsWhatTheLevelCannotSolve) {
@@ -152,14 +125,12 @@ TEST(SudokuDrivers, NewPuzzlesRunAFreshClockAndCancelKeepsTheOld) {
   EXPECT_EQ(progress.attempts.load(), r.attempts);
   EXPECT_EQ(progress.attemptScale.load(), 1000);
   EXPECT_EQ(r.startCloseTimer, r.attempts < 995);
-  ExpectSound(puzzle, kEasy);
 
   settings.elapsed = 9;
   CreateStartupSudoku(random, settings, puzzle);
   EXPECT_EQ(settings.difficulty, kMedium);
   EXPECT_EQ(settings.elapsed, 0);
   EXPECT_EQ(settings.timerState, kTimerRunning);
-  ExpectSound(puzzle, kMedium);
 
   progress.cancelled = true;
   const SudPuzzle before = puzzle;

@@ -10,6 +10,7 @@
 #include "core/common/types.h"
 #include "core/sudoku/generator.h"
 #include "core/sudoku/play.h"
+#include "support/brute.h"
 #include "support/hint_path.h"
 
 namespace zorvek::sudoku {
@@ -25,6 +26,25 @@ SudPuzzle Made(int difficulty, std::uint64_t seed, bool fromPool = false) {
            g.FinalizePuzzle(difficulty, board, puzzle))) {
   }
   return puzzle;
+}
+
+int CountGivens(const SudPuzzle& p) {
+  int n = 0;
+  for (const auto& row : p.cells)
+    for (const SudCell& c : row) n += c.given;
+  return n;
+}
+
+// What a player could notice about a fresh puzzle: within the level's givens,
+// one solution (the stored one), play fields clear, and Easy solvable by
+// naked singles alone.
+void ExpectSound(const SudPuzzle& p, int difficulty) {
+  EXPECT_LE(CountGivens(p), ParametersFor(difficulty).maxGivens);
+  const testing::Problem problem = testing::SudokuProblem(p);
+  EXPECT_EQ(testing::Verdict(problem), "");
+  if (difficulty == kEasy) {
+    EXPECT_TRUE(testing::SolvesByNakedSingles(problem));
+  }
 }
 
 int Placed(const SudPuzzle& p, HintCell at) {
@@ -74,14 +94,22 @@ std::set<std::string> FollowHints(SudPuzzle puzzle, std::uint64_t seed) {
   return used;
 }
 
+// Generated puzzles are sound and hints alone finish every level.
 TEST(SudokuHint, HintsAloneFinishEveryLevel) {
-  for (std::uint64_t seed = 1; seed <= 3; ++seed) {
+  for (std::uint64_t seed = 1; seed <= 20; ++seed) {
     SCOPED_TRACE(seed);
-    EXPECT_EQ(FollowHints(Made(kEasy, seed), seed), std::set<std::string>{"Naked single"});
-    FollowHints(Made(kMedium, seed), seed);
+    const SudPuzzle easy = Made(kEasy, seed), medium = Made(kMedium, seed);
+    ExpectSound(easy, kEasy);
+    ExpectSound(medium, kMedium);
+    EXPECT_EQ(FollowHints(easy, seed), std::set<std::string>{"Naked single"});
+    FollowHints(medium, seed);
   }
   std::set<std::string> hard;
-  for (std::uint64_t seed = 1; seed <= 12; ++seed) hard.merge(FollowHints(Made(kHard, seed, seed > 2), seed));
+  for (std::uint64_t seed = 1; seed <= 12; ++seed) {
+    const SudPuzzle puzzle = Made(kHard, seed, seed > 2);
+    if (seed <= 2) ExpectSound(puzzle, kHard);
+    hard.merge(FollowHints(puzzle, seed));
+  }
   // Generated puzzles need no more than pointing before a single, so the
   // other eliminations may not show here; the positions below have them.
   for (const char* technique : {"Hidden single", "Pointing pair", "Pointing triple"})

@@ -10,8 +10,9 @@ namespace {
 
 // Starts every test from an open board; levels are the techniques' levels
 // (1 propagation only, 3 adds hidden singles, pairs, triples and
-// intersections, 5 adds quads). The golden digests pin the solver's every
-// quirk through the generators; these pin what each technique is for.
+// intersections, 5 adds quads). The golden digests pin everything the
+// generators do with the solver (contradictions, resets, intersections,
+// quirks); this pins which level each technique waits for.
 class SudokuSolver : public ::testing::Test {
  protected:
   void SetUp() override { solver.ResetBoard(board); }
@@ -75,60 +76,6 @@ TEST_F(SudokuSolver, EachTechniqueWaitsForItsLevel) {
   EXPECT_TRUE(solver.SolveLogically(board, 1));
   EXPECT_EQ(std::memcmp(&before, &board, sizeof board), 0);
   EXPECT_EQ(solver.done().RowBoxDone[2][8], 0);
-}
-
-TEST_F(SudokuSolver, IntersectionsWorkBothWays) {
-  // Digit 5 of row 0 only in the first box: it leaves rows 1 and 2 there.
-  for (int c = 3; c < 9; ++c) Remove(0, c, 5);
-  EXPECT_TRUE(solver.SolveLogically(board, 3));
-  EXPECT_FALSE(Has(1, 0, 5) || Has(2, 2, 5));
-  EXPECT_TRUE(Has(3, 0, 5));
-  EXPECT_EQ(solver.done().RowBoxDone[0][4], 1);
-
-  // In box 5 digit 8 only in column 4: it leaves column 4 elsewhere.
-  solver.ResetBoard(board);
-  for (int r = 3; r < 6; ++r)
-    for (int c : {3, 5}) Remove(r, c, 8);
-  EXPECT_TRUE(solver.SolveLogically(board, 3));
-  EXPECT_FALSE(Has(0, 4, 8) || Has(8, 4, 8));
-  EXPECT_TRUE(Has(4, 4, 8));
-  EXPECT_EQ(solver.done().BoxColumnDone[4][7], 1);
-}
-
-TEST_F(SudokuSolver, ContradictionsSolvedBoardsAndResets) {
-  for (int r = 0; r < 9; ++r) Remove(r, 6, 3);  // 3 has no place in column 6
-  EXPECT_FALSE(AllDigitsCoverable(board));
-  EXPECT_TRUE(KeepsAt(1, 0, 0, 1)) << "level 1 does not look for places";
-  EXPECT_FALSE(solver.SolveLogically(board, 3));
-  solver.ResetBoard(board);
-  for (int c = 0; c < 9; ++c) Remove(5, c, 6);
-  EXPECT_FALSE(AllDigitsCoverable(board));
-
-  solver.ResetBoard(board);
-  EXPECT_FALSE(IsSolved(board));
-  for (int r = 0; r < 9; ++r)
-    for (int c = 0; c < 9; ++c)
-      if (board.at(r, c).Value == -1) solver.PlaceDigit(board, r, c, (r * 3 + r / 3 + c) % 9 + 1);
-  EXPECT_TRUE(IsSolved(board));
-  EXPECT_TRUE(AllDigitsCoverable(board));
-
-  // A reset from the givens keeps them and forgets deductions and done marks.
-  solver.ResetBoard(board);
-  for (int c = 3; c < 9; ++c) Remove(0, c, 5);
-  EXPECT_TRUE(solver.SolveLogically(board, 3));
-  ASSERT_EQ(solver.done().RowBoxDone[0][4], 1);
-  solver.PlaceDigit(board, 4, 4, 4);
-  board.at(4, 4).Given = 1;
-  solver.PlaceDigit(board, 8, 8, 6);
-  board.at(3, 3).SubsetMarks[5] = 1;
-  solver.ResetFromGivens(board);
-  EXPECT_EQ(board.at(4, 4).Value, 4);
-  EXPECT_FALSE(Has(4, 5, 4));
-  EXPECT_EQ(board.at(8, 8).Value, -1);
-  EXPECT_EQ(board.at(8, 8).CandidateCount, 9);
-  EXPECT_TRUE(Has(1, 0, 5));
-  EXPECT_EQ(board.at(3, 3).SubsetMarks[5], 0);
-  EXPECT_EQ(solver.done().RowBoxDone[0][4], 0);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "core/hexkakuro/layout.h"
 #include "core/hexkakuro/play.h"
 #include "support/brute.h"
+#include "support/capped.h"
 #include "support/digest.h"
 #include "support/hint_path.h"
 
@@ -18,20 +19,6 @@ namespace zorvek::hexkakuro {
 namespace {
 
 constexpr std::pair<int, int> kSizes[] = {{9, 9}, {11, 13}};
-
-// The loops of batch printing and of the start-up puzzle try until an attempt
-// succeeds. Each is first tried on a copy of its random state, so a broken
-// engine fails the test at once instead of looping for ever; no seed here
-// needs more than 15 attempts.
-constexpr int kAttemptCap = 200;
-
-::testing::AssertionResult SucceedsWithinCap(Random random, int level, int rows, int cols) {
-  HexBoard board;
-  HexGrid grid;
-  for (int i = 1; i <= kAttemptCap; ++i)
-    if (GenerateAttempt(random, level, rows, cols, board, grid)) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << "no puzzle in " << kAttemptCap << " attempts";
-}
 
 // White positions around a clue before any removal.
 int Pattern(HexPos clue, int rows, int cols) {
@@ -95,7 +82,7 @@ TEST(HexGenerator, PuzzlesAreUniqueDeducibleHintSolvableAndGolden) {
       for (int i = 0; i < 6; ++i) {
         HexGrid grid;
         std::memset(&grid, 0xA5, sizeof grid);  // every byte must be written
-        ASSERT_TRUE(SucceedsWithinCap(random, level, rows, cols));
+        ASSERT_TRUE(testing::HexKakuroWithinCap(random, level, rows, cols));
         ASSERT_TRUE(CreateHexKakuroForPrint(random, progress, level, rows, cols, grid));
         digest = testing::Fnv1a64(&grid, sizeof grid, digest);
         SCOPED_TRACE(::testing::Message() << rows << "x" << cols << " level " << level << " #" << i);
@@ -161,7 +148,7 @@ TEST(HexGenerator, DriversKeepOrReplaceThePuzzle) {
   EXPECT_EQ(testing::Verdict(testing::HexKakuroProblem(grid, 11, 13)), "");
 
   HexHeader startup{7, {}, 0, 0, 9, 0, {}};  // whatever a damaged state left
-  ASSERT_TRUE(SucceedsWithinCap(random, kEasy, 9, 9));
+  ASSERT_TRUE(testing::HexKakuroWithinCap(random, kEasy, 9, 9));
   CreateStartupHexKakuro(random, startup, grid);
   const HexHeader easy{kEasy, {}, 9, 9, 0, kTimerRunning, {}};
   EXPECT_EQ(std::memcmp(&startup, &easy, sizeof startup), 0);

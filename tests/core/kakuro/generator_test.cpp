@@ -9,6 +9,7 @@
 #include "core/kakuro/play.h"
 #include "core/kakuro/solver.h"
 #include "support/brute.h"
+#include "support/capped.h"
 #include "support/digest.h"
 #include "support/hint_path.h"
 
@@ -46,6 +47,7 @@ TEST(KakuroGenerator, PuzzlesAreSoundUniqueHintSolvableAndGolden) {
         KakGrid g;
         std::memset(&h, 0xA5, sizeof h);  // every byte must be written
         std::memset(&g, 0xA5, sizeof g);
+        ASSERT_TRUE(testing::KakuroWithinCap(random, difficulty, size[0], size[1]));
         ASSERT_TRUE(CreateKakuroForPrint(random, progress, difficulty, size[0], size[1], h, g));
         digest = testing::Fnv1a64(&g, sizeof g, testing::Fnv1a64(&h, sizeof h, digest));
         digest = testing::Fnv1a64(&progress.attempts, sizeof(int), digest);
@@ -101,6 +103,7 @@ TEST(KakuroGenerator, DriversSetTheClockAndKeepOldBlocksOnFailure) {
   EXPECT_EQ(g.cells[0][0].sum, 55);
   EXPECT_EQ(progress.attempts.load(), 1) << "one layout, then the cancel check";
 
+  ASSERT_TRUE(testing::KakuroWithinCap(random, kMedium, 9, 11));
   CreateStartupKakuro(random, h, g);
   EXPECT_TRUE(Same(h, MakeKakHeader(kMedium, 9, 11)));
   EXPECT_EQ(testing::Verdict(testing::KakuroProblem(h, g)), "");

@@ -8,6 +8,7 @@
 #include "core/shell/kinds.h"
 #include "core/shell/state.h"
 #include "core/sudoku/play.h"
+#include "support/capped.h"
 
 namespace zorvek {
 namespace {
@@ -220,6 +221,7 @@ TEST(PlayAdapters, EveryKindPlaysByTheSameRules) {
     SCOPED_TRACE(KindName(kind));
     auto state = std::make_unique<AppState>();
     Random random(kind + 1);
+    ASSERT_TRUE(testing::StartupWithinCap(random));
     KindOf(kind).createStartup(random, *state);
     const auto adapter = KindOf(kind).playAdapter(*state);
     std::uint8_t mode = kModeMouse;

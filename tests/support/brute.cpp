@@ -144,50 +144,19 @@ std::string Verdict(const Problem& p) {
   return "";
 }
 
-bool SolvesByNakedSingles(const Problem& p) {
-  Search s(p, 1, nullptr);
-  for (std::size_t i = 0; i < p.given.size(); ++i)
-    if (p.given[i]) s.Set(static_cast<int>(i), p.given[i], 1);
-  for (bool changed = true; changed;) {
-    changed = false;
-    for (std::size_t i = 0; i < p.given.size(); ++i) {
-      const int mask = s.Free(static_cast<int>(i));
-      if (s.value[i] || __builtin_popcount(mask) != 1) continue;
-      s.Set(static_cast<int>(i), std::countr_zero(static_cast<unsigned>(mask)), 1);
-      changed = true;
-    }
-  }
-  for (int v : s.value)
-    if (!v) return false;
-  return true;
-}
-
-Problem SudokuProblem(const std::array<int, 81>& givens) {
+Problem SudokuProblem(const sudoku::SudPuzzle& puzzle) {
   Problem p;
-  p.given.assign(givens.begin(), givens.end());
   p.groups.resize(27);
   for (int i = 0; i < 81; ++i) {
     const int r = i / 9, c = i % 9;
+    const sudoku::SudCell& x = puzzle.cells[r][c];
+    p.given.push_back(x.given ? x.solution : 0);
+    p.solution.push_back(x.solution);
     p.groups[r].cells.push_back(i);
     p.groups[9 + c].cells.push_back(i);
     p.groups[18 + r / 3 * 3 + c / 3].cells.push_back(i);
+    if (x.entry != (x.given ? x.solution : 0) || x.textLength || x.check) p.fault = "play field set";
   }
-  return p;
-}
-
-Problem SudokuProblem(const sudoku::SudPuzzle& puzzle) {
-  std::array<int, 81> givens{};
-  std::vector<int> solution(81);
-  for (int i = 0; i < 81; ++i) {
-    const sudoku::SudCell& c = puzzle.cells[i / 9][i % 9];
-    givens[i] = c.given ? c.solution : 0;
-    solution[i] = c.solution;
-  }
-  Problem p = SudokuProblem(givens);
-  p.solution = solution;
-  for (const auto& row : puzzle.cells)
-    for (const sudoku::SudCell& c : row)
-      if (c.entry != (c.given ? c.solution : 0) || c.textLength || c.check) p.fault = "play field set";
   return p;
 }
 

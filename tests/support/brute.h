@@ -3,7 +3,6 @@
 // plain constraints (groups of distinct digits, some with a sum, and pairs of
 // cells where one is greater), counted by brute-force search. It shares no
 // code or tables with the engines, so an engine fault cannot vouch for itself.
-#include <array>
 #include <string>
 #include <utility>
 #include <vector>
@@ -36,12 +35,7 @@ int CountSolutions(const Problem& p, int limit = 2, std::vector<int>* first = nu
 // keeps every rule; otherwise what is wrong.
 std::string Verdict(const Problem& p);
 
-// Whether placing the only digit a cell's groups leave it, over and over,
-// fills the grid (sums and signs unused).
-bool SolvesByNakedSingles(const Problem& p);
-
 // Cells are numbered row-major over each kind's own grid.
-Problem SudokuProblem(const std::array<int, 81>& givens);
 Problem SudokuProblem(const sudoku::SudPuzzle& puzzle);
 Problem FutoshikiProblem(const futoshiki::FutHeader& header, const futoshiki::FutGrid& grid);
 // Runs come from the cell colours; checks the clue frame, stored run

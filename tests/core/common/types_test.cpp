@@ -16,16 +16,7 @@ TEST(FormatElapsed, ShowsHoursOnlyWhenPresent) {
   EXPECT_EQ(FormatElapsed(-5), "00:00");
 }
 
-// The draws themselves are pinned, so a seed makes the same puzzles on every
-// platform and standard library.
-TEST(Random, SeedsGiveThePinnedDraws) {
-  for (auto [seed, draws] : {std::pair<std::uint64_t, std::vector<int>>{42, {502, 108, 78, 969, 297, 277}},
-                             {43, {688, 217, 885, 615, 504, 770}}}) {
-    Random r(seed);
-    for (int expected : draws) EXPECT_EQ(r(1000), expected) << seed;
-  }
-}
-
+// The draws themselves are pinned by the golden digests.
 TEST(Random, StaysInRangeAndCoversItEvenly) {
   Random r(7);
   int counts[9] = {};

@@ -1,8 +1,11 @@
+// The Futoshiki generator's drivers and stored banks: entry text, the
+// shipped entries, and the draw. Generated puzzles are checked in hint_test.
 #include "core/futoshiki/generator.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <set>
 #include <string>
 #include <thread>
 
@@ -19,13 +22,133 @@ FutHeader Header(int n, int difficulty) {
   return h;
 }
 
-constexpr int kDr[4] = {0, 1, 0, -1};
-constexpr int kDc[4] = {1, 0, -1, 0};
+// Givens as digits and signs as "<" ">" pairs, row by row, '.' for nothing.
+std::string Picture(const FutBoard& b, int n) {
+  std::string s;
+  for (int r = 0; r < n; ++r)
+    for (int c = 0; c < n; ++c) {
+      const FutCell& x = b.at(r, c);
+      s += x.given ? static_cast<char>('0' + x.value) : '.';
+      s += ".><"[x.signRight];
+      s += ".><"[x.signDown];
+    }
+  return s;
+}
 
-TEST(FutoshikiGenerator, CluesGoWhereThereIsRoom) {
+TEST(FutoshikiBank, EntriesDecodeRunsDigitsAndSignLetters) {
+  const FutHeader h = Header(5, kHard);
+  FutBoard b{};
+  b.at(4, 4).given = true;  // decoding replaces whatever the board held
+  b.at(4, 4).signRight = 1;
+  // 3 with ">" to its right; 16 empty; an empty cell with "<" below; 4 empty;
+  // a 1; the last two cells may be left off.
+  ASSERT_TRUE(DecodeBankEntry(h, "3cA0bN1", b));
+  std::string expected(75, '.');
+  expected.replace(0, 3, "3>.");
+  expected[17 * 3 + 2] = '<';
+  expected[22 * 3] = '1';
+  EXPECT_EQ(Picture(b, 5), expected);
+  // Each letter pairs its two signs as listed.
+  const char* const pairs[8] = {".>", ".<", ">.", ">>", "><", "<.", "<>", "<<"};
+  for (int i = 0; i < 8; ++i) {
+    ASSERT_TRUE(DecodeBankEntry(h, (std::string("0") + static_cast<char>('a' + i) + "AJ").c_str(), b));
+    EXPECT_EQ(Picture(b, 5).substr(1, 2), pairs[i]) << i;
+  }
+  EXPECT_TRUE(DecodeBankEntry(h, "AJ0Q", b)) << "text past the last cell is ignored";
+  for (const char* bad : {"", "3cA0b", "6A0000000P", "00000cA0000", "A00000a0000", "IAJ"})
+    EXPECT_FALSE(DecodeBankEntry(h, bad, b)) << bad;  // short, digit above N, signs off the edge, no run letter
+  std::string runs(39, 'A');  // 624 zeros
+  char out[256];
+  EXPECT_FALSE(ExpandBankEntry(runs.c_str(), out, sizeof out));
+  EXPECT_FALSE(DecodeBankEntry(h, runs.c_str(), b));
+}
+
+TEST(FutoshikiBank, GeneratedPuzzlesEncodeCompactlyAndDecodeBack) {
+  for (int size : {5, 7, 9}) {
+    const FutHeader h = Header(size, kHard);
+    Random random(size);
+    CreateProgress progress;
+    FutGrid grid{};
+    ASSERT_TRUE(CreateFutoshikiForPrint(random, progress, kHard, size, grid, nullptr));
+    char entry[256];
+    const int length = EncodeBankEntry(h, grid, entry, sizeof entry);
+    ASSERT_EQ(length, static_cast<int>(std::strlen(entry)));
+    EXPECT_EQ(std::string(entry).find("00"), std::string::npos) << "runs are compressed";
+    FutBoard b{};
+    ASSERT_TRUE(DecodeBankEntry(h, entry, b)) << entry;
+    FutGrid back{};
+    ASSERT_TRUE(SolveAndExport(h, b, back));
+    EXPECT_EQ(std::memcmp(&back, &grid, sizeof grid), 0) << entry;
+    char small[10];
+    EXPECT_EQ(EncodeBankEntry(h, grid, small, sizeof small), -1);
+  }
+}
+
+// Every shipped entry: short enough, distinct, solved at its level; a sample
+// also has its single solution confirmed independently.
+TEST(FutoshikiBank, ShippedBanksHoldSolvableUniquePuzzles) {
+  for (int id = kBankMedium9; id <= kBankHard7; ++id) {
+    const BankInfo& bank = Bank(id);
+    SCOPED_TRACE(bank.name);
+    ASSERT_EQ(bank.count, kBankSize);
+    const FutHeader h = Header(bank.size, bank.difficulty);
+    std::set<std::string> seen;
+    for (int i = 0; i < bank.count; ++i) {
+      const char* entry = bank.entries[i];
+      ASSERT_LE(static_cast<int>(std::strlen(entry)), bank.maxLength) << i + 1;
+      EXPECT_TRUE(seen.insert(entry).second) << i + 1 << " repeats";
+      FutBoard b{};
+      ASSERT_TRUE(DecodeBankEntry(h, entry, b)) << i + 1;
+      FutGrid grid{};
+      ASSERT_TRUE(SolveAndExport(h, b, grid)) << i + 1;
+      if (i % 25 == 0) {
+        ASSERT_EQ(testing::Verdict(testing::FutoshikiProblem(h, grid)), "") << i + 1;
+      }
+    }
+  }
+}
+
+int Used(const std::uint8_t (&flags)[kBankSize]) {
+  int n = 0;
+  for (std::uint8_t f : flags) n += f;
+  return n;
+}
+
+TEST(FutoshikiBank, DrawWalksPastUsedEntriesAndStartsOverWhenAllAreUsed) {
+  std::uint8_t m9[kBankSize], h9[kBankSize] = {}, h7[kBankSize] = {};
+  std::memset(m9, 1, sizeof m9);
+  m9[536] = 0;  // only entry 537 is left
+  const BankUsedFlags flags{m9, h9, h7};
+  int saves = 0;
+  CreateProgress progress;
+  progress.saveState = [&] { ++saves; };
+  const FutHeader medium = Header(9, kMedium);
+  Random random(3);
+  FutBoard b{}, expected{};
+  ASSERT_TRUE(LoadStoredPuzzle(medium, b, random, flags, &progress));
+  ASSERT_TRUE(DecodeBankEntry(medium, Bank(kBankMedium9).entries[536], expected));
+  EXPECT_EQ(Picture(b, 9), Picture(expected, 9));
+  EXPECT_EQ(Used(m9), kBankSize);
+  EXPECT_EQ(Used(h9) + Used(h7), 0);
+
+  // Every Medium entry used: the flags start over, one draw marks one.
+  ASSERT_TRUE(LoadStoredPuzzle(medium, b, random, flags, &progress));
+  EXPECT_EQ(Used(m9), 1);
+  // Hard draws go by size; two draws never repeat while entries are left.
+  for (int i = 0; i < 2; ++i) ASSERT_TRUE(LoadStoredPuzzle(Header(7, kHard), b, random, flags, &progress));
+  EXPECT_EQ(Used(h7), 2);
+  ASSERT_TRUE(LoadStoredPuzzle(Header(9, kHard), b, random, flags, &progress));
+  FutGrid grid{};
+  EXPECT_TRUE(SolveAndExport(Header(9, kHard), b, grid));
+  EXPECT_EQ(Used(h9), 1);
+  EXPECT_EQ(saves, 5);
+}
+
+TEST(FutoshikiGenerator, AFullBoardTakesNoMoreSigns) {
   const FutHeader h = Header(5, kHard);
   Random random(5);
-  // Every slot taken: no sign is added, and the call still returns.
+  // Every slot taken: no sign is added, and the call still returns (the
+  // golden digests pin where clues go when there is room).
   FutBoard full{};
   ClearBoard(h, full);
   for (int r = 0; r < 5; ++r)
@@ -36,89 +159,6 @@ TEST(FutoshikiGenerator, CluesGoWhereThereIsRoom) {
   const FutBoard before = full;
   AddRandomSign(h, full, random);
   EXPECT_EQ(std::memcmp(&before, &full, sizeof full), 0);
-  // A given goes to the open cell with the most candidates, and leaves its row and column.
-  for (std::uint64_t seed = 1; seed <= 20; ++seed) {
-    FutBoard b{};
-    ClearBoard(h, b);
-    for (int r = 0; r < 5; ++r)
-      for (int c = 0; c < 5; ++c)
-        if (r != 3 || c != 2) b.at(r, c).candidates[1 + (r * 5 + c) % 5] = false, --b.at(r, c).count;
-    Random draw(seed);
-    AddRandomGiven(h, b, draw);
-    const FutCell& cell = b.at(3, 2);
-    ASSERT_TRUE(cell.given && cell.value >= 1 && cell.value <= 5 && cell.count == 1) << seed;
-    for (int i = 0; i < 5; ++i) {
-      EXPECT_TRUE(i == 2 || !b.at(3, i).candidates[cell.value]);
-      EXPECT_TRUE(i == 3 || !b.at(i, 2).candidates[cell.value]);
-    }
-  }
-}
-
-int Clues(const FutHeader& h, const FutBoard& b) {
-  int clues = 0;
-  for (int r = 0; r < h.size; ++r)
-    for (int c = 0; c < h.size; ++c)
-      clues += b.at(r, c).given + (b.at(r, c).signRight != 0) + (b.at(r, c).signDown != 0);
-  return clues;
-}
-
-TEST(FutoshikiGenerator, OnlyBoardsSettledWithinTheClueBandAreAccepted) {
-  int tooEarly = 0;
-  for (int difficulty = kEasy; difficulty <= kHard; ++difficulty) {
-    const FutHeader h = Header(5, difficulty);
-    const GenerationParameters p = ParametersFor(difficulty, 5);
-    int accepted = 0;
-    for (std::uint64_t seed = 1; seed <= 1500; ++seed) {
-      Random random(seed);
-      FutBoard b{};
-      const bool ok = GenerateFutoshiki(h, b, random, nullptr);
-      const bool settled = IsFullyDetermined(h, b) && IsConsistent(h, b);
-      const bool inBand = Clues(h, b) >= p.fewestClues && Clues(h, b) <= p.mostClues;
-      EXPECT_EQ(ok, settled && inBand) << seed;
-      accepted += ok;
-      tooEarly += settled && !ok;
-    }
-    EXPECT_GT(accepted, 0) << difficulty;
-  }
-  EXPECT_GT(tooEarly, 0) << "boards settled too early do occur and are rejected";
-}
-
-bool ChainFrom(const FutGrid& g, int n, int r, int c, int depth) {
-  if (depth == 3) return true;
-  const bool greater[4] = {c + 1 < n && g.cells[r][c].signRight == 1, r + 1 < n && g.cells[r][c].signDown == 1,
-                           c > 0 && g.cells[r][c - 1].signRight == 2, r > 0 && g.cells[r - 1][c].signDown == 2};
-  for (int d = 0; d < 4; ++d)
-    if (greater[d] && ChainFrom(g, n, r + kDr[d], c + kDc[d], depth + 1)) return true;
-  return false;
-}
-
-// Every size and level: the stored solution is the only one (which makes it a
-// Latin square keeping every sign), clues within the band, no sign chains of
-// three on 5 x 5.
-TEST(FutoshikiGenerator, PuzzlesAreUniqueAndInTheirBand) {
-  testing::Problem open = testing::FutoshikiProblem(Header(5, kEasy), FutGrid{});
-  EXPECT_EQ(testing::CountSolutions(open), 2) << "the checker sees second solutions";
-  for (int size : {5, 7, 9})
-    for (int difficulty = kEasy; difficulty <= kHard; ++difficulty) {
-      const FutHeader h = Header(size, difficulty);
-      const GenerationParameters p = ParametersFor(difficulty, size);
-      Random random(1000 + size * 10 + difficulty);
-      for (int i = 0; i < 8; ++i) {
-        SCOPED_TRACE(std::to_string(size) + " level " + std::to_string(difficulty) + " #" + std::to_string(i));
-        CreateProgress progress;
-        FutGrid grid{};
-        ASSERT_TRUE(CreateFutoshikiForPrint(random, progress, difficulty, size, grid, nullptr));
-        ASSERT_EQ(testing::Verdict(testing::FutoshikiProblem(h, grid)), "");
-        int clues = 0;
-        for (int r = 0; r < size; ++r)
-          for (int c = 0; c < size; ++c) {
-            const FutGridCell& cell = grid.cells[r][c];
-            clues += cell.given + (cell.signRight != 0) + (cell.signDown != 0);
-            EXPECT_FALSE(size == 5 && ChainFrom(grid, size, r, c, 0)) << r << "," << c;
-          }
-        EXPECT_TRUE(clues >= p.fewestClues && clues <= p.mostClues) << clues;
-      }
-    }
 }
 
 TEST(FutoshikiDrivers, NewPuzzlesRunAFreshClockAndCancelKeepsTheOld) {

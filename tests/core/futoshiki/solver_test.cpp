@@ -11,6 +11,9 @@
 namespace zorvek::futoshiki {
 namespace {
 
+// The golden digests pin everything the generators do with the solver; these
+// pin the sign rules, which level each technique waits for, and an export
+// that fails writing nothing.
 class FutoshikiSolver : public ::testing::Test {
  protected:
   // An open board of size n; call Build() once givens and signs are set.
@@ -65,30 +68,6 @@ TEST_F(FutoshikiSolver, SignBoundsNarrowBothCellsAndReportContradictions) {
   EXPECT_FALSE(ApplySignBounds(b, h, changed));
 }
 
-TEST_F(FutoshikiSolver, BoundsAndFixingSettleChains) {
-  Open(5);
-  Give(0, 0, 1);
-  for (int c = 1; c < 4; ++c) b.at(0, c).signRight = 2;  // ? < ? < ? < ?
-  Build();
-  ASSERT_TRUE(SolveLogically(h, b, 1));
-  for (int c = 0; c < 5; ++c) EXPECT_EQ(b.at(0, c).value, c + 1) << c;
-  EXPECT_EQ(Left(3, 2), "1245");
-
-  // Fixing takes the highest candidate; each removal that leaves a single
-  // candidate fixes that cell too.
-  Open(5);
-  Build();
-  Strike(4, 4, "135");
-  FixCell(b, h, 4, 4);
-  EXPECT_EQ(b.at(4, 4).value, 4);
-  Open(5);
-  Build();
-  for (auto [c, gone] : {std::pair{0, "2345"}, {1, "345"}, {2, "145"}, {3, "125"}}) Strike(0, c, gone);
-  FixCell(b, h, 0, 0);
-  for (int c = 0; c < 5; ++c) EXPECT_EQ(b.at(0, c).value, c + 1) << c;
-  EXPECT_EQ(Left(3, 0) + " " + Left(3, 4), "2345 1234");
-}
-
 TEST_F(FutoshikiSolver, TechniquesFollowTheLevel) {
   Open(5);
   Build();
@@ -112,28 +91,6 @@ TEST_F(FutoshikiSolver, TechniquesFollowTheLevel) {
   ASSERT_TRUE(SolveLogically(h, b, 5));
   EXPECT_EQ(Left(5, 6), "567");
   EXPECT_TRUE(b.at(0, 6).colSubsetUsed[2]);
-}
-
-TEST_F(FutoshikiSolver, FinalChecksCatchWhatTheSolverLeaves) {
-  Open(5);
-  Build();
-  for (int c = 0; c < 5; ++c) Strike(2, c, "3");  // 3 has no place in row 2
-  EXPECT_EQ(LeftAt(1, 2, 0), "1245") << "level 1 does not look for places";
-  EXPECT_FALSE(IsConsistent(h, b));
-  EXPECT_FALSE(SolveLogically(h, b, 3));
-
-  Open(5);
-  Build();
-  EXPECT_TRUE(IsConsistent(h, b));
-  EXPECT_FALSE(IsFullyDetermined(h, b));
-  for (int r = 0; r < 5; ++r) Strike(r, 4, "1");
-  EXPECT_FALSE(IsConsistent(h, b));
-
-  Open(5).at(1, 1).signRight = 2;  // (1,1) < (1,2)
-  Build();
-  EXPECT_TRUE(IsConsistent(h, b));
-  Strike(1, 1, "1234");
-  EXPECT_FALSE(IsConsistent(h, b));
 }
 
 TEST_F(FutoshikiSolver, SolveAndExportWritesAFreshGridOrNothing) {

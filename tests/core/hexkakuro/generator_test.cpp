@@ -9,27 +9,16 @@
 #include "core/common/types.h"
 #include "core/hexkakuro/deduce.h"
 #include "core/hexkakuro/layout.h"
+#include "core/hexkakuro/play.h"
 #include "support/brute.h"
+#include "support/capped.h"
 #include "support/digest.h"
+#include "support/hint_path.h"
 
 namespace zorvek::hexkakuro {
 namespace {
 
 constexpr std::pair<int, int> kSizes[] = {{9, 9}, {11, 13}};
-
-// The loops of batch printing and of the start-up puzzle try until an attempt
-// succeeds. Each is first tried on a copy of its random state, so a broken
-// engine fails the test at once instead of looping for ever; no seed here
-// needs more than 15 attempts.
-constexpr int kAttemptCap = 200;
-
-::testing::AssertionResult SucceedsWithinCap(Random random, int level, int rows, int cols) {
-  HexBoard board;
-  HexGrid grid;
-  for (int i = 1; i <= kAttemptCap; ++i)
-    if (GenerateAttempt(random, level, rows, cols, board, grid)) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << "no puzzle in " << kAttemptCap << " attempts";
-}
 
 // White positions around a clue before any removal.
 int Pattern(HexPos clue, int rows, int cols) {
@@ -73,16 +62,29 @@ TEST(HexLayout, RunsFitTheLevelOverManySeeds) {
 
 // The independent checker accepts every puzzle (lattice, runs within the
 // level, one solution, the stored one); the sums alone deduce every digit; no
-// neighbouring clues share both sum and length.
-TEST(HexGenerator, PuzzlesAreUniqueAndDeducible) {
-  for (auto [rows, cols] : kSizes)
+// neighbouring clues share both sum and length; hints alone finish it. The
+// digests pin the order and count of every random draw, so a change anywhere
+// in layout, seeding, fill or deduction shows; to regenerate after a
+// deliberate change, set them to 0, run this test once and paste the printed
+// values.
+TEST(HexGenerator, PuzzlesAreUniqueDeducibleHintSolvableAndGolden) {
+  int withRemovals = 0;
+  constexpr std::uint64_t kGolden[2][3] = {
+      {0x5e36adb9d90f32f6, 0x9e8fd61a6093b668, 0x02c62ae2fd1c698b},
+      {0xff189e5a6cc27706, 0xee4ad13cc3b6257f, 0xca62ad4b14197996},
+  };
+  for (int big = 0; big < 2; ++big)
     for (int level = kEasy; level <= kHard; ++level) {
+      const auto [rows, cols] = kSizes[big];
       Random random(1000 + level);
       CreateProgress progress;
+      std::uint64_t digest = testing::Fnv1a64(nullptr, 0);
       for (int i = 0; i < 6; ++i) {
-        HexGrid grid{};
-        ASSERT_TRUE(SucceedsWithinCap(random, level, rows, cols));
+        HexGrid grid;
+        std::memset(&grid, 0xA5, sizeof grid);  // every byte must be written
+        ASSERT_TRUE(testing::HexKakuroWithinCap(random, level, rows, cols));
         ASSERT_TRUE(CreateHexKakuroForPrint(random, progress, level, rows, cols, grid));
+        digest = testing::Fnv1a64(&grid, sizeof grid, digest);
         SCOPED_TRACE(::testing::Message() << rows << "x" << cols << " level " << level << " #" << i);
         const testing::Problem problem = testing::HexKakuroProblem(grid, rows, cols);
         EXPECT_EQ(testing::Verdict(problem), "");
@@ -103,36 +105,18 @@ TEST(HexGenerator, PuzzlesAreUniqueAndDeducible) {
               EXPECT_FALSE(y.kind == kHexClue && y.number == x.number && y.count == x.count);
             }
           }
-      }
-    }
-}
-
-// Pins the order and count of every random draw: a change anywhere in layout,
-// seeding, fill or deduction changes these. To regenerate after a deliberate
-// change, set each expected value to 0, run this test once and paste the
-// printed digests.
-TEST(HexGenerator, FixedSeedsGiveTheGoldenPuzzles) {
-  constexpr std::uint64_t kGolden[3][2] = {
-      {0x8a941f26e7c3340f, 0x146e6be44aab3267},
-      {0xe164255aadf84790, 0xe13870d2cc501b34},
-      {0xe4829fda28160421, 0xff4b552835f2dcbf},
-  };
-  for (int level = kEasy; level <= kHard; ++level)
-    for (int big = 0; big < 2; ++big) {
-      Random random(55 + level);
-      CreateProgress progress;
-      std::uint64_t digest = testing::Fnv1a64(nullptr, 0);
-      for (int i = 0; i < 3; ++i) {
-        HexGrid grid;
-        std::memset(&grid, 0xA5, sizeof grid);  // every byte must be written
-        ASSERT_TRUE(SucceedsWithinCap(random, level, kSizes[big].first, kSizes[big].second));
-        ASSERT_TRUE(CreateHexKakuroForPrint(random, progress, level, kSizes[big].first, kSizes[big].second, grid));
-        digest = testing::Fnv1a64(&grid, sizeof grid, digest);
+        // Hints alone finish it, from an empty grid or a partly entered one.
+        HexHeader settings{static_cast<std::uint8_t>(level), {}, rows, cols, 0, kTimerRunning, {}};
+        HexKakuroPlayAdapter adapter(settings, grid);
+        Random marks(i);
+        withRemovals += testing::ExpectHintsSolve(adapter, marks, i % 3 == 2);
       }
       const int attempts = progress.attempts.load();
       digest = testing::Fnv1a64(&attempts, sizeof attempts, digest);
-      EXPECT_EQ(digest, kGolden[level][big]) << "level " << level << " size " << big << ": 0x" << std::hex << digest;
+      EXPECT_EQ(digest, kGolden[big][level]) << rows << "x" << cols << " level " << level << ": 0x" << std::hex
+                                             << digest;
     }
+  EXPECT_GT(withRemovals, 0) << "the hints' removal checks never ran";
 }
 
 TEST(HexGenerator, DriversKeepOrReplaceThePuzzle) {
@@ -164,7 +148,7 @@ TEST(HexGenerator, DriversKeepOrReplaceThePuzzle) {
   EXPECT_EQ(testing::Verdict(testing::HexKakuroProblem(grid, 11, 13)), "");
 
   HexHeader startup{7, {}, 0, 0, 9, 0, {}};  // whatever a damaged state left
-  ASSERT_TRUE(SucceedsWithinCap(random, kEasy, 9, 9));
+  ASSERT_TRUE(testing::HexKakuroWithinCap(random, kEasy, 9, 9));
   CreateStartupHexKakuro(random, startup, grid);
   const HexHeader easy{kEasy, {}, 9, 9, 0, kTimerRunning, {}};
   EXPECT_EQ(std::memcmp(&startup, &easy, sizeof startup), 0);

@@ -71,36 +71,6 @@ TEST(KakuroSolver, SolvesOnlyPuzzlesWithOneSolution) {
   }
 }
 
-TEST(KakuroFill, FillsASmallBlockUniquelyForEverySeed) {
-  for (int seed = 1; seed <= 20; ++seed) {
-    KakWorkGrid work = Work(kSeven, PuzzleFrom(kSeven, kSquare));
-    Random random(seed);
-    ASSERT_EQ(FillDigits(kSeven, work, random), 0) << seed;
-    KakGrid solved;
-    ASSERT_EQ(SolveKakuro(kSeven, work, solved), 0) << seed;
-    EXPECT_EQ(testing::Verdict(testing::KakuroProblem(kSeven, solved)), "") << seed;
-  }
-}
-
-TEST(KakuroFill, ImpossibleAndUndecidableGridsFail) {
-  // Nine cells of 1..8 cannot make 45: a contradiction (1).
-  KakHeader eight = MakeKakHeader(kHard, 7, 9);
-  eight.highestDigit = 8;
-  KakWorkGrid work = Work(eight, PuzzleFrom(eight, {"##########", "#123456789"}));
-  Random random(1);
-  EXPECT_EQ(FillDigits(eight, work, random), 1);
-
-  // A solid 9 x 9 block: every run is 45 and nothing is decided (2).
-  std::vector<std::string> block(10, "#555555555");
-  block[0] = std::string(10, '#');
-  for (int difficulty = kEasy; difficulty <= kHard; ++difficulty) {
-    const KakHeader h = MakeKakHeader(difficulty, 9, 9);
-    work = Work(h, PuzzleFrom(h, block));
-    EXPECT_EQ(FillDigits(h, work, random), 2);
-    for (int i = 1; i <= 9; ++i) EXPECT_EQ(work.cells[i][0].runSum[kAcross] + work.cells[0][i].runSum[kDown], 90);
-  }
-}
-
 // Digits of any `length` distinct digits from `lowest`..9 adding up to `sum`.
 int PossibleMask(int lowest, int length, int sum) {
   int mask = 0;

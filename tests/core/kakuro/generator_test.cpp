@@ -6,9 +6,12 @@
 #include <cstring>
 
 #include "core/common/types.h"
+#include "core/kakuro/play.h"
 #include "core/kakuro/solver.h"
 #include "support/brute.h"
+#include "support/capped.h"
 #include "support/digest.h"
+#include "support/hint_path.h"
 
 namespace zorvek::kakuro {
 namespace {
@@ -17,18 +20,37 @@ bool Same(const KakHeader& a, const KakHeader& b) { return std::memcmp(&a, &b, s
 
 // Every size the game asks for, every level: the rules hold and the clues
 // have one solution by a search that shares no code with the engine;
-// re-solving the stored clues gives the stored puzzle back.
-TEST(KakuroGenerator, PuzzlesAreSoundAndUnique) {
+// re-solving the stored clues gives the stored puzzle back, and hints alone
+// finish it. The digests pin
+// the order and count of every random draw, so a change anywhere in layout,
+// fill or solve shows; to regenerate after a deliberate change, set them to 0,
+// run this test once and paste the printed values.
+TEST(KakuroGenerator, PuzzlesAreSoundUniqueHintSolvableAndGolden) {
   constexpr int kSizes[][2] = {{7, 7}, {7, 9}, {9, 9}, {9, 11}, {11, 13}};
-  for (const auto& size : kSizes)
+  constexpr std::uint64_t kGolden[5][3] = {
+      {0x53b1843e87b90b2d, 0xbcb6b0ff5bb689cc, 0xab63cda4358ada5c},
+      {0x7b7efa3e9490b9d3, 0x4f49485629ac7c04, 0xbb1603f96ae671e8},
+      {0x7b63302aaffbe887, 0x97d10ada112f6845, 0xe592371d428bc60c},
+      {0x21ae7b831655d7a9, 0x4a94cd77883573a8, 0x5f6713176091f80a},
+      {0x79a4ad2910ce4fd1, 0x0888418295a7e868, 0xbf9711870cabd2d4},
+  };
+  int withRemovals = 0;
+  for (int s = 0; s < 5; ++s)
     for (int difficulty = kEasy; difficulty <= kHard; ++difficulty) {
+      const auto& size = kSizes[s];
       Random random(1000 + 10 * size[1] + difficulty);
+      std::uint64_t digest = testing::Fnv1a64(nullptr, 0);
       for (int i = 0; i < 8; ++i) {
         SCOPED_TRACE(::testing::Message() << size[0] << "x" << size[1] << " level " << difficulty << " #" << i);
         CreateProgress progress;
         KakHeader h;
         KakGrid g;
+        std::memset(&h, 0xA5, sizeof h);  // every byte must be written
+        std::memset(&g, 0xA5, sizeof g);
+        ASSERT_TRUE(testing::KakuroWithinCap(random, difficulty, size[0], size[1]));
         ASSERT_TRUE(CreateKakuroForPrint(random, progress, difficulty, size[0], size[1], h, g));
+        digest = testing::Fnv1a64(&g, sizeof g, testing::Fnv1a64(&h, sizeof h, digest));
+        digest = testing::Fnv1a64(&progress.attempts, sizeof(int), digest);
         EXPECT_TRUE(Same(h, MakeKakHeader(difficulty, size[0], size[1])));
         EXPECT_EQ(h.symmetric != 0, size[0] >= 9);
         ASSERT_EQ(testing::Verdict(testing::KakuroProblem(h, g)), "");
@@ -42,37 +64,15 @@ TEST(KakuroGenerator, PuzzlesAreSoundAndUnique) {
         KakGrid again;
         ASSERT_EQ(SolveKakuro(h, work, again), 0);
         EXPECT_EQ(std::memcmp(&again, &g, sizeof g), 0);
+        // Hints alone finish it, from an empty grid or a partly entered one.
+        KakuroPlayAdapter adapter(h, again);
+        Random marks(i);
+        withRemovals += testing::ExpectHintsSolve(adapter, marks, i % 3 == 2);
       }
+      EXPECT_EQ(digest, kGolden[s][difficulty]) << size[0] << "x" << size[1] << " level " << difficulty
+                                                << ": 0x" << std::hex << digest;
     }
-}
-
-// Pins the order and count of every random draw: a change anywhere in layout,
-// fill or solve changes these. To regenerate after a deliberate change, set
-// each expected value to 0, run this test once and paste the printed digests.
-TEST(KakuroGenerator, FixedSeedsGiveTheGoldenPuzzles) {
-  constexpr std::uint64_t kGolden[3][2] = {
-      {0xba0da7dd6a6164eb, 0x591b6b4060f2ff8a},
-      {0x8e63445761140adc, 0x38573e92e3b0534a},
-      {0x0017b94a2b5c06d4, 0x6ae998d55d53f416},
-  };
-  for (int difficulty = kEasy; difficulty <= kHard; ++difficulty)
-    for (int big = 0; big < 2; ++big) {
-      Random random(77 + difficulty);
-      std::uint64_t digest = testing::Fnv1a64(nullptr, 0);
-      for (int i = 0; i < 3; ++i) {
-        CreateProgress progress;
-        KakHeader h;
-        KakGrid g;
-        std::memset(&h, 0xA5, sizeof h);  // every byte must be written
-        std::memset(&g, 0xA5, sizeof g);
-        ASSERT_TRUE(CreateKakuroForPrint(random, progress, difficulty, big ? 11 : 7, big ? 13 : 9, h, g));
-        digest = testing::Fnv1a64(&h, sizeof h, digest);
-        digest = testing::Fnv1a64(&g, sizeof g, digest);
-        digest = testing::Fnv1a64(&progress.attempts, sizeof(int), digest);
-      }
-      EXPECT_EQ(digest, kGolden[difficulty][big]) << "level " << difficulty << " size " << big
-                                                  << ": 0x" << std::hex << digest;
-    }
+  EXPECT_GT(withRemovals, 0) << "the hints' removal checks never ran";
 }
 
 TEST(KakuroGenerator, DriversSetTheClockAndKeepOldBlocksOnFailure) {
@@ -103,6 +103,7 @@ TEST(KakuroGenerator, DriversSetTheClockAndKeepOldBlocksOnFailure) {
   EXPECT_EQ(g.cells[0][0].sum, 55);
   EXPECT_EQ(progress.attempts.load(), 1) << "one layout, then the cancel check";
 
+  ASSERT_TRUE(testing::KakuroWithinCap(random, kMedium, 9, 11));
   CreateStartupKakuro(random, h, g);
   EXPECT_TRUE(Same(h, MakeKakHeader(kMedium, 9, 11)));
   EXPECT_EQ(testing::Verdict(testing::KakuroProblem(h, g)), "");

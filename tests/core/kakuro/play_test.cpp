@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-
 #include <string>
 
 #include "core/common/types.h"
+#include "core/kakuro/hint.h"
+#include "core/kakuro/play.h"
 #include "core/kakuro/record.h"
 #include "core/play/play.h"
-#include "core/kakuro/play.h"
 #include "support/kakuro_fixture.h"
 
 namespace zorvek {
@@ -40,19 +40,11 @@ struct Fixture {
   }
 };
 
-TEST(KakuroPlay, BlockFieldsAsThePlayModelSeesThem) {
+// Checks are the block's marks 3 and 4 (1 and 2 are selection marks); a cell
+// with pencil marks alone is right while they include its solution.
+TEST(KakuroPlay, CheckMarksOfEntriesAndPencilMarks) {
   Fixture f;
-  EXPECT_TRUE(kakuro::BlocksAreValid(f.header, f.grid));
-  EXPECT_TRUE(f.adapter.IsCell(1, 1));
-  EXPECT_FALSE(f.adapter.IsCell(1, 0));  // a clue
-  EXPECT_FALSE(f.adapter.IsCell(0, 1));
   EXPECT_FALSE(f.adapter.IsCell(8, 1));  // beyond the puzzle
-  // Entries: -1 in the block is "none" to the model.
-  f.model->MouseClick(1, 1, 5, false);
-  EXPECT_EQ(f.cell(1, 1).entry, 5);
-  f.model->MouseClick(1, 1, 7, false);
-  EXPECT_EQ(f.cell(1, 1).entry, -1);
-  // Check results are the block's 3 and 4; the selection marks 1 and 2 are not checks.
   f.cell(1, 2).entry = 4;
   f.cell(2, 1).pencil[1] = 1;  // includes the solution 1
   f.cell(2, 2).pencil[5] = 1;  // omits the solution 3
@@ -61,10 +53,6 @@ TEST(KakuroPlay, BlockFieldsAsThePlayModelSeesThem) {
   EXPECT_EQ(f.cell(2, 1).mark, 3);
   EXPECT_EQ(f.cell(2, 2).mark, 4);
   EXPECT_EQ(f.cell(2, 3).mark, 0);
-  EXPECT_FALSE(f.model->allCorrect);
-  f.model->FillAll();
-  EXPECT_EQ(f.cell(2, 3).entry, 6);
-  EXPECT_EQ(f.header.playState, kTimerStopped);
 }
 
 TEST(KakuroPlay, ZeroIsTypedAndConvertedOnlyWhereThePuzzleAllowsIt) {
@@ -109,6 +97,47 @@ TEST(KakuroClues, SelectingADownClueAfterAnAcrossOne) {
   kakuro::SelectClue(f.grid, down, true);
   EXPECT_EQ(f.Marks(2, 2), "3");  // 12 in 2 with 9 placed: 3,9 only
   EXPECT_EQ(f.Marks(1, 2), "");  // a marked cell never gains marks, it only loses them
+}
+
+// The fixture: 17 over r2c2 r2c3 (8, 9), 10 over r3c2..r3c4 (1, 3, 6); names
+// count the drawn clue row and column.
+TEST(KakuroHint, StepsNameTheirRunsAndCells) {
+  KakHeader h;
+  KakGrid g;
+  testing::BuildSmallKakuro(h, g);
+  EXPECT_EQ(HintLine(kakuro::FindHint(h, g)), "Last cell of 6 in 1 cell: 6 goes in r3c4 (r3c4)");
+  g.cells[2][3].entry = 6;
+  EXPECT_EQ(HintLine(kakuro::FindHint(h, g)),
+            "Crossing runs 9 in 2 cells and 17 in 2 cells: 8 goes in r2c2 (r2c2 r3c2 r2c3)");
+
+  g.cells[2][2].entry = 4;  // wrong: 3
+  g.cells[1][2].entry = 7;  // wrong: 9, and first in reading order
+  const Hint wrong = kakuro::FindHint(h, g);
+  EXPECT_EQ(wrong.type, Hint::Type::WrongEntry);
+  EXPECT_EQ(wrong.target, (HintCell{1, 2}));
+  EXPECT_EQ(wrong.digit, 0);
+  EXPECT_EQ(wrong.conclusion, "Wrong entry at r2c3");
+}
+
+// Clues that disagree with the stored solution, through a clue or through a
+// stored digit: the hints stop rather than lead the player to a digit the
+// solution does not hold.
+TEST(KakuroHint, StopsWhereCluesContradictTheSolution) {
+  for (bool clue : {true, false}) {
+    KakHeader h;
+    KakGrid g;
+    testing::BuildSmallKakuro(h, g);
+    if (clue)
+      g.cells[1][0].sum = 16;  // the solution makes 17
+    else
+      g.cells[2][3].sum = 5;  // its 1-cell run makes 6
+    KakuroPlayAdapter adapter(h, g);
+    const std::vector<Hint> path = LogicalPath(adapter);
+    ASSERT_EQ(path.size(), clue ? 1u : 0u);
+    const Hint last = adapter.NextHint();
+    EXPECT_FALSE(last.Found());
+    EXPECT_EQ(last.technique, "No logical step found");
+  }
 }
 
 }  // namespace

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 
 #include "core/common/types.h"
 #include "core/play/play.h"
+#include "core/shell/kinds.h"
+#include "core/shell/state.h"
 #include "core/sudoku/play.h"
+#include "support/capped.h"
 
 namespace zorvek {
 namespace {
@@ -206,6 +210,58 @@ TEST(PlaySudoku, PencilCommands) {
   EXPECT_EQ(f.puzzle.cells[8][7].marks[6], 1);
   // The given at (3,3) removed its own digit from its box as well.
   EXPECT_EQ(f.puzzle.cells[5][4].marks[SolutionAt(3, 3) - 1], 0);
+}
+
+// Every kind's adapter under the play model, on its first-start puzzle: a
+// clue or given takes nothing, an open cell takes a digit and a mark, checks
+// read back as written, Undo restores, and Fill leaves every check right with
+// the clock stopped.
+TEST(PlayAdapters, EveryKindPlaysByTheSameRules) {
+  for (int kind = 0; kind < kPlayKinds; ++kind) {
+    SCOPED_TRACE(KindName(kind));
+    auto state = std::make_unique<AppState>();
+    Random random(kind + 1);
+    ASSERT_TRUE(testing::StartupWithinCap(random));
+    KindOf(kind).createStartup(random, *state);
+    const auto adapter = KindOf(kind).playAdapter(*state);
+    std::uint8_t mode = kModeMouse;
+    PlayModel model(*adapter, mode);
+    model.InstallPuzzle();
+    int fixedR = -1, fixedC = -1, openR = -1, openC = -1;
+    for (int r = 0; r < adapter->Rows(); ++r)
+      for (int c = 0; c < adapter->Cols(); ++c)
+        if (adapter->IsCell(r, c) && !adapter->IsGiven(r, c))
+          openR = r, openC = c;  // the last open cell, far from the first
+        else if (fixedR < 0)
+          fixedR = r, fixedC = c;
+    ASSERT_TRUE(fixedR >= 0 && openR >= 0);
+    const int before = adapter->Entry(fixedR, fixedC), answer = adapter->Solution(openR, openC);
+    const int other = answer == adapter->MarkHigh() ? adapter->MarkLow() : answer + 1;
+    model.MouseClick(fixedR, fixedC, other, false);
+    model.MouseClick(fixedR, fixedC, other, true);
+    EXPECT_EQ(adapter->Entry(fixedR, fixedC), before);
+    EXPECT_FALSE(adapter->IsCell(fixedR, fixedC) && adapter->Mark(fixedR, fixedC, other));
+    model.MouseClick(openR, openC, other, true);
+    EXPECT_TRUE(adapter->Mark(openR, openC, other));
+    model.MouseClick(openR, openC, answer, false);
+    EXPECT_EQ(adapter->Entry(openR, openC), answer);
+    model.MouseClick(openR, openC, other, false);  // another digit clears the entry
+    EXPECT_EQ(adapter->Entry(openR, openC), 0);
+    model.Undo();
+    model.Undo();
+    EXPECT_EQ(adapter->Entry(openR, openC), 0);
+    EXPECT_TRUE(adapter->Mark(openR, openC, other));
+    for (int mark : {1, 2, 0}) {
+      adapter->SetCheck(openR, openC, mark);
+      EXPECT_EQ(adapter->Check(openR, openC), mark);
+    }
+    model.FillAll();
+    model.CheckAll();
+    EXPECT_TRUE(model.allCorrect);
+    EXPECT_EQ(adapter->Entry(openR, openC), answer);
+    EXPECT_EQ(adapter->Check(openR, openC), 1);
+    EXPECT_EQ(adapter->TimerState(), kTimerStopped);
+  }
 }
 
 }  // namespace

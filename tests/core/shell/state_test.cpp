@@ -8,6 +8,7 @@
 
 #include "core/common/types.h"
 #include "core/shell/state.h"
+#include "support/capped.h"
 
 using namespace zorvek;
 
@@ -23,6 +24,7 @@ class StateFile : public ::testing::Test {
     path = (dir / kStateFileName).string();
     context.random = &random;
     context.screen = {1024, 768};
+    ASSERT_TRUE(zorvek::testing::StartupWithinCap(random));
   }
   void TearDown() override { std::filesystem::remove_all(dir); }
 

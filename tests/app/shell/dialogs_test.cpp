@@ -1,29 +1,22 @@
 // The create dialog, the instructions window and the help window.
-#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextBrowser>
-#include <QtTest>
 #include <chrono>
 #include <thread>
 
-#include "core/common/types.h"
 #include "app/printing/allprint.h"
 #include "app/shell/appstyle.h"
+#include "app/shell/createdialog.h"
 #include "app/shell/helpwindow.h"
 #include "app/shell/hinttexts.h"
-#include "app/shell/mainwindow.h"
 #include "app/shell/quickhints.h"
 #include "app/shell/showmsg.h"
-#include "app/shell/createdialog.h"
-#include "app/shell/playwindow.h"
 
-#include "support/window_test.h"
+#include "app/play_window_fixture.h"
 
 using namespace zorvek;
 using namespace zorvek::app;

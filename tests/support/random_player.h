@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <algorithm>
@@ -33,6 +32,14 @@
 #include "core/play/play.h"
 
 namespace zorvek::testing {
+
+// Every open cell holds its solution digit.
+inline bool Solved(const PlayAdapter& a) {
+  for (int r = 0; r < a.Rows(); ++r)
+    for (int c = 0; c < a.Cols(); ++c)
+      if (a.IsCell(r, c) && !a.IsGiven(r, c) && a.Entry(r, c) != a.Solution(r, c)) return false;
+  return true;
+}
 
 class RandomPlayer {
  public:
@@ -89,14 +96,6 @@ class RandomPlayer {
         cells.push_back(s);
       }
     return cells;
-  }
-
-  bool Solved() const {
-    PlayAdapter& a = adapter();
-    for (int r = 0; r < a.Rows(); ++r)
-      for (int c = 0; c < a.Cols(); ++c)
-        if (a.IsCell(r, c) && !a.IsGiven(r, c) && a.Entry(r, c) != a.Solution(r, c)) return false;
-    return true;
   }
 
   void TakeStart() {
@@ -237,7 +236,7 @@ class RandomPlayer {
   void CheckClock() {
     PlayModel& m = model();
     const bool stopped = adapter().TimerState() == kTimerStopped;
-    const bool solved = Solved();
+    const bool solved = Solved(adapter());
     if (stopped && !wasStopped_ && !solved && !filled_) Fail(QStringLiteral("the clock stopped on an unsolved puzzle"));
     if (solved && !stopped && !(m.TypingBoxVisible() && window_->edText->isVisible()))
       Fail(QStringLiteral("the puzzle is solved but the clock was not stopped"));
@@ -261,12 +260,7 @@ class RandomPlayer {
     nextFile_.clear();
     QFile a(first), b(second);
     if (!a.open(QIODevice::ReadOnly) || !b.open(QIODevice::ReadOnly)) return Fail(QStringLiteral("a save failed"));
-    const QByteArray x = a.readAll(), y = b.readAll();
-    if (x != y) {
-      int at = 0;
-      while (at < x.size() && at < y.size() && x[at] == y[at]) ++at;
-      return Fail(QStringLiteral("save -> load -> save differs at byte %1").arg(at));
-    }
+    if (a.readAll() != b.readAll()) return Fail(QStringLiteral("save -> load -> save changed the file"));
     TakeStart();  // a load is a new start for undo
   }
 

@@ -1,38 +1,18 @@
-// Drives the real main window and Kakuro window with mouse and key events.
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
+// Drives the real main window and Kakuro window: the selected clue and its
+// combinations, Check on pencil marks, and the combinations' place in the
+// command column for both sum kinds.
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QToolButton>
-#include <QtTest>
 
 #include "app/kakuro/kakurowindow.h"
 #include "app/shell/combinations.h"
-#include "app/shell/filedialogs.h"
-#include "app/shell/mainwindow.h"
 #include "app/shell/quickhints.h"
-#include "app/shell/showmsg.h"
-#include "core/common/types.h"
-#include "core/shell/kinds.h"
 
-#include "support/kakuro_fixture.h"
-#include "support/window_test.h"
+#include "app/play_window_fixture.h"
 
 using namespace zorvek;
 using namespace zorvek::app;
 
 namespace {
-
-void WriteKnownState(const QString& path, int inputMode) {
-  TfrmMain seed({path, false, 7});
-  AppState& s = seed.state();
-  testing::BuildSmallKakuro(s.kakuroSettings, s.kakuroPuzzle);
-  s.general.kakuroInputMode = static_cast<std::uint8_t>(inputMode);
-  QVERIFY(StateIsValid(s));
-  QVERIFY(SaveState(s, path.toStdString()));
-}
 
 QString Marks(const kakuro::KakCell& x) {
   QString s;
@@ -43,36 +23,22 @@ QString Marks(const kakuro::KakCell& x) {
 
 }  // namespace
 
-class KakuroWindowTest : public WindowTest {
+class KakuroWindowTest : public testing::PlayWindowTest {
   Q_OBJECT
 
  private:
-  std::unique_ptr<TfrmMain> main_;
-
-  QString StatePath() const { return dir_.filePath(QStringLiteral("state.dat")); }
   TfrmKakuro* Window() const { return static_cast<TfrmKakuro*>(main_->playWindow(kKindKakuro)); }
   kakuro::KakGrid& Grid() const { return main_->state().kakuroPuzzle; }
   kakuro::KakCell& Cell(int r, int c) const { return Grid().cells[r][c]; }
-
-  void Open(int inputMode) {
-    WriteKnownState(StatePath(), inputMode);
-    main_ = std::make_unique<TfrmMain>(MainOptions{StatePath(), false, 11});
-    main_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
-    main_->PanelClick(kKindKakuro);
-    QVERIFY(Window()->isVisible());
-  }
+  void Open(int inputMode) { PlayWindowTest::Open(kKindKakuro, inputMode); }
   QRect CellRect(int r, int c) const { return Window()->board().CellRect(r, c); }
-  void Press(Qt::MouseButton button, const QPoint& at) { QTest::mouseClick(Window()->dgPuzzle(), button, {}, at); }
   QPoint Across(int r, int c) const { return CellRect(r, c).topLeft() + QPoint(CellRect(r, c).width() / 2, 3); }
   QPoint Down(int r, int c) const { return CellRect(r, c).bottomLeft() + QPoint(3, -3); }
   QPoint Mini(int r, int c, int digit) const {
-    const int third = Window()->kakuroBoard().cellSize() / 3;
-    return CellRect(r, c).topLeft() + QPoint((digit - 1) % 3 * third + third / 2, (digit - 1) / 3 * third + third / 2);
+    return testing::MiniDigit(CellRect(r, c), Window()->kakuroBoard().cellSize() / 3, digit);
   }
   QColor Outline(int r, int c) const {
-    const QImage image = Window()->dgPuzzle()->grab().toImage();
-    return image.pixelColor(CellRect(r, c).left() + 3, CellRect(r, c).center().y());
+    return Pixel(Window(), QPoint(CellRect(r, c).left() + 3, CellRect(r, c).center().y()));
   }
 
  private slots:
@@ -84,70 +50,57 @@ class KakuroWindowTest : public WindowTest {
     TfrmKakuro* w = Window();
     QCOMPARE(w->PanelHeader->text(), QStringLiteral("Medium Kakuro   # Rows : 8  # Columns : 8"));
     // F1 opens the instructions of the kind on show.
-    TfrmQuickHints* hints = main_->hints();
     QTest::keyClick(main_.get(), Qt::Key_F1);
-    QVERIFY(hints->isVisible());
-    QCOMPARE(hints->windowTitle(), QStringLiteral("Kakuro - Instructions"));
-    hints->hide();
+    QVERIFY(main_->hints()->isVisible());
+    QCOMPARE(main_->hints()->windowTitle(), QStringLiteral("Kakuro - Instructions"));
+    main_->hints()->hide();
     // The starting clue, 17 over 2, is shown selected; only the player's own
     // click writes its candidates into the empty run.
     QCOMPARE(w->selectionState(), 1);
-    QVERIFY(w->pbNumbers->isVisible());
-    QVERIFY(!w->pbNumbers2->isVisible());
+    QVERIFY(w->pbNumbers->isVisible() && !w->pbNumbers2->isVisible());
     QCOMPARE(w->pbNumbers->title(), QStringLiteral("17 in 2"));
     QCOMPARE(Outline(1, 0), QColor(0, 0, 255));
     QCOMPARE(Marks(Cell(1, 1)), QString());
     QVERIFY(!w->bnUndo->isEnabled());
-    Press(Qt::LeftButton, Across(1, 0));
+    Press(w, Across(1, 0));
     QCOMPARE(Marks(Cell(1, 1)), QStringLiteral("89"));
     QCOMPARE(Marks(Cell(1, 2)), QStringLiteral("89"));
-
-    // Leaving only 9 in the first cell: a second selection keeps it that way.
-    Press(Qt::RightButton, Mini(1, 1, 8));
+    // A mark click ends the selection.
+    Press(w, Mini(1, 1, 8), Qt::RightButton);
     QCOMPARE(w->selectionState(), 0);
     QVERIFY(!w->pbNumbers->isVisible());
-    Press(Qt::LeftButton, Across(1, 0));
-    QCOMPARE(Marks(Cell(1, 1)), QStringLiteral("9"));
-    QCOMPARE(Marks(Cell(1, 2)), QStringLiteral("89"));
 
     // The down half of a clue cell with only an across run does nothing.
-    Press(Qt::LeftButton, Across(2, 0));
+    Press(w, Across(2, 0));
     QCOMPARE(w->selectedClue().row, 2);
     const kakuro::KakGrid before = Grid();
-    Press(Qt::LeftButton, Down(1, 0));
+    Press(w, Down(1, 0));
     QCOMPARE(w->selectedClue().row, 2);
     QCOMPARE(0, std::memcmp(&before, &Grid(), sizeof before));
 
-    // With 3 entered in 10 over 3, the sets without a 3 turn grey.
-    Press(Qt::LeftButton, Mini(2, 2, 3));
-    QCOMPARE(int(Cell(2, 2).entry), 3);
-    Press(Qt::LeftButton, Across(2, 0));
+    // With 3 entered in 10 over 3, the sets without a 3 are drawn grey.
+    Press(w, Mini(2, 2, 3));
+    Press(w, Across(2, 0));
     QCOMPARE(w->pbNumbers->title(), QStringLiteral("10 in 3"));
     QStringList active, grey;
     for (const ComboEntry& e : w->pbNumbers->entries()) (e.active ? active : grey) << e.text;
     QCOMPARE(active, QStringList({QStringLiteral("1,3,6"), QStringLiteral("2,3,5")}));
     QCOMPARE(grey, QStringList({QStringLiteral("1,2,7"), QStringLiteral("1,4,5")}));
-    QCOMPARE(Marks(Cell(2, 1)), QStringLiteral("1256"));
     const QImage box = w->pbNumbers->grab().toImage();
     int greyPixels = 0;
     for (int y = 0; y < box.height(); ++y)
       for (int x = 0; x < box.width(); ++x) greyPixels += box.pixelColor(x, y) == QColor(128, 128, 128);
     QVERIFY(greyPixels > 10);
 
-    // A right press on a filled cell changes nothing.
-    Press(Qt::RightButton, Mini(2, 2, 7));
-    QCOMPARE(int(Cell(2, 2).pencil[7]), 0);
-
     // Check: pencil marks holding the solution are green, without it red.
-    QTest::mouseClick(w->bnCheck, Qt::LeftButton);
+    Click(w->bnCheck);
     QCOMPARE(w->selectionState(), 2);
-    QVERIFY(!w->bnCheck->isEnabled());
-    QVERIFY(!w->pbNumbers->isVisible());
+    QVERIFY(!w->bnCheck->isEnabled() && !w->pbNumbers->isVisible());
     QCOMPARE(Outline(1, 2), QColor(0, 236, 0));
     QCOMPARE(Outline(1, 1), QColor(249, 61, 6));  // 9 alone, the solution is 8
     QCOMPARE(Outline(2, 2), QColor(0, 236, 0));
     // A clue press takes the outlines away and selects.
-    Press(Qt::LeftButton, Across(1, 0));
+    Press(w, Across(1, 0));
     QVERIFY(w->bnCheck->isEnabled());
     QCOMPARE(Outline(1, 2), QColor(0, 0, 255));
   }
@@ -155,75 +108,59 @@ class KakuroWindowTest : public WindowTest {
   void typeModeShowsBothRunsAndUndoReselects() {
     Open(kModeType);
     TfrmKakuro* w = Window();
-    QTRY_VERIFY(!w->InitTimer.isActive());
     QVERIFY(w->edText->isVisible());
     QCOMPARE(w->model().CursorRow(), 1);
     QCOMPARE(w->model().CursorCol(), 1);
     QVERIFY(w->pbNumbers->isVisible() && w->pbNumbers2->isVisible());
     QCOMPARE(w->pbNumbers->title(), QStringLiteral("Across : 17 in 2"));
     QCOMPARE(w->pbNumbers2->title(), QStringLiteral("Down : 9 in 2"));
-    QTest::keyClicks(w->edText, QStringLiteral("809"));  // no zero in this puzzle
-    QCOMPARE(w->edText->text(), QStringLiteral("89"));
+    QTest::keyClicks(w->edText, QStringLiteral("89"));
     QTest::keyClick(w->edText, Qt::Key_Down);
-    QCOMPARE(w->model().CursorRow(), 2);
     QCOMPARE(w->pbNumbers->title(), QStringLiteral("Across : 10 in 3"));
     QTest::keyClicks(w->edText, QStringLiteral("1"));
     QTest::keyClick(w->edText, Qt::Key_Right);
     QCOMPARE(w->model().CursorCol(), 2);
-    // The entered 1 rules out the down sets... of the cell's own runs only.
+    // The entered 1 rules out the sets of the cell's own runs only.
     QCOMPARE(w->pbNumbers2->title(), QStringLiteral("Down : 12 in 2"));
     for (const ComboEntry& e : w->pbNumbers->entries()) QCOMPARE(e.active, e.text.contains(QLatin1Char('1')));
 
-    // To Mouse: the typed digits become marks and the starting clue narrows them.
-    QTest::mouseClick(w->bnMouse, Qt::LeftButton);
+    // To Mouse: the typed digits become marks and the starting clue is selected.
+    Click(w->bnMouse);
     QCOMPARE(Marks(Cell(1, 1)), QStringLiteral("89"));
     QCOMPARE(w->selectionState(), 1);
-    QVERIFY(!w->pbNumbers2->isVisible());
-    Press(Qt::RightButton, Mini(1, 1, 9));
-    QCOMPARE(Marks(Cell(1, 1)), QStringLiteral("8"));
-    QCOMPARE(w->selectionState(), 0);
-    // Undo brings the mark back and selects the starting clue again.
-    QTest::mouseClick(w->bnUndo, Qt::LeftButton);
-    QCOMPARE(Marks(Cell(1, 1)), QStringLiteral("89"));
-    QCOMPARE(w->selectionState(), 1);
+    QVERIFY(w->pbNumbers->isVisible() && !w->pbNumbers2->isVisible());
     QCOMPARE(w->pbNumbers->title(), QStringLiteral("17 in 2"));
-    QVERIFY(w->pbNumbers->isVisible());
   }
 
-  // Files keep entries, hidden marks, marks no combination has and the clock.
   // Loading, a mode change, "Clear all" and undo select the starting clue
-  // without touching a cell or recording a move of their own.
+  // without touching a cell (not even a hidden mark, or one no combination
+  // has) or recording a move of their own.
   void automaticSelectionsLeaveTheCellsAlone() {
     Open(kModeMouse);
     TfrmKakuro* w = Window();
-    Press(Qt::RightButton, Mini(1, 1, 8));
-    Press(Qt::LeftButton, Mini(1, 1, 9));  // 9 entered over a hidden mark 8
-    Press(Qt::RightButton, Mini(1, 2, 5));  // a mark no combination has
-    main_->state().kakuroSettings.elapsed = 321;
+    Press(w, Mini(1, 1, 8), Qt::RightButton);
+    Press(w, Mini(1, 1, 9));  // 9 entered over a hidden mark 8
+    Press(w, Mini(1, 2, 5), Qt::RightButton);  // a mark no combination has
     nextFile_ = dir_.filePath(QStringLiteral("marks.puz"));
-    QTest::mouseClick(w->bnSave, Qt::LeftButton);
-    QCOMPARE(suggested_, QStringLiteral("KakuroMedium8x8_1"));
-    QCOMPARE(int(main_->state().general.kakuroSaveCounter), 1);
-    QTest::mouseClick(w->bnClear, Qt::LeftButton);
-    QCOMPARE(int(main_->state().kakuroSettings.elapsed), 0);
-    QTest::mouseClick(w->bnFile, Qt::LeftButton);  // the file comes back whole
-    QVERIFY(messages_.isEmpty());
+    Click(w->bnSave);
+    Click(w->bnClear);
+    Click(w->bnFile);
     QCOMPARE(w->selectionState(), 1);
-    QCOMPARE(int(main_->state().kakuroSettings.elapsed), 321);
     QCOMPARE(int(Cell(1, 1).entry), 9);
     QCOMPARE(Marks(Cell(1, 1)), QStringLiteral("8"));
     QCOMPARE(Marks(Cell(1, 2)), QStringLiteral("5"));
-
-    const kakuro::KakGrid before = Grid();
-    QTest::mouseClick(w->bnKeyboard, Qt::LeftButton);
-    QTest::mouseClick(w->bnMouse, Qt::LeftButton);
-    for (int c = 1; c <= 2; ++c) QCOMPARE(Marks(Cell(1, c)), Marks(before.cells[1][c]));
-    QTest::mouseClick(w->bnClear, Qt::LeftButton);
+    const std::vector<int> loaded = testing::Position(w->model().adapter());
+    Click(w->bnKeyboard);
+    Click(w->bnMouse);
+    QVERIFY(testing::Position(w->model().adapter()) == loaded);
+    Click(w->bnClear);
     QCOMPARE(Marks(Cell(1, 2)), QString());
-    QTest::mouseClick(w->bnUndo, Qt::LeftButton);  // one undo takes "Clear all" back
-    QCOMPARE(int(Cell(1, 1).entry), 9);
-    QCOMPARE(Marks(Cell(1, 1)), QStringLiteral("8"));
-    QCOMPARE(Marks(Cell(1, 2)), QStringLiteral("5"));
+    Press(w, Mini(2, 1, 1), Qt::RightButton);
+    QCOMPARE(w->selectionState(), 0);
+    Click(w->bnUndo);
+    QCOMPARE(w->selectionState(), 1);
+    Click(w->bnUndo);  // one undo takes "Clear all" back
+    QVERIFY(testing::Position(w->model().adapter()) == loaded);
   }
 
   // Both clue kinds keep their combinations in the command column, between

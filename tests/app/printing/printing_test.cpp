@@ -2,16 +2,13 @@
 // printed to PDF through the real dialogs.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSpinBox>
-#include <QShortcut>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -21,7 +18,6 @@
 #include "app/shell/mainwindow.h"
 #include "app/shell/playwindow.h"
 #include "app/shell/showmsg.h"
-#include "core/common/types.h"
 
 using namespace zorvek;
 using namespace zorvek::app;
@@ -31,11 +27,7 @@ namespace {
 int PdfPages(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return -1;
-  const QString text = QString::fromLatin1(file.readAll());
-  int pages = 0;
-  for (auto it = QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]")).globalMatch(text); it.hasNext(); it.next())
-    ++pages;
-  return pages;
+  return int(QString::fromLatin1(file.readAll()).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
 }
 
 }  // namespace
@@ -93,11 +85,7 @@ class PrintingTest : public QObject {
       ++pdfAsked_;
       return suggested == QStringLiteral("Zorvek Number Puzzles.pdf") ? pdfAnswer_ : QString();
     });
-    MainOptions options;
-    options.statePath = dir_.filePath(QStringLiteral("state.dat"));
-    options.randomSeedFromClock = false;
-    options.seed = 5;
-    main_ = std::make_unique<TfrmMain>(options);
+    main_ = std::make_unique<TfrmMain>(MainOptions{dir_.filePath(QStringLiteral("state.dat")), false, 5});
     main_->show();
     QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
   }
@@ -123,10 +111,8 @@ class PrintingTest : public QObject {
     bool shown = false;
     WhenDialogShows([&] {
       shown = true;
-      QVERIFY(!w->PuzzTimer.isActive());
-      QVERIFY(!w->dgPuzzle()->isVisible());
-      QVERIFY(Dialog()->cbPartial->isHidden());
-      QVERIFY(!Dialog()->cbPartial->isChecked());
+      QVERIFY(!w->PuzzTimer.isActive() && !w->dgPuzzle()->isVisible());
+      QVERIFY(Dialog()->cbPartial->isHidden() && !Dialog()->cbPartial->isChecked());
       QCOMPARE(Dialog()->cbPrinters->itemText(Dialog()->cbPrinters->count() - 1), QStringLiteral("Save as PDF"));
       Dialog()->cbPrinters->setCurrentIndex(Dialog()->cbPrinters->count() - 1);
       QTest::mouseClick(Dialog()->cbAnswers, Qt::LeftButton);
@@ -148,9 +134,7 @@ class PrintingTest : public QObject {
     shown = false;
     WhenDialogShows([&] {
       shown = true;
-      QVERIFY(!Dialog()->cbPartial->isHidden());
-      QVERIFY(Dialog()->cbPartial->isChecked());
-      QVERIFY(Dialog()->cbAnswers->isChecked());
+      QVERIFY(!Dialog()->cbPartial->isHidden() && Dialog()->cbPartial->isChecked() && Dialog()->cbAnswers->isChecked());
       QTest::mouseClick(Dialog()->cbPartial, Qt::LeftButton);
       QTest::mouseClick(Dialog()->bnCancel, Qt::LeftButton);
     });
@@ -164,7 +148,6 @@ class PrintingTest : public QObject {
   void everyWindowPrints() {
     for (int kind = kKindKakuro; kind <= kKindHexKakuro; ++kind) {
       TPlayWindow* w = main_->playWindow(kind);
-      if (!w) continue;  // a kind without its window yet
       main_->PanelClick(kind);
       QFile::remove(Pdf());
       WhenDialogShows([&] {
@@ -221,14 +204,12 @@ class PrintingTest : public QObject {
     b->kinds[kKindSudoku].rbDiff[2]->click();
     b->kinds[kKindSudoku].spnPages->setValue(1);
     QTest::mouseClick(b->bnCreate, Qt::LeftButton);
-    QVERIFY(b->Working());
-    QVERIFY(main_->panel(0)->isHidden());
+    QVERIFY(b->Working() && main_->panel(0)->isHidden());
     QVERIFY(b->PanelChoices->isHidden() && b->lblCreating->isVisible());
     // Cancel once the last puzzle is under way, before the page looks again.
     while (b->run()->Latest() < b->run()->Total() - 1) QThread::yieldCurrentThread();
     QTest::mouseClick(b->bnCancel, Qt::LeftButton);
-    QVERIFY(!WaitForBatch());
-    QVERIFY(!b->Working());
+    QVERIFY(!WaitForBatch() && !b->Working());
     QCOMPARE(pdfAsked_, 1);
     QVERIFY(!QFile::exists(Pdf()));
     QVERIFY(QDir(dir_.path()).entryList({QStringLiteral("out.pdf*")}).isEmpty());

@@ -1,64 +1,100 @@
-// A puzzle file named on the command line opens in the window of its kind.
+// Puzzle files in every play window: Save, Load and a file named on the
+// command line.
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cstring>
 
-#include "app/kinds.h"
-#include "app/shell/mainwindow.h"
-#include "app/shell/playwindow.h"
-#include "app/shell/showmsg.h"
-#include "core/common/random.h"
-#include "core/common/types.h"
-#include "core/shell/kinds.h"
 #include "core/shell/state.h"
 
-#include "support/window_test.h"
+#include "app/play_window_fixture.h"
 
 using namespace zorvek;
 using namespace zorvek::app;
+using zorvek::testing::Position;
 
-class OpenFileTest : public WindowTest {
+class OpenFileTest : public testing::PlayWindowTest {
   Q_OBJECT
 
  private slots:
   void init() { AnswerDialogs(); }
+  void cleanup() { main_.reset(); }
 
-  void eachKindOpensInItsWindow() {
-    for (const AppKind& k : AppKinds()) {
-      // A fresh puzzle of the kind, different from the one the state starts with.
-      const KindDescriptor& kind = KindOf(k.kind);
-      auto source = std::make_unique<AppState>();
-      {
-        TfrmMain seedState({dir_.filePath(QStringLiteral("seed%1.dat").arg(k.kind)), false, 3});
-        *source = seedState.state();
-      }
-      Random random(1000 + k.kind);
-      kind.createStartup(random, *source);
-      const QString file = dir_.filePath(QStringLiteral("%1.puz").arg(QString::fromLatin1(kind.name)));
-      QVERIFY(kind.save(*source, file.toStdString()));
-      // The same puzzle reached through the state file, shown the usual way.
-      const QString referenceState = dir_.filePath(QStringLiteral("reference%1.dat").arg(k.kind));
-      QVERIFY(SaveState(*source, referenceState.toStdString()));
-      TfrmMain reference({referenceState, false, 3});
-      reference.show();
-      QVERIFY(QTest::qWaitForWindowExposed(&reference));
-      reference.PanelClick(k.kind);
+  // Save proposes the kind's name and counts only a written file; a file of
+  // no kind is refused with the kind's message and changes nothing; Load
+  // brings the saved position back whole, as a new start for Undo, in the
+  // window preset of its size.
+  void saveAndLoadInEveryWindow_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("suggested");
+    QTest::addColumn<int>("preset");
+    QTest::newRow("Sudoku") << int(kKindSudoku) << "SudokuHard_1" << 1;
+    QTest::newRow("Kakuro") << int(kKindKakuro) << "KakuroMedium8x8_1" << 0;
+    QTest::newRow("Futoshiki") << int(kKindFutoshiki) << "FutoshikiMedium7_4" << 1;
+    QTest::newRow("HexKakuro") << int(kKindHexKakuro) << "HexKakuroEasy9x9_6" << 1;
+  }
 
-      TfrmMain main({dir_.filePath(QStringLiteral("state%1.dat").arg(k.kind)), false, 3, file});
-      main.show();
-      QVERIFY(QTest::qWaitForWindowExposed(&main));
-      QCOMPARE(main.currentKind(), k.kind);
-      QVERIFY(main.playWindow(k.kind)->isVisible());
-      QVERIFY(messages_.isEmpty());
-      // What is on screen is the file's puzzle: both give the same record.
-      const QString fromFile = dir_.filePath(QStringLiteral("fromfile.puz"));
-      const QString fromState = dir_.filePath(QStringLiteral("fromstate.puz"));
-      QVERIFY(kind.save(main.state(), fromFile.toStdString()));
-      QVERIFY(kind.save(reference.state(), fromState.toStdString()));
-      QFile a(fromFile), b(fromState);
-      QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-      QCOMPARE(a.readAll(), b.readAll());
-    }
+  void saveAndLoadInEveryWindow() {
+    QFETCH(int, kind);
+    QFETCH(QString, suggested);
+    QFETCH(int, preset);
+    Open(kind, kModeMouse);
+    TPlayWindow* w = main_->playWindow(kind);
+    PlayAdapter& a = w->model().adapter();
+    const std::int32_t& counter = main_->state().general.*KindOf(kind).saveCounter;
+    const std::int32_t counted = counter;
+    // A position to keep: the first open cell entered, the last one marked.
+    std::vector<std::pair<int, int>> open;
+    for (int r = 0; r < a.Rows(); ++r)
+      for (int c = 0; c < a.Cols(); ++c)
+        if (a.IsCell(r, c) && !a.IsGiven(r, c)) open.emplace_back(r, c);
+    a.SetEntry(open.front().first, open.front().second, a.Solution(open.front().first, open.front().second));
+    a.SetMark(open.back().first, open.back().second, a.MarkHigh(), true);
+    w->model().RecordMove();
+    const std::vector<int> saved = Position(a);
+    nextFile_ = dir_.filePath(QStringLiteral("mine.puz"));
+    Click(w->bnSave);
+    QCOMPARE(suggested_, suggested);
+    QCOMPARE(counter, counted + 1);
+    QVERIFY(messages_.isEmpty());
+
+    nextFile_ = dir_.filePath(QStringLiteral("no/such/folder/x.puz"));
+    Click(w->bnSave);
+    QCOMPARE(messages_.size(), 1);
+    QVERIFY2(messages_[0].contains(nextFile_), qPrintable(messages_[0]));
+    QCOMPARE(counter, counted + 1);
+
+    messages_.clear();
+    QFile shortFile(dir_.filePath(QStringLiteral("short.puz")));
+    QVERIFY(shortFile.open(QIODevice::WriteOnly));
+    shortFile.write("\x04QVZ", 4);
+    shortFile.close();
+    nextFile_ = shortFile.fileName();
+    Click(w->bnFile);
+    QCOMPARE(messages_, QStringList{QStringLiteral("Error reading %1 puzzle file.\n\r\n\rUnrecognized file format.")
+                                        .arg(QString::fromLatin1(KindOf(kind).name))});
+    QVERIFY(Position(a) == saved);
+    QVERIFY(w->dgPuzzle()->isVisible());
+
+    messages_.clear();
+    Click(w->bnClear);
+    QVERIFY(Position(a) != saved);
+    main_->resize(600, 500);
+    nextFile_ = dir_.filePath(QStringLiteral("mine.puz"));
+    Click(w->bnFile);
+    QVERIFY(messages_.isEmpty());
+    QVERIFY(Position(a) == saved);
+    QVERIFY(!w->bnUndo->isEnabled());
+    QCOMPARE(main_->size(), main_->preset(preset));
+
+    // Named on the command line, the file opens in its kind's window over
+    // another state's puzzle.
+    TfrmMain other({dir_.filePath(QStringLiteral("other.dat")), false, 3, nextFile_});
+    other.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&other));
+    QCOMPARE(other.currentKind(), kind);
+    QVERIFY(other.playWindow(kind)->isVisible());
+    QVERIFY(Position(other.playWindow(kind)->model().adapter()) == saved);
+    QVERIFY(messages_.isEmpty());
   }
 
   void aFileOfNoKindGetsTheLoadMessage() {

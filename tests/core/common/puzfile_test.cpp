@@ -26,13 +26,17 @@ const char* const kNames[] = {"Sudoku", "Kakuro", "Futoshiki", "HexKakuro"};
 const std::size_t kSizes[] = {2612, 6088, 2616, 8092};
 
 // The first-start puzzle of each kind, and the name its second save gets.
-void Startup(Random& r, sudoku::SudSettings& s, sudoku::SudPuzzle& p) { sudoku::CreateStartupSudoku(r, s, p); }
-// Kakuro and HexKakuro are tried first within a cap, so a broken engine fails
-// the tests instead of looping for ever.
+// Each is tried first within a cap, so a broken engine fails the tests
+// instead of looping for ever.
+void Startup(Random& r, sudoku::SudSettings& s, sudoku::SudPuzzle& p) {
+  if (testing::SudokuWithinCap(r, kMedium)) sudoku::CreateStartupSudoku(r, s, p);
+}
 void Startup(Random& r, kakuro::KakHeader& s, kakuro::KakGrid& p) {
   if (testing::KakuroWithinCap(r, kMedium, 9, 11)) kakuro::CreateStartupKakuro(r, s, p);
 }
-void Startup(Random& r, futoshiki::FutHeader& s, futoshiki::FutGrid& p) { futoshiki::CreateStartupFutoshiki(r, s, p); }
+void Startup(Random& r, futoshiki::FutHeader& s, futoshiki::FutGrid& p) {
+  if (testing::FutoshikiWithinCap(r, kMedium, 7, testing::kAttemptCap)) futoshiki::CreateStartupFutoshiki(r, s, p);
+}
 void Startup(Random& r, hexkakuro::HexHeader& s, hexkakuro::HexGrid& p) {
   if (testing::HexKakuroWithinCap(r, kEasy, 9, 9)) hexkakuro::CreateStartupHexKakuro(r, s, p);
 }

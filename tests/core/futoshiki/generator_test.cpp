@@ -11,6 +11,7 @@
 
 #include "core/common/types.h"
 #include "support/brute.h"
+#include "support/capped.h"
 
 namespace zorvek::futoshiki {
 namespace {
@@ -69,6 +70,7 @@ TEST(FutoshikiBank, GeneratedPuzzlesEncodeCompactlyAndDecodeBack) {
     Random random(size);
     CreateProgress progress;
     FutGrid grid{};
+    ASSERT_TRUE(testing::FutoshikiWithinCap(random, kHard, size));
     ASSERT_TRUE(CreateFutoshikiForPrint(random, progress, kHard, size, grid, nullptr));
     char entry[256];
     const int length = EncodeBankEntry(h, grid, entry, sizeof entry);
@@ -168,6 +170,7 @@ TEST(FutoshikiDrivers, NewPuzzlesRunAFreshClockAndCancelKeepsTheOld) {
   FutHeader header = Header(9, kHard);
   header.elapsed = 50;
   FutGrid grid{};
+  ASSERT_TRUE(testing::FutoshikiWithinCap(random, kMedium, 7, testing::kAttemptCap));
   CreateStartupFutoshiki(random, header, grid);
   auto expectFresh = [&](int size, int difficulty) {
     EXPECT_EQ(header.size * 10 + header.difficulty, size * 10 + difficulty);

@@ -12,6 +12,7 @@
 #include "core/futoshiki/generator.h"
 #include "core/futoshiki/play.h"
 #include "support/brute.h"
+#include "support/capped.h"
 #include "support/hint_path.h"
 
 namespace zorvek::futoshiki {
@@ -104,6 +105,7 @@ TEST(FutoshikiHint, GeneratedAndStoredPuzzlesAreUniqueAndSolveByHintsAlone) {
         SCOPED_TRACE(std::to_string(size) + " level " + std::to_string(difficulty) + " #" + std::to_string(i));
         CreateProgress progress;
         FutGrid grid{};
+        ASSERT_TRUE(testing::FutoshikiWithinCap(random, difficulty, size));
         ASSERT_TRUE(CreateFutoshikiForPrint(random, progress, difficulty, size, grid, nullptr));
         ASSERT_EQ(testing::Verdict(testing::FutoshikiProblem(h, grid)), "");
         int clues = 0;
@@ -152,6 +154,7 @@ TEST(FutoshikiHint, WrongEntriesComeFirstAndCluelessBoardsGiveNone) {
   CreateProgress progress;
   Random random(3);
   FutGrid g{};
+  ASSERT_TRUE(testing::FutoshikiWithinCap(random, kHard, 7));
   ASSERT_TRUE(CreateFutoshikiForPrint(random, progress, kHard, 7, g, nullptr));
   FutHeader h = Header(7, kHard);
   FutoshikiPlayAdapter adapter(h, g);

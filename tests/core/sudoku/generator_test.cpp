@@ -9,6 +9,7 @@
 #include "core/common/types.h"
 #include "core/sudoku/play.h"
 #include "support/brute.h"
+#include "support/capped.h"
 
 namespace zorvek::sudoku {
 namespace {
@@ -126,6 +127,7 @@ TEST(SudokuDrivers, NewPuzzlesRunAFreshClockAndCancelKeepsTheOld) {
   EXPECT_EQ(r.startCloseTimer, r.attempts < 995);
 
   settings.elapsed = 9;
+  ASSERT_TRUE(testing::SudokuWithinCap(random, kMedium));
   CreateStartupSudoku(random, settings, puzzle);
   EXPECT_EQ(settings.difficulty, kMedium);
   EXPECT_EQ(settings.elapsed, 0);

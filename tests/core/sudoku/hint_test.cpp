@@ -22,9 +22,12 @@ SudPuzzle Made(int difficulty, std::uint64_t seed, bool fromPool = false) {
   SolverBoard board;
   SudPuzzle puzzle{};
   std::uint8_t used[kPoolSize] = {};
-  while (!((fromPool ? g.PuzzleFromPool(board, used) : g.GeneratePuzzle(difficulty, board)) &&
-           g.FinalizePuzzle(difficulty, board, puzzle))) {
-  }
+  // Capped, so a broken solver fails here instead of looping for ever.
+  for (int attempt = 0; attempt < 5000; ++attempt)
+    if ((fromPool ? g.PuzzleFromPool(board, used) : g.GeneratePuzzle(difficulty, board)) &&
+        g.FinalizePuzzle(difficulty, board, puzzle))
+      return puzzle;
+  ADD_FAILURE() << "no puzzle in 5000 attempts";
   return puzzle;
 }
 

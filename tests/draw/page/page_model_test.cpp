@@ -62,21 +62,6 @@ QRect SudokuCell(const QRect& box, int r, int c) {
 class PageModelTest : public QObject {
   Q_OBJECT
  private slots:
-  void slotBoxes() {
-    QImage image = Page(1100, 1500);
-    QPainter p(&image);
-    PrintCanvas canvas(p, 1100, 1500);  // unit 2, band 50, puzzles in 1450
-    QCOMPARE(canvas.PrintUnit, 2);
-    QCOMPARE(canvas.Band, 50);
-    QCOMPARE(canvas.SlotBox(6, 1, false), QRect(QPoint(6, 6), QPoint(543, 476)));
-    QCOMPARE(canvas.SlotBox(6, 4, false), QRect(QPoint(556, 489), QPoint(1093, 959)));
-    QCOMPARE(canvas.SlotBox(6, 6, false), QRect(QPoint(556, 972), QPoint(1093, 1443)));
-    QCOMPARE(canvas.SlotBox(2, 2, false), QRect(QPoint(6, 731), QPoint(1093, 1443)));
-    // A solution keeps one band more on every side.
-    QCOMPARE(canvas.SlotBox(1, 1, true), QRect(QPoint(56, 56), QPoint(1043, 668)));
-    QCOMPARE(canvas.SlotBox(6, 3, true).width(), canvas.SlotBox(6, 3, false).width() - 100);
-  }
-
   // A4 at 600 dpi as the PDF writer gives it (10 mm margins): the unit, the
   // band and where a Sudoku grid starts on pages of 1, 2 and 6 puzzles; the
   // file holds every page and the document title.

@@ -1,21 +1,26 @@
 #pragma once
-// The play-window tests open the real main window on a state holding a known
-// puzzle of their kind, so they know every clue and solution.
+// The window tests open the real main window, often on a state holding a
+// known puzzle of a kind, so they know every clue and solution. They answer
+// in place of a person: every message box is recorded and answered O.K.,
+// every file dialog returns nextFile_ and a save dialog's proposal is kept in
+// suggested_.
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 #include <memory>
 #include <vector>
 
+#include "app/shell/filedialogs.h"
 #include "app/shell/mainwindow.h"
 #include "app/shell/playwindow.h"
 #include "core/common/types.h"
 #include "core/hexkakuro/geometry.h"
 #include "core/shell/kinds.h"
+#include "app/shell/showmsg.h"
 #include "support/kakuro_fixture.h"
-#include "support/window_test.h"
 
 namespace zorvek::testing {
 
@@ -97,16 +102,42 @@ inline QPoint MiniDigit(const QRect& cell, int third, int digit) {
   return cell.topLeft() + QPoint((digit - 1) % 3 * third + third / 2, (digit - 1) / 3 * third + third / 2);
 }
 
-class PlayWindowTest : public WindowTest {
+class PlayWindowTest : public QObject {
  protected:
+  QTemporaryDir dir_;
+  QStringList messages_;
+  QString nextFile_, suggested_;
   std::unique_ptr<app::TfrmMain> main_;
+
+  void AnswerDialogs() {
+    messages_.clear();
+    nextFile_.clear();
+    suggested_.clear();
+    app::SetMessageHook([this](const QString& text, int) {
+      messages_ << text;
+      return 1;
+    });
+    app::SetFileDialogHook([this](const app::FileDialogRequest& r) {
+      if (r.save) suggested_ = r.suggestedName;
+      return nextFile_;
+    });
+  }
 
   QString StatePath() const { return dir_.filePath(QStringLiteral("state.dat")); }
 
+  // A main window on a first start's state of its own (or `file` loaded over it), shown.
+  std::unique_ptr<app::TfrmMain> Show(const QString& name, std::uint64_t seed, const QString& file = {}) {
+    auto main = std::make_unique<app::TfrmMain>(app::MainOptions{dir_.filePath(name), false, seed, file});
+    main->show();
+    return QTest::qWaitForWindowExposed(main.get()) ? std::move(main) : nullptr;
+  }
+
   // Writes a first start's state with the known puzzle of `kind` in the
-  // input mode given, then shows it with that kind in front; `smallest`
-  // shrinks the main window to its smallest preset first.
+  // input mode given, then shows it with that kind in front and the dialogs
+  // answered; `smallest` shrinks the main window to its smallest preset first.
   void Open(int kind, int inputMode, int autosaveMs = 3000, int futoshikiSize = 7, bool smallest = false) {
+    main_.reset();
+    AnswerDialogs();
     {
       app::TfrmMain seed({StatePath(), false, 7});  // a first start writes defaults for every kind
       AppState& s = seed.state();

@@ -60,7 +60,10 @@ class RandomPlayer {
     TakeStart();
     for (int i = 0; i < actions && failure_.isEmpty(); ++i) {
       Act();
-      if (failure_.isEmpty()) CheckInvariants();
+      if (failure_.isEmpty()) {
+        CheckLook();
+        CheckClock();
+      }
       if (!failure_.isEmpty()) failure_ = QStringLiteral("action %1 (%2): %3").arg(i).arg(action_, failure_);
     }
     if (failure_.isEmpty()) UndoToStart();
@@ -159,11 +162,7 @@ class RandomPlayer {
                                  nullptr,    nullptr};
       QPushButton* b = commands[Pick(std::size(commands))];
       if (!b) {
-        if (Pick(3) == 0) {
-          UndoToStart();
-        } else {
-          RoundTrip();
-        }
+        Pick(3) == 0 ? UndoToStart() : RoundTrip();
         return;
       }
       if (!Usable(b)) return;
@@ -175,13 +174,6 @@ class RandomPlayer {
       // Only the third press of a hint makes its step.
       if (b == w->bnHint && stage < 2 && Cells() != before) Fail(QStringLiteral("a hint changed a cell before its third press"));
     }
-  }
-
-  void CheckInvariants() {
-    CheckLook();
-    CheckClock();
-    deleting_ = false;
-    filled_ = false;
   }
 
   // Every play cell that shows a black digit and no pencil grid holds an
@@ -243,6 +235,7 @@ class RandomPlayer {
     if (deleting_ && boxBefore_ && (!window_->edText->isVisible() || (m.checkDisplay && !checkBefore_)))
       Fail(QStringLiteral("deleting a character ended the edit"));
     wasStopped_ = stopped;
+    deleting_ = filled_ = false;
   }
 
   void RoundTrip() {

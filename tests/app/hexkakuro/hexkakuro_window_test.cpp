@@ -1,13 +1,8 @@
 // Drives the real main window and HexKakuro window: clue clicks and their
-// combinations, typing with the cell's two clues shown, and a creation that
-// gives up.
-#include <QProgressBar>
-#include <QRadioButton>
-#include <cstring>
-
+// combinations, and typing with the cell's two clues shown.
 #include "app/hexkakuro/hexkakurowindow.h"
-#include "app/hexkakuro/hexnew.h"
 #include "app/shell/combinations.h"
+#include "app/shell/createdialog.h"
 
 #include "app/play_window_fixture.h"
 
@@ -35,25 +30,17 @@ class HexKakuroWindowTest : public testing::PlayWindowTest {
   void Open(int inputMode) { PlayWindowTest::Open(kKindHexKakuro, inputMode, 3000, 7, true); }
 
  private slots:
-  void init() { AnswerDialogs(); }
-  void cleanup() { main_.reset(); }
-
-  void showingAsksForThePresetAndHeadsTheBoard() {
+  // The clue's combinations show while it is selected; Undo and a click on
+  // a clue over Check's outlines end the selection.
+  void clueClicksSelectAndShowTheCombinations() {
     Open(kModeMouse);
     TfrmHexKakuro* w = Window();
     // A 9-row puzzle asks for the middle preset, so it is never squeezed
     // into the size a smaller kind left behind.
     QVERIFY(main_->preset(1).width() > 700);
     QCOMPARE(main_->size(), main_->preset(1));
-    QCOMPARE(w->PanelHeader->text(), QStringLiteral("Easy HexKakuro   # Rows : 9  # Columns : 9"));
     QVERIFY(!w->bnPencil->isVisible() && !w->bnReduce->isVisible());
-  }
-
-  // The clue's combinations show while it is selected; Undo and a click on
-  // a clue over Check's outlines end the selection.
-  void clueClicksSelectAndShowTheCombinations() {
-    Open(kModeMouse);
-    TfrmHexKakuro* w = Window();
+    QCOMPARE(w->createDialog()->windowTitle(), QStringLiteral("Create Hex Kakuro puzzle"));
     Press(w, Centre(1, 3));
     const auto& marks = Grid().cells[1][2].marks;  // 3 in 2: 1 and 2 only
     QVERIFY(marks[0] && marks[1] && !marks[2]);
@@ -97,47 +84,6 @@ class HexKakuroWindowTest : public testing::PlayWindowTest {
     Press(w, Centre(1, 3));
     QVERIFY(!w->edText->isVisible());
     QVERIFY(!w->pbNumbers->isVisible());
-  }
-
-  void creationThatGivesUpKeepsTheOldPuzzle() {
-    Open(kModeMouse);
-    TfrmHexKakuro* w = Window();
-    auto* dialog = static_cast<TfrmHexNew*>(w->createDialog());
-    QCOMPARE(dialog->windowTitle(), QStringLiteral("Create Hex Kakuro puzzle"));
-    Press(w, MiniPoint(4, 3, 2));
-    const HexGrid before = Grid();
-    const int elapsed = main_->state().hexKakuroSettings.elapsed;
-    // The engine's loop stands in as one that never succeeds; it takes a
-    // moment, so the bar can be seen while it runs.
-    struct FailingJob : CreateJob {
-      CreateOutcome Run(Random&, CreateProgress& progress) override {
-        progress.attemptScale = 101;
-        progress.attempts = 10;
-        QThread::msleep(300);
-        return {};
-      }
-      void Commit(AppState&, bool) const override {}
-    };
-    int asked = 0, bar = -1;
-    dialog->SetJobMaker([&](const AppState&, int difficulty, int size) -> std::unique_ptr<CreateJob> {
-      asked = difficulty * 10 + size;
-      return std::make_unique<FailingJob>();
-    });
-    QTimer::singleShot(0, dialog, [&] {
-      dialog->rbDiff2->setChecked(true);
-      dialog->rbSize[1]->setChecked(true);
-      QTest::mouseClick(dialog->bnCreate, Qt::LeftButton);
-      QTimer::singleShot(150, dialog, [&] { bar = dialog->progressBar()->value(); });
-    });
-    QTest::mouseClick(w->bnCreate, Qt::LeftButton);
-    QCOMPARE(asked, kHard * 10 + 1);  // Hard, 11 x 13
-    QCOMPARE(bar, 50);  // half, whatever the attempts say
-    QCOMPARE(messages_, QStringList{QStringLiteral("Error creating HexKakuro puzzle.  Please try again.")});
-    QCOMPARE(0, std::memcmp(&Grid(), &before, sizeof before));
-    QVERIFY(main_->state().hexKakuroSettings.elapsed >= elapsed);
-    QCOMPARE(main_->state().hexKakuroSettings.rows, 9);
-    QVERIFY(w->PuzzTimer.isActive());
-    QVERIFY(w->dgPuzzle()->isVisible());
   }
 };
 

@@ -3,21 +3,16 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
-#include <QLabel>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSpinBox>
-#include <QTemporaryDir>
-#include <QtTest>
 
 #include "app/printing/allprint.h"
 #include "app/printing/createprint.h"
 #include "app/printing/printers.h"
-#include "app/shell/mainwindow.h"
-#include "app/shell/playwindow.h"
-#include "app/shell/showmsg.h"
+
+#include "app/play_window_fixture.h"
 
 using namespace zorvek;
 using namespace zorvek::app;
@@ -32,15 +27,12 @@ int PdfPages(const QString& path) {
 
 }  // namespace
 
-class PrintingTest : public QObject {
+class PrintingTest : public testing::PlayWindowTest {
   Q_OBJECT
 
  private:
-  QTemporaryDir dir_;
-  QStringList messages_;
   int pdfAsked_ = 0;
   QString pdfAnswer_;  // the file dialog's answer; empty is Cancel
-  std::unique_ptr<TfrmMain> main_;
 
   QString Pdf() const { return dir_.filePath(QStringLiteral("out.pdf")); }
   TfrmAllPrint* Dialog() const { return main_->printDialog(); }
@@ -76,36 +68,42 @@ class PrintingTest : public QObject {
 
  private slots:
   void initTestCase() {
-    QVERIFY(dir_.isValid());
-    SetMessageHook([this](const QString& text, int) {
-      messages_ << text;
-      return 1;
-    });
     SetPdfPathHook([this](const QString& suggested) {
       ++pdfAsked_;
       return suggested == QStringLiteral("Zorvek Number Puzzles.pdf") ? pdfAnswer_ : QString();
     });
-    main_ = std::make_unique<TfrmMain>(MainOptions{dir_.filePath(QStringLiteral("state.dat")), false, 5});
-    main_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
+    main_ = Show(QStringLiteral("state.dat"), 5);
+    QVERIFY(main_);
   }
 
   void init() {
-    messages_.clear();
+    AnswerDialogs();
     pdfAsked_ = 0;
     pdfAnswer_ = Pdf();
     QFile::remove(Pdf());
   }
 
-  // Clock and board are away while the dialog is open; the answers box is
-  // only offered once the player has entered something; both choices stick.
+  // In every window: clock and board are away while the dialog is open; the
+  // answers box is only offered once the player has entered something; both
+  // choices stick.
+  void printThisPuzzle_data() {
+    QTest::addColumn<int>("kind");
+    for (int kind = 0; kind < kPlayKinds; ++kind) QTest::newRow(KindOf(kind).name) << kind;
+  }
+
   void printThisPuzzle() {
-    main_->PanelClick(kKindSudoku);
-    TPlayWindow* w = main_->playWindow(kKindSudoku);
+    QFETCH(int, kind);
+    main_->PanelClick(kind);
+    TPlayWindow* w = main_->playWindow(kind);
+    PlayAdapter& a = w->model().adapter();
     QVERIFY(w->bnPrint->isEnabled());
-    for (auto& row : main_->state().sudokuPuzzle.cells)
-      for (auto& cell : row)
-        if (!cell.given) cell.entry = 0;
+    int openR = -1, openC = -1;
+    for (int r = 0; r < a.Rows(); ++r)
+      for (int c = 0; c < a.Cols(); ++c)
+        if (a.IsCell(r, c) && !a.IsGiven(r, c)) {
+          a.SetEntry(r, c, 0);
+          openR = r, openC = c;
+        }
     main_->state().general.printPartialAnswers = 1;
     main_->state().general.printSolutions = 0;
     bool shown = false;
@@ -122,15 +120,11 @@ class PrintingTest : public QObject {
     QVERIFY(shown);
     QCOMPARE(int(main_->state().general.printSolutions), 1);
     QCOMPARE(PdfPages(Pdf()), 1);
-    QVERIFY(w->PuzzTimer.isActive() || main_->state().sudokuSettings.timerState != kTimerRunning);
+    QVERIFY(w->PuzzTimer.isActive() || a.TimerState() != kTimerRunning);
     QVERIFY(w->dgPuzzle()->isVisible());
 
     // An entry: the box is offered, checked from the remembered flag; Ctrl+P opens the dialog too.
-    [this] {
-      for (auto& row : main_->state().sudokuPuzzle.cells)
-        for (auto& cell : row)
-          if (!cell.given) return void(cell.entry = static_cast<std::uint8_t>(cell.solution));
-    }();
+    a.SetEntry(openR, openC, a.Solution(openR, openC));
     shown = false;
     WhenDialogShows([&] {
       shown = true;
@@ -145,21 +139,9 @@ class PrintingTest : public QObject {
     QCOMPARE(int(main_->state().general.printPartialAnswers), 0);
   }
 
-  void everyWindowPrints() {
-    for (int kind = kKindKakuro; kind <= kKindHexKakuro; ++kind) {
-      TPlayWindow* w = main_->playWindow(kind);
-      main_->PanelClick(kind);
-      QFile::remove(Pdf());
-      WhenDialogShows([&] {
-        Dialog()->cbPrinters->setCurrentIndex(Dialog()->cbPrinters->count() - 1);
-        QTest::mouseClick(Dialog()->bnPrint, Qt::LeftButton);
-      });
-      QTest::mouseClick(w->bnPrint, Qt::LeftButton);
-      QCOMPARE(PdfPages(Pdf()), 1);
-    }
-  }
-
-  void batchChoicesAndNothingSelected() {
+  // Nothing selected, or no file that can be written, stops the batch before
+  // any puzzle is made for it; every choice is remembered as it changes.
+  void batchChoicesAndRefusals() {
     main_->PanelClick(5);
     TfrmCreatePrint* b = Batch();
     QVERIFY(b->isVisible());
@@ -168,7 +150,7 @@ class PrintingTest : public QObject {
     QCOMPARE(messages_.size(), 1);
     QVERIFY(messages_[0].startsWith(QStringLiteral("No puzzles selected.")));
     QVERIFY(!b->Working());
-    // Every choice is remembered as it changes; counts stay within 0..4.
+    // Counts stay within 0..4.
     b->kinds[kKindKakuro].rbSize[1]->click();
     b->kinds[kKindKakuro].rbDiff[2]->click();
     b->kinds[kKindKakuro].spnPages->stepBy(9);
@@ -178,11 +160,8 @@ class PrintingTest : public QObject {
     QCOMPARE(g.kakuroBatchPages, 4);
     b->kinds[kKindKakuro].spnPages->stepBy(-9);
     QCOMPARE(g.kakuroBatchPages, 0);
-  }
 
-  // The file is asked for, and checked, before any puzzle is made for it.
-  void batchAsksForTheFileFirst() {
-    TfrmCreatePrint* b = Batch();
+    messages_.clear();
     b->kinds[kKindSudoku].spnPages->setValue(1);
     b->cbPrinters->setCurrentIndex(b->cbPrinters->count() - 1);
     pdfAnswer_.clear();

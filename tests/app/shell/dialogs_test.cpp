@@ -24,7 +24,8 @@ using namespace zorvek::app;
 namespace {
 
 // A creation that counts up to half the bar and runs until cancelled or
-// released; with `ignoreCancel` it finishes its puzzle whatever is asked.
+// released; with `ignoreCancel` it finishes its puzzle whatever is asked,
+// and with `giveUp` it finds none.
 class SlowCreate : public TKindCreateDialog {
  public:
   explicit SlowCreate(TfrmMain& main) : TKindCreateDialog(main, kKindSudoku, true, &main) {
@@ -34,7 +35,7 @@ class SlowCreate : public TKindCreateDialog {
     });
   }
   void FollowPuzzle() override {}
-  std::atomic<bool> release{false}, ignoreCancel{false};
+  std::atomic<bool> release{false}, ignoreCancel{false}, giveUp{false};
   std::atomic<int> loops{0};
   bool finished = false;
   Outcome last;
@@ -58,7 +59,7 @@ class SlowCreate : public TKindCreateDialog {
         std::this_thread::sleep_for(std::chrono::microseconds(200));
       }
       const bool cancelled = !d.ignoreCancel && progress.CancelRequested();
-      return {!cancelled, cancelled, true};
+      return {!cancelled && !d.giveUp, cancelled, true};
     }
     void Commit(AppState& state, bool success) const override {
       if (success) state.sudokuSettings.elapsed = d.elapsedMade;
@@ -67,9 +68,27 @@ class SlowCreate : public TKindCreateDialog {
   };
 };
 
+// Every caption shown is whole: each control as wide as its text needs,
+// inside its parent and the dialog, over no sibling.
+void ExpectWhole(QWidget* top, const QString& where) {
+  QList<QWidget*> shown;
+  for (QWidget* w : top->findChildren<QWidget*>())
+    if (w->isVisibleTo(top) && (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w))) shown << w;
+  QVERIFY2(!shown.isEmpty(), qPrintable(where));
+  for (QWidget* w : shown) {
+    const QString name = where + QLatin1Char(' ') + w->objectName();
+    QVERIFY2(w->width() >= w->sizeHint().width() && w->height() >= w->fontMetrics().height(), qPrintable(name));
+    QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), qPrintable(name));
+    QVERIFY2(QRect(QPoint(), top->size()).contains(QRect(w->mapTo(top, QPoint()), w->size())), qPrintable(name));
+    for (QWidget* other : shown)
+      QVERIFY2(other == w || other->parentWidget() != w->parentWidget() || !other->geometry().intersects(w->geometry()),
+               qPrintable(name + QLatin1Char('/') + other->objectName()));
+  }
+}
+
 }  // namespace
 
-class DialogsTest : public WindowTest {
+class DialogsTest : public testing::PlayWindowTest {
   Q_OBJECT
 
  private slots:
@@ -77,9 +96,10 @@ class DialogsTest : public WindowTest {
 
   // Every kind's dialog makes a puzzle of the chosen level and size and
   // installs it on a fresh clock, in the window preset of its size. The board
-  // hides while the dialog is up. The sum kinds' creation cannot be stopped
-  // and its bar stands at half; the others' quick success keeps the full bar
-  // up for half a second. Cancel before creating changes nothing.
+  // hides while the dialog is up; both phases show every caption whole. The
+  // sum kinds' creation cannot be stopped and its bar stands at half; the
+  // others' quick success keeps the full bar up for half a second. Cancel
+  // before creating changes nothing.
   void createInstallsTheChosenPuzzle_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("difficulty");
@@ -100,11 +120,10 @@ class DialogsTest : public WindowTest {
     QFETCH(QString, header);
     QFETCH(int, preset);
     const bool sums = kind == kKindKakuro || kind == kKindHexKakuro;
-    TfrmMain main({dir_.filePath(QStringLiteral("create%1.dat").arg(kind)), false, 5});
-    main.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&main));
-    main.PanelClick(kind);
-    TPlayWindow* w = main.playWindow(kind);
+    const auto main = Show(QStringLiteral("create%1.dat").arg(kind), 5);
+    QVERIFY(main);
+    main->PanelClick(kind);
+    TPlayWindow* w = main->playWindow(kind);
     TKindCreateDialog* dialog = w->createDialog();
     const QString before = w->PanelHeader->text();
     QTimer::singleShot(0, dialog, [&] { QTest::mouseClick(dialog->bnInitCancel, Qt::LeftButton); });
@@ -117,10 +136,12 @@ class DialogsTest : public WindowTest {
     int barDuringRun = -1;
     QTimer::singleShot(0, dialog, [&] {
       phases = dialog->bnCreate->isVisible() && !dialog->PanelCreate->isVisible() && !w->dgPuzzle()->isVisible();
+      ExpectWhole(dialog, header);
       (difficulty == kEasy ? dialog->rbDiff0 : difficulty == kMedium ? dialog->rbDiff1 : dialog->rbDiff2)->setChecked(true);
       if (size >= 0) dialog->rbSize[size]->setChecked(true);
       QTest::mouseClick(dialog->bnCreate, Qt::LeftButton);
       phases = phases && dialog->PanelCreate->isVisible() && dialog->cancelButton()->isVisible() != sums;
+      ExpectWhole(dialog, header + QStringLiteral(" creating"));
       QTRY_VERIFY(dialog->progressBar()->value() == 50 || !dialog->Creating());
       barDuringRun = dialog->progressBar()->value();
       QTRY_VERIFY_WITH_TIMEOUT(!dialog->Creating(), 60000);
@@ -129,67 +150,15 @@ class DialogsTest : public WindowTest {
     });
     QTest::mouseClick(w->bnCreate, Qt::LeftButton);  // returns when the dialog has closed
     QVERIFY(phases);
-    QVERIFY(kind != kKindKakuro || barDuringRun == 50);
+    QVERIFY(!sums || barDuringRun == 50);
     QVERIFY(sums || fullBarBeforeClosing);
     QVERIFY(dialog->Created());
     QVERIFY(messages_.isEmpty());
     QCOMPARE(w->PanelHeader->text(), header);
-    QVERIFY(preset < 0 || main.size() == main.preset(preset));
+    QVERIFY(preset < 0 || main->size() == main->preset(preset));
     QVERIFY(w->dgPuzzle()->isVisible() && w->PuzzTimer.isActive() && !w->bnUndo->isEnabled());
     QCOMPARE(int(w->model().adapter().Elapsed()), 0);
     QCOMPARE(dialog->Difficulty(), difficulty);
-  }
-
-  void everyCaptionExactAndWhole() {
-    // The platform adds a display name to every caption that does not end with it.
-    SetApplicationIdentity();
-    QCOMPARE(QGuiApplication::applicationDisplayName(), QGuiApplication::applicationName());
-    TfrmMain main({dir_.filePath(QStringLiteral("captions.dat")), false, 4});
-    main.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&main));
-    QCOMPARE(main.windowTitle(), QStringLiteral("Zorvek Number Puzzles"));
-    QCOMPARE(main.printDialog()->windowTitle(), QStringLiteral("Print puzzle"));
-    const QStringList dialogs = {"Create Sudoku puzzle", "Create Kakuro puzzle", "Create Futoshiki puzzle",
-                                 "Create Hex Kakuro puzzle"};
-    const QStringList hints = {"Sudoku - Instructions", "Kakuro - Instructions", "Futoshiki - Instructions",
-                               "HexKakuro - Instructions"};
-    QCOMPARE(main.hints()->windowTitle(), QStringLiteral("Instructions"));
-    // Every caption of the choice phase and the creating phase is whole: each
-    // control as wide as its text needs, inside its parent, over no sibling.
-    auto whole = [](QWidget* top, const QString& where) {
-      QList<QWidget*> shown;
-      for (QWidget* w : top->findChildren<QWidget*>())
-        if (w->isVisibleTo(top) && (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w))) shown << w;
-      QVERIFY2(!shown.isEmpty(), qPrintable(where));
-      for (QWidget* w : shown) {
-        const QString name = where + QLatin1Char(' ') + w->objectName();
-        QVERIFY2(w->width() >= w->sizeHint().width() && w->height() >= w->fontMetrics().height(), qPrintable(name));
-        QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), qPrintable(name));
-        QVERIFY2(QRect(QPoint(), top->size()).contains(QRect(w->mapTo(top, QPoint()), w->size())), qPrintable(name));
-        for (QWidget* other : shown)
-          QVERIFY2(other == w || other->parentWidget() != w->parentWidget() || !other->geometry().intersects(w->geometry()),
-                   qPrintable(name + QLatin1Char('/') + other->objectName()));
-      }
-    };
-    for (int kind = 0; kind < 4; ++kind) {
-      TKindCreateDialog* dialog = main.playWindow(kind)->createDialog();
-      QCOMPARE(dialog->windowTitle(), dialogs[kind]);
-      dialog->FormShow();
-      whole(dialog, dialogs[kind]);
-      // Frames alike: no kind titles one and not the other.
-      for (QFrame* frame : {dialog->PanelDiff, dialog->PanelSize})
-        if (frame) QVERIFY(frame->findChildren<QLabel*>().isEmpty());
-      dialog->PanelDiff->hide();
-      if (dialog->PanelSize) dialog->PanelSize->hide();
-      dialog->bnCreate->hide();
-      dialog->bnInitCancel->hide();
-      dialog->PanelCreate->show();
-      dialog->cancelButton()->show();
-      whole(dialog, dialogs[kind] + QStringLiteral(" creating"));
-      main.hints()->ShowInstructions(HintTextFor(kind, main.state()));
-      QCOMPARE(main.hints()->windowTitle(), hints[kind]);
-    }
-    QCOMPARE(main.playWindow(kKindFutoshiki)->createDialog()->size(), QSize(595, 387));
   }
 
   void cancelAsksBeforeStopping() {
@@ -239,15 +208,38 @@ class DialogsTest : public WindowTest {
     QTRY_VERIFY(dialog.finished);
     QVERIFY(!dialog.last.success && !dialog.Created());
     QCOMPARE(main.state().sudokuSettings.elapsed, elapsedBefore);
+
+    // A creation that gives up says so, and the player's puzzle stays too.
+    AnswerDialogs();
+    dialog.giveUp = true;
+    dialog.FormShow();
+    dialog.show();
+    dialog.bnCreateClick();
+    QTRY_VERIFY(dialog.finished);
+    QCOMPARE(messages_, QStringList{QStringLiteral("Error creating Sudoku puzzle.  Please try again.")});
+    QVERIFY(!dialog.Created() && !dialog.isVisible());
+    QCOMPARE(main.state().sudokuSettings.elapsed, elapsedBefore);
   }
 
   void instructionsWindow() {
-    TfrmMain main({dir_.filePath(QStringLiteral("hints.dat")), false, 9});
-    main.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&main));
-    TfrmQuickHints* hints = main.hints();
-    QTest::mouseClick(main.playWindow(kKindSudoku)->bnInstruct, Qt::LeftButton);
-    QVERIFY(hints->isVisible());
+    // The platform adds a display name to every caption that does not end with it.
+    SetApplicationIdentity();
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QGuiApplication::applicationName());
+    const auto main = Show(QStringLiteral("hints.dat"), 9);
+    QVERIFY(main);
+    QCOMPARE(main->windowTitle(), QStringLiteral("Zorvek Number Puzzles"));
+    QCOMPARE(main->printDialog()->windowTitle(), QStringLiteral("Print puzzle"));
+    TfrmQuickHints* hints = main->hints();
+    // F1 opens the instructions of the kind on show; Sudoku's are read below.
+    const QStringList titles = {"Sudoku - Instructions", "Kakuro - Instructions", "Futoshiki - Instructions",
+                                "HexKakuro - Instructions"};
+    for (int kind = kPlayKinds - 1; kind >= 0; --kind) {
+      main->PanelClick(kind);
+      QApplication::setActiveWindow(main.get());
+      QTest::keyClick(main.get(), Qt::Key_F1);
+      QVERIFY(hints->isVisible());
+      QCOMPARE(hints->windowTitle(), titles[kind]);
+    }
     const QString text = hints->memo()->toPlainText();
     QVERIFY(text.startsWith(QStringLiteral("Sudoku puzzles are number puzzles, solved in a 9 by 9 grid. Each row")));
     // Button lines keep their indent and follow each other without a blank line.
@@ -268,12 +260,10 @@ class DialogsTest : public WindowTest {
     QCOMPARE(moved.hints, QRect(10, 810, 800, 200));
     auto overlap = TfrmQuickHints::Place(QRect(0, 0, 800, 900), 1000, 30);
     QCOMPARE(overlap.hints, QRect(0, 900 - 435, 800, 435));
-  }
 
-  // Futoshiki's lines shared with Sudoku name the digits of the grid being
-  // played (the window test reads them), and only its own rules line lists
-  // every size. Paragraphs join lines.
-  void hintTexts() {
+    // Futoshiki's lines shared with Sudoku name the digits of the grid being
+    // played (the window test reads them), and only its own rules line lists
+    // every size. Paragraphs join lines.
     auto state = std::make_unique<AppState>();
     state->futoshikiSettings.size = 7;
     QCOMPARE(HintTextFor(kKindFutoshiki, *state).lines.filter(QStringLiteral("1 to 9")).size(), 1);

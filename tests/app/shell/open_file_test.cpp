@@ -16,13 +16,11 @@ class OpenFileTest : public testing::PlayWindowTest {
   Q_OBJECT
 
  private slots:
-  void init() { AnswerDialogs(); }
-  void cleanup() { main_.reset(); }
-
   // Save proposes the kind's name and counts only a written file; a file of
   // no kind is refused with the kind's message and changes nothing; Load
   // brings the saved position back whole, as a new start for Undo, in the
-  // window preset of its size.
+  // window preset of its size, kept where it is if its bottom edge just meets
+  // the line 30 pixels above the screen's bottom.
   void saveAndLoadInEveryWindow_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("suggested");
@@ -79,25 +77,27 @@ class OpenFileTest : public testing::PlayWindowTest {
     Click(w->bnClear);
     QVERIFY(Position(a) != saved);
     main_->resize(600, 500);
+    const QRect avail = main_->screen()->availableGeometry();
+    const int top = avail.top() + avail.height() - 30 - main_->preset(preset).height();
+    main_->move(avail.left(), top);
     nextFile_ = dir_.filePath(QStringLiteral("mine.puz"));
     Click(w->bnFile);
     QVERIFY(messages_.isEmpty());
     QVERIFY(Position(a) == saved);
     QVERIFY(!w->bnUndo->isEnabled());
     QCOMPARE(main_->size(), main_->preset(preset));
+    QCOMPARE(main_->y(), top);
 
     // Named on the command line, the file opens in its kind's window over
     // another state's puzzle.
-    TfrmMain other({dir_.filePath(QStringLiteral("other.dat")), false, 3, nextFile_});
-    other.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&other));
-    QCOMPARE(other.currentKind(), kind);
-    QVERIFY(other.playWindow(kind)->isVisible());
-    QVERIFY(Position(other.playWindow(kind)->model().adapter()) == saved);
+    const auto other = Show(QStringLiteral("other.dat"), 3, nextFile_);
+    QVERIFY(other && other->currentKind() == kind && other->playWindow(kind)->isVisible());
+    QVERIFY(Position(other->playWindow(kind)->model().adapter()) == saved);
     QVERIFY(messages_.isEmpty());
   }
 
   void aFileOfNoKindGetsTheLoadMessage() {
+    AnswerDialogs();
     const QString file = dir_.filePath(QStringLiteral("junk.puz"));
     QFile f(file);
     QVERIFY(f.open(QIODevice::WriteOnly));

@@ -1,18 +1,15 @@
 // Every play window, played by a seeded random player through the real
 // widgets; the player checks the promises listed in random_player.h after
 // every action. ZORVEK_PLAYER_ACTIONS sets the actions per kind.
-#include <QTemporaryDir>
-#include <QtTest>
-
 #include "app/kinds.h"
-#include "app/shell/mainwindow.h"
-#include "core/shell/kinds.h"
+
+#include "app/play_window_fixture.h"
 #include "support/random_player.h"
 
 using namespace zorvek;
 using namespace zorvek::app;
 
-class RandomPlayerTest : public QObject {
+class RandomPlayerTest : public testing::PlayWindowTest {
   Q_OBJECT
 
  private slots:
@@ -26,11 +23,9 @@ class RandomPlayerTest : public QObject {
     const int actions = qEnvironmentVariableIsSet("ZORVEK_PLAYER_ACTIONS")
                             ? qEnvironmentVariableIntValue("ZORVEK_PLAYER_ACTIONS")
                             : 2000;
-    QTemporaryDir dir;
-    TfrmMain main(MainOptions{dir.filePath(QStringLiteral("state.dat")), false, 5});
-    main.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&main));
-    testing::RandomPlayer player(main, kind, 1000u + static_cast<unsigned>(kind), dir.path());
+    const auto main = Show(QStringLiteral("state%1.dat").arg(kind), 5);
+    QVERIFY(main);
+    testing::RandomPlayer player(*main, kind, 1000u + static_cast<unsigned>(kind), dir_.path());
     const QString failure = player.Play(actions);
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
   }

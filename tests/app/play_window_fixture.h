@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QtTest>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/shell/filedialogs.h"
@@ -25,7 +26,6 @@
 namespace zorvek::testing {
 
 inline int SudokuSolutionAt(int r, int c) { return (r * 3 + r / 3 + c) % 9 + 1; }
-inline int FutoshikiSolutionAt(int n, int r, int c) { return (r + c) % n + 1; }
 
 // Sudoku: the pattern above, givens on the diagonal, Hard, never saved.
 // Kakuro: the small fixture, Medium. Futoshiki: an n x n Latin square, givens
@@ -54,7 +54,7 @@ inline void PutKnownPuzzle(AppState& s, int kind, int futoshikiSize) {
     for (int r = 0; r < n; ++r)
       for (int c = 0; c < n; ++c) {
         futoshiki::FutGridCell& x = s.futoshikiPuzzle.cells[r][c];
-        x.solution = FutoshikiSolutionAt(n, r, c);
+        x.solution = (r + c) % n + 1;
         x.given = r == c;
         x.entry = x.given ? static_cast<std::uint8_t>(x.solution) : 0;
       }
@@ -97,6 +97,15 @@ inline std::vector<int> Position(const PlayAdapter& a) {
   return cells;
 }
 
+// The digits whose pencil marks are set, where marks[0] is the digit `first`.
+template <std::size_t N>
+std::string MarkDigits(const std::uint8_t (&marks)[N], int first) {
+  std::string s;
+  for (int i = 0; i < int(N); ++i)
+    if (marks[i]) s += char('0' + first + i);
+  return s;
+}
+
 // The centre of a digit's place in a cell's three-by-three mini-grid.
 inline QPoint MiniDigit(const QRect& cell, int third, int digit) {
   return cell.topLeft() + QPoint((digit - 1) % 3 * third + third / 2, (digit - 1) / 3 * third + third / 2);
@@ -125,9 +134,13 @@ class PlayWindowTest : public QObject {
 
   QString StatePath() const { return dir_.filePath(QStringLiteral("state.dat")); }
 
-  // A main window on a first start's state of its own (or `file` loaded over it), shown.
-  std::unique_ptr<app::TfrmMain> Show(const QString& name, std::uint64_t seed, const QString& file = {}) {
-    auto main = std::make_unique<app::TfrmMain>(app::MainOptions{dir_.filePath(name), false, seed, file});
+  // A main window on the state file `name` (a first start if there is none,
+  // or `file` loaded over it), shown.
+  std::unique_ptr<app::TfrmMain> Show(const QString& name, std::uint64_t seed, const QString& file = {},
+                                      int autosaveMs = 3000) {
+    app::MainOptions options{dir_.filePath(name), false, seed, file};
+    options.autosaveMs = autosaveMs;
+    auto main = std::make_unique<app::TfrmMain>(options);
     main->show();
     return QTest::qWaitForWindowExposed(main.get()) ? std::move(main) : nullptr;
   }
@@ -146,11 +159,8 @@ class PlayWindowTest : public QObject {
       QVERIFY(StateIsValid(s));
       QVERIFY(SaveState(s, StatePath().toStdString()));
     }
-    app::MainOptions options{StatePath(), false, 11};
-    options.autosaveMs = autosaveMs;
-    main_ = std::make_unique<app::TfrmMain>(options);
-    main_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
+    main_ = Show(QStringLiteral("state.dat"), 11, {}, autosaveMs);
+    QVERIFY(main_);
     if (smallest) main_->resize(700, 600);
     main_->PanelClick(kind);
     QVERIFY(main_->playWindow(kind)->isVisible());

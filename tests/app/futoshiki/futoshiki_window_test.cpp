@@ -13,23 +13,13 @@ using namespace zorvek;
 using namespace zorvek::app;
 using futoshiki::FutGridCell;
 
-namespace {
-
-std::string Marks(const FutGridCell& x) {
-  std::string s;
-  for (int d = 1; d <= 9; ++d)
-    if (x.marks[d - 1]) s += char('0' + d);
-  return s;
-}
-
-}  // namespace
-
 class FutoshikiWindowTest : public testing::PlayWindowTest {
   Q_OBJECT
 
  private:
   TfrmFutoshiki* Window() const { return static_cast<TfrmFutoshiki*>(main_->playWindow(kKindFutoshiki)); }
   FutGridCell& Cell(int r, int c) const { return main_->state().futoshikiPuzzle.cells[r][c]; }
+  static std::string Marks(const FutGridCell& x) { return testing::MarkDigits(x.marks, 1); }
   const draw::futoshiki::FutoshikiBoard& Board() const { return Window()->futoshikiBoard(); }
   void Open(int n) { PlayWindowTest::Open(kKindFutoshiki, kModeMouse, 3000, n); }
   QPoint Digit(int r, int c, int d) const { return testing::MiniDigit(Board().CellRect(r, c), Board().miniSize(), d); }
@@ -62,9 +52,23 @@ class FutoshikiWindowTest : public testing::PlayWindowTest {
     QCOMPARE(Marks(Cell(0, 2)), std::string("4567"));
   }
 
-  void smallBoardMarksUnderEntriesAndPencilCommands() {
-    Open(5);
+  // A saved 5 x 5 file brings its own size, header and window preset back;
+  // the instructions follow it, and the create dialog once shown again.
+  void aSmallBoardFromAFile() {
+    Open(7);
     TfrmFutoshiki* w = Window();
+    auto small = std::make_unique<AppState>(main_->state());
+    testing::PutKnownPuzzle(*small, kKindFutoshiki, 5);
+    small->futoshikiSettings.difficulty = kHard;
+    nextFile_ = dir_.filePath(QStringLiteral("mine.puz"));
+    QVERIFY(KindOf(kKindFutoshiki).save(*small, nextFile_.toStdString()));
+    Click(w->bnFile);
+    QVERIFY(messages_.isEmpty());
+    QCOMPARE(w->PanelHeader->text(), QStringLiteral("Hard Futoshiki puzzle   Grid size = 5"));
+    QCOMPARE(Board().n(), 5);
+    QCOMPARE(main_->size(), main_->preset(0));
+    main_->PanelClick(kKindSudoku);
+    main_->PanelClick(kKindFutoshiki);
     QCOMPARE(w->createDialog()->Size(), 0);
     // The instructions name the digits of this grid.
     Click(w->bnInstruct);
@@ -108,22 +112,6 @@ class FutoshikiWindowTest : public testing::PlayWindowTest {
     // Reduce is for Mouse mode only.
     Click(w->bnKeyboard);
     QVERIFY(!w->bnReduce->isEnabled() && !w->bnPencil->isEnabled());
-  }
-
-  // A saved 5 x 5 file brings its own size, header and window preset back.
-  void aFileOfAnotherSize() {
-    Open(7);
-    TfrmFutoshiki* w = Window();
-    auto small = std::make_unique<AppState>(main_->state());
-    testing::PutKnownPuzzle(*small, kKindFutoshiki, 5);
-    small->futoshikiSettings.difficulty = kHard;
-    nextFile_ = dir_.filePath(QStringLiteral("mine.puz"));
-    QVERIFY(KindOf(kKindFutoshiki).save(*small, nextFile_.toStdString()));
-    Click(w->bnFile);
-    QVERIFY(messages_.isEmpty());
-    QCOMPARE(w->PanelHeader->text(), QStringLiteral("Hard Futoshiki puzzle   Grid size = 5"));
-    QCOMPARE(Board().n(), 5);
-    QCOMPARE(main_->size(), main_->preset(0));
   }
 };
 

@@ -26,14 +26,14 @@ class HexKakuroWindowTest : public testing::PlayWindowTest {
     for (const QPoint& p : poly) sum += p;
     return sum / poly.size();
   }
-  // Below the HexKakuro preset, so showing it must ask for more.
-  void Open(int inputMode) { PlayWindowTest::Open(kKindHexKakuro, inputMode, 3000, 7, true); }
 
  private slots:
   // The clue's combinations show while it is selected; Undo and a click on
-  // a clue over Check's outlines end the selection.
-  void clueClicksSelectAndShowTheCombinations() {
-    Open(kModeMouse);
+  // a clue over Check's outlines end the selection. Typing shows the cell's
+  // two clues.
+  void cluesAndTheirCombinations() {
+    // From below the HexKakuro preset, so showing it must ask for more.
+    PlayWindowTest::Open(kKindHexKakuro, kModeMouse, 3000, 7, true);
     TfrmHexKakuro* w = Window();
     // A 9-row puzzle asks for the middle preset, so it is never squeezed
     // into the size a smaller kind left behind.
@@ -57,11 +57,8 @@ class HexKakuroWindowTest : public testing::PlayWindowTest {
     Press(w, Centre(1, 3), Qt::RightButton);
     QVERIFY(!w->model().checkDisplay && w->bnCheck->isEnabled());
     QCOMPARE(w->selectedRow(), 0);
-  }
 
-  void typingShowsTheCellsTwoClues() {
-    Open(kModeType);
-    TfrmHexKakuro* w = Window();
+    Click(w->bnKeyboard);
     Press(w, Centre(4, 3));
     QVERIFY(w->edText->isVisible());
     QCOMPARE(w->edText->geometry().center().y(), Centre(4, 3).y());

@@ -32,6 +32,7 @@ class PrintingTest : public testing::PlayWindowTest {
 
  private:
   int pdfAsked_ = 0;
+  bool shown_ = false;  // the print dialog came up
   QString pdfAnswer_;  // the file dialog's answer; empty is Cancel
 
   QString Pdf() const { return dir_.filePath(QStringLiteral("out.pdf")); }
@@ -40,8 +41,10 @@ class PrintingTest : public testing::PlayWindowTest {
 
   // Runs `inDialog` once the print dialog is up, then lets the caller's click proceed.
   void WhenDialogShows(std::function<void()> inDialog) {
+    shown_ = false;
     QTimer::singleShot(0, this, [this, inDialog] {
       QVERIFY(Dialog()->isVisible());
+      shown_ = true;
       inDialog();
       if (Dialog()->isVisible()) Dialog()->reject();
     });
@@ -96,7 +99,6 @@ class PrintingTest : public testing::PlayWindowTest {
     main_->PanelClick(kind);
     TPlayWindow* w = main_->playWindow(kind);
     PlayAdapter& a = w->model().adapter();
-    QVERIFY(w->bnPrint->isEnabled());
     int openR = -1, openC = -1;
     for (int r = 0; r < a.Rows(); ++r)
       for (int c = 0; c < a.Cols(); ++c)
@@ -106,9 +108,7 @@ class PrintingTest : public testing::PlayWindowTest {
         }
     main_->state().general.printPartialAnswers = 1;
     main_->state().general.printSolutions = 0;
-    bool shown = false;
     WhenDialogShows([&] {
-      shown = true;
       QVERIFY(!w->PuzzTimer.isActive() && !w->dgPuzzle()->isVisible());
       QVERIFY(Dialog()->cbPartial->isHidden() && !Dialog()->cbPartial->isChecked());
       QCOMPARE(Dialog()->cbPrinters->itemText(Dialog()->cbPrinters->count() - 1), QStringLiteral("Save as PDF"));
@@ -117,7 +117,7 @@ class PrintingTest : public testing::PlayWindowTest {
       QTest::mouseClick(Dialog()->bnPrint, Qt::LeftButton);
     });
     QTest::mouseClick(w->bnPrint, Qt::LeftButton);
-    QVERIFY(shown);
+    QVERIFY(shown_);
     QCOMPARE(int(main_->state().general.printSolutions), 1);
     QCOMPARE(PdfPages(Pdf()), 1);
     QVERIFY(w->PuzzTimer.isActive() || a.TimerState() != kTimerRunning);
@@ -125,9 +125,7 @@ class PrintingTest : public testing::PlayWindowTest {
 
     // An entry: the box is offered, checked from the remembered flag; Ctrl+P opens the dialog too.
     a.SetEntry(openR, openC, a.Solution(openR, openC));
-    shown = false;
     WhenDialogShows([&] {
-      shown = true;
       QVERIFY(!Dialog()->cbPartial->isHidden() && Dialog()->cbPartial->isChecked() && Dialog()->cbAnswers->isChecked());
       QTest::mouseClick(Dialog()->cbPartial, Qt::LeftButton);
       QTest::mouseClick(Dialog()->bnCancel, Qt::LeftButton);
@@ -135,7 +133,7 @@ class PrintingTest : public testing::PlayWindowTest {
     // The offscreen platform keeps the closed dialog as the active window.
     QApplication::setActiveWindow(main_.get());
     QTest::keyClick(main_.get(), Qt::Key_P, Qt::ControlModifier);
-    QVERIFY(shown);
+    QVERIFY(shown_);
     QCOMPARE(int(main_->state().general.printPartialAnswers), 0);
   }
 
@@ -190,7 +188,6 @@ class PrintingTest : public testing::PlayWindowTest {
     QTest::mouseClick(b->bnCancel, Qt::LeftButton);
     QVERIFY(!WaitForBatch() && !b->Working());
     QCOMPARE(pdfAsked_, 1);
-    QVERIFY(!QFile::exists(Pdf()));
     QVERIFY(QDir(dir_.path()).entryList({QStringLiteral("out.pdf*")}).isEmpty());
     QVERIFY(!main_->panel(0)->isHidden() && b->PanelChoices->isVisible());
   }

@@ -15,6 +15,12 @@ using zorvek::testing::Position;
 class OpenFileTest : public testing::PlayWindowTest {
   Q_OBJECT
 
+  // A file of these bytes in the test folder.
+  QString Junk(const QString& name, const QByteArray& bytes) const {
+    QFile file(dir_.filePath(name));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? file.fileName() : QString();
+  }
+
  private slots:
   // Save proposes the kind's name and counts only a written file; a file of
   // no kind is refused with the kind's message and changes nothing; Load
@@ -62,11 +68,7 @@ class OpenFileTest : public testing::PlayWindowTest {
     QCOMPARE(counter, counted + 1);
 
     messages_.clear();
-    QFile shortFile(dir_.filePath(QStringLiteral("short.puz")));
-    QVERIFY(shortFile.open(QIODevice::WriteOnly));
-    shortFile.write("\x04QVZ", 4);
-    shortFile.close();
-    nextFile_ = shortFile.fileName();
+    nextFile_ = Junk(QStringLiteral("short.puz"), QByteArray("\x04QVZ", 4));
     Click(w->bnFile);
     QCOMPARE(messages_, QStringList{QStringLiteral("Error reading %1 puzzle file.\n\r\n\rUnrecognized file format.")
                                         .arg(QString::fromLatin1(KindOf(kind).name))});
@@ -98,11 +100,7 @@ class OpenFileTest : public testing::PlayWindowTest {
 
   void aFileOfNoKindGetsTheLoadMessage() {
     AnswerDialogs();
-    const QString file = dir_.filePath(QStringLiteral("junk.puz"));
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("not a puzzle at all");
-    f.close();
+    const QString file = Junk(QStringLiteral("junk.puz"), "not a puzzle at all");
     TfrmMain main({dir_.filePath(QStringLiteral("junk.dat")), false, 3, file});
     const auto before = std::make_unique<AppState>(main.state());
     main.show();

@@ -31,13 +31,12 @@ class SudokuWindowTest : public testing::PlayWindowTest {
   int EntryOnDisk(int r, int c) const {
     auto state = std::make_unique<AppState>();
     Random random(5);
-    StateContext context;
-    context.random = &random;
+    const StateContext context{&random, {}};
     return LoadState(*state, StatePath().toStdString(), context) ? state->sudokuPuzzle.cells[r][c].entry : -1;
   }
 
  private slots:
-  void mouseClicksAndTheUndoKey() {
+  void mouseClicksUndoAndCheck() {
     Open(kModeMouse);
     TfrmSudoku* w = Window();
     QVERIFY(w->bnMouse->isChecked());
@@ -58,6 +57,23 @@ class SudokuWindowTest : public testing::PlayWindowTest {
     w->dgPuzzle()->grab();
     QCOMPARE(int(Puzzle().cells[3][5].entry), 0);
     QCOMPARE(int(Puzzle().cells[3][5].marks[5]), 1);
+
+    // The board test holds the outline colours; here the window shows them
+    // after Check (the 4 at (0,1) is wrong), and the next click or a change
+    // of mode takes them away.
+    const QPoint edge(CellRect(0, 1).left() + 2, CellRect(0, 1).center().y());
+    Click(w->bnCheck);
+    QVERIFY(!w->bnCheck->isEnabled());
+    QCOMPARE(Pixel(w, edge), QColor(249, 61, 6));
+    Press(w, Mini(3, 4, 1), Qt::RightButton);
+    QVERIFY(Pixel(w, edge) != QColor(249, 61, 6));
+    Click(w->bnCheck);
+    Click(w->bnErase);
+    QCOMPARE(Pixel(w, edge), QColor(Qt::white));
+    // The eraser cursor is drawn for the screen's pixel density.
+    const QCursor sharp = EraserCursor(2);
+    QCOMPARE(sharp.pixmap().devicePixelRatio(), 2.0);
+    QCOMPARE(sharp.pixmap().size(), EraserCursor(1).pixmap().size() * 2);
   }
 
   void typingAndArrows() {
@@ -122,27 +138,6 @@ class SudokuWindowTest : public testing::PlayWindowTest {
     QCOMPARE(int(main_->state().sudokuSettings.timerState), int(kTimerStopped));
   }
 
-  // The board test holds the outline colours; here the window shows them
-  // after Check, and the next click or a change of mode takes them away.
-  void checkOutlinesShowInTheGrid() {
-    Open(kModeMouse);
-    TfrmSudoku* w = Window();
-    Press(w, Mini(0, 1, SudokuSolutionAt(0, 1) % 9 + 1));
-    const QPoint edge(CellRect(0, 1).left() + 2, CellRect(0, 1).center().y());
-    Click(w->bnCheck);
-    QVERIFY(!w->bnCheck->isEnabled());
-    QCOMPARE(Pixel(w, edge), QColor(249, 61, 6));
-    Press(w, Mini(3, 4, 1), Qt::RightButton);
-    QVERIFY(Pixel(w, edge) != QColor(249, 61, 6));
-    Click(w->bnCheck);
-    Click(w->bnErase);
-    QCOMPARE(Pixel(w, edge), QColor(Qt::white));
-    // The eraser cursor is drawn for the screen's pixel density.
-    const QCursor sharp = EraserCursor(2);
-    QCOMPARE(sharp.pixmap().devicePixelRatio(), 2.0);
-    QCOMPARE(sharp.pixmap().size(), EraserCursor(1).pixmap().size() * 2);
-  }
-
   void pausingAndErasingDriveTheClock() {
     Open(kModeMouse);
     TfrmSudoku* w = Window();
@@ -186,25 +181,23 @@ class SudokuWindowTest : public testing::PlayWindowTest {
     main_->resize(760, 640);
     main_->close();
     main_.reset();
-    TfrmMain second({StatePath(), false, 3});
-    QVERIFY(second.stateWasLoaded());
+    main_ = Show(QStringLiteral("state.dat"), 3);
+    QVERIFY(main_ && main_->stateWasLoaded());
     // A new run starts with the grid shown and the clock going.
-    second.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&second));
-    auto* restored = static_cast<TfrmSudoku*>(second.playWindow(kKindSudoku));
-    QVERIFY(!restored->PanelPause->isVisible() && restored->dgPuzzle()->isVisible() && restored->PuzzTimer.isActive());
-    QCOMPARE(int(second.state().sudokuPuzzle.cells[7][5].entry), 2);
-    QCOMPARE(int(second.state().general.sudokuInputMode), int(kModeType));
-    QCOMPARE(int(second.state().general.mainWidth), 760);
-    QCOMPARE(int(second.state().general.mainHeight), 640);
+    w = Window();
+    QVERIFY(!w->PanelPause->isVisible() && w->dgPuzzle()->isVisible() && w->PuzzTimer.isActive());
+    QCOMPARE(int(Puzzle().cells[7][5].entry), 2);
+    GeneralSettings& g = main_->state().general;
+    QCOMPARE(int(g.sudokuInputMode), int(kModeType));
+    QCOMPARE(int(g.mainWidth), 760);
+    QCOMPARE(int(g.mainHeight), 640);
 
     // Geometry from a damaged file, or saved on a larger screen, is fitted to this one.
-    const QRect screen = second.screen()->availableGeometry();
+    const QRect screen = main_->screen()->availableGeometry();
     const QRect saved[] = {{-900000, 0, 2000000000, -5}, {300, 200, 1312, 1044}};
     for (const QRect& r : saved) {
-      GeneralSettings& g = second.state().general;
       std::tie(g.mainLeft, g.mainTop, g.mainWidth, g.mainHeight) = std::tuple(r.x(), r.y(), r.width(), r.height());
-      QVERIFY(SaveState(second.state(), StatePath().toStdString()));
+      QVERIFY(SaveState(main_->state(), StatePath().toStdString()));
       TfrmMain third({StatePath(), false, 3});
       QVERIFY(screen.contains(third.geometry()));
       QCOMPARE(third.size(), QSize(screen.width(), r.height() < 0 ? 600 : screen.height()));
@@ -214,8 +207,7 @@ class SudokuWindowTest : public testing::PlayWindowTest {
   void aTerminationSignalClosesTheWindowAndWritesTheState() {
     Open(kModeMouse, 600000);  // no autosave meanwhile
     CloseOnTerminationSignals(main_.get());
-    TfrmSudoku* w = Window();
-    Press(w, Mini(4, 6, 8));
+    Press(Window(), Mini(4, 6, 8));
     QCOMPARE(EntryOnDisk(4, 6), 0);
     std::raise(SIGTERM);
     QTRY_VERIFY(!main_->isVisible());

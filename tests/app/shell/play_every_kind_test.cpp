@@ -1,8 +1,9 @@
-// Hints in every play window: pressing Hint three times, again and again,
-// solves the puzzle; nothing changes before the third press; Undo takes a
-// hint's move back. The engine tests hold which step comes first.
-#include <QtTest>
-
+// Every play window on a generated puzzle, driven through the real widgets.
+// Pressing Hint three times, again and again, solves it; nothing changes
+// before the third press and Undo takes a hint's move back (the engine tests
+// hold which step comes first). A seeded random player checks the promises
+// listed in random_player.h after every action; ZORVEK_PLAYER_ACTIONS sets
+// its actions per kind.
 #include "app/kinds.h"
 
 #include "app/play_window_fixture.h"
@@ -12,18 +13,20 @@ using namespace zorvek;
 using namespace zorvek::app;
 using zorvek::testing::Position;
 
-class HintWindowTest : public testing::PlayWindowTest {
+class EveryKindTest : public testing::PlayWindowTest {
   Q_OBJECT
 
- private slots:
-  void hintsSolveEveryKind_data() {
+  static void KindRows() {
     QTest::addColumn<int>("kind");
     for (const AppKind& k : AppKinds()) QTest::newRow(KindOf(k.kind).name) << k.kind;
   }
 
-  void hintsSolveEveryKind() {
+ private slots:
+  void hintsSolve_data() { KindRows(); }
+
+  void hintsSolve() {
     QFETCH(int, kind);
-    const auto main = Show(QStringLiteral("state%1.dat").arg(kind), 7);
+    const auto main = Show(QStringLiteral("hints%1.dat").arg(kind), 7);
     QVERIFY(main);
     main->PanelClick(kind);
     TPlayWindow* w = main->playWindow(kind);
@@ -62,7 +65,21 @@ class HintWindowTest : public testing::PlayWindowTest {
     QVERIFY2(testing::Solved(a), qPrintable(QStringLiteral("not solved after %1 hints").arg(steps)));
     QVERIFY(!w->model().clockRunning() && !w->bnHint->isEnabled());
   }
+
+  void randomPlayer_data() { KindRows(); }
+
+  void randomPlayer() {
+    QFETCH(int, kind);
+    const int actions = qEnvironmentVariableIsSet("ZORVEK_PLAYER_ACTIONS")
+                            ? qEnvironmentVariableIntValue("ZORVEK_PLAYER_ACTIONS")
+                            : 2000;
+    const auto main = Show(QStringLiteral("player%1.dat").arg(kind), 5);
+    QVERIFY(main);
+    testing::RandomPlayer player(*main, kind, 1000u + static_cast<unsigned>(kind), dir_.path());
+    const QString failure = player.Play(actions);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+  }
 };
 
-QTEST_MAIN(HintWindowTest)
-#include "hint_window_test.moc"
+QTEST_MAIN(EveryKindTest)
+#include "play_every_kind_test.moc"

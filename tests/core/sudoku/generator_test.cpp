@@ -7,7 +7,6 @@
 #include <string>
 
 #include "core/common/types.h"
-#include "core/sudoku/play.h"
 #include "support/brute.h"
 
 namespace zorvek::sudoku {
@@ -27,27 +26,6 @@ SolverBoard BoardFromDigits(const char (&digits)[82]) {
     board.cells[k].Value = digits[k] - '0';
   }
   return board;
-}
-
-// The first pool entry needs more than naked singles (its hints say so):
-// Easy refuses it and writes nothing, Hard accepts it.
-TEST(SudokuGenerator, FinalizeRejectsWhatTheLevelCannotSolve) {
-  char digits[82];
-  ASSERT_TRUE(ExpandPoolEntry(kSudokuPool[0], digits));
-  Random random(3);
-  Generator g(random);
-  SolverBoard board = BoardFromDigits(digits);
-  SudPuzzle puzzle{};
-  EXPECT_FALSE(g.FinalizePuzzle(kEasy, board, puzzle));
-  EXPECT_EQ(puzzle.cells[0][0].solution, 0) << "nothing written on rejection";
-  board = BoardFromDigits(digits);
-  ASSERT_TRUE(g.FinalizePuzzle(kHard, board, puzzle));
-  EXPECT_EQ(testing::Verdict(testing::SudokuProblem(puzzle)), "");
-  SudSettings settings{};
-  SudokuPlayAdapter adapter(settings, puzzle);
-  bool beyondSingles = false;
-  for (const Hint& hint : LogicalPath(adapter)) beyondSingles |= hint.technique != "Naked single";
-  EXPECT_TRUE(beyondSingles);
 }
 
 // Every shipped entry expands, is distinct, short, and passes the Hard

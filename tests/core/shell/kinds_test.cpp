@@ -49,13 +49,15 @@ TEST(KindJobs, StartupAndCreatedPuzzlesAreSoundWithAFreshClock) {
     Random random(t.kind + 21);
     ASSERT_TRUE(testing::StartupWithinCap(random));
     kind.createStartup(random, *state);
-    for (const PuzzleShape& shape : {t.startup, t.made}) {
+    for (int step = 0; step < 2; ++step) {
+      const PuzzleShape& shape = step == 0 ? t.startup : t.made;
       EXPECT_TRUE(kind.shape(*state) == shape) << shape.difficulty << " " << shape.rows << "x" << shape.cols;
       EXPECT_EQ(testing::Verdict(ProblemOf(*state, t.kind)), "");
       auto adapter = kind.playAdapter(*state);
       EXPECT_EQ(adapter->Elapsed(), 0);
       EXPECT_EQ(adapter->TimerState(), kTimerRunning);
-      // The next job starts from an old clock, and its first commit says it failed.
+      if (step == 1) break;
+      // The job starts from an old clock, and its first commit says it failed.
       adapter->Elapsed() = 500;
       adapter->TimerState() = kTimerPaused;
       const auto before = std::make_unique<AppState>(*state);

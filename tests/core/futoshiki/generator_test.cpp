@@ -1,5 +1,5 @@
-// The Futoshiki generator's drivers and stored banks: entry text, the
-// shipped entries, and the draw. Generated puzzles are checked in hint_test.
+// The Futoshiki generator's stored banks: entry text, the shipped entries,
+// and the draw. Generated puzzles are checked in hint_test.
 #include "core/futoshiki/generator.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +7,6 @@
 #include <cstring>
 #include <set>
 #include <string>
-#include <thread>
 
 #include "core/common/types.h"
 #include "support/brute.h"
@@ -161,69 +160,6 @@ TEST(FutoshikiGenerator, AFullBoardTakesNoMoreSigns) {
   const FutBoard before = full;
   AddRandomSign(h, full, random);
   EXPECT_EQ(std::memcmp(&before, &full, sizeof full), 0);
-}
-
-TEST(FutoshikiDrivers, NewPuzzlesRunAFreshClockAndCancelKeepsTheOld) {
-  std::uint8_t m9[kBankSize] = {}, h9[kBankSize] = {}, h7[kBankSize] = {};
-  const BankUsedFlags flags{m9, h9, h7};
-  Random random(42);
-  FutHeader header = Header(9, kHard);
-  header.elapsed = 50;
-  FutGrid grid{};
-  ASSERT_TRUE(testing::FutoshikiWithinCap(random, kMedium, 7, testing::kAttemptCap));
-  CreateStartupFutoshiki(random, header, grid);
-  auto expectFresh = [&](int size, int difficulty) {
-    EXPECT_EQ(header.size * 10 + header.difficulty, size * 10 + difficulty);
-    EXPECT_EQ(header.elapsed, 0);
-    EXPECT_EQ(header.playState, kTimerRunning);
-    EXPECT_EQ(testing::Verdict(testing::FutoshikiProblem(header, grid)), "");
-  };
-  expectFresh(7, kMedium);
-
-  CreateProgress progress;
-  progress.cancelled = true;  // a stale cancel from an earlier run does not count
-  header.elapsed = 321;
-  header.playState = kTimerPaused;
-  const CreateResult made = CreateFutoshikiPuzzle(random, progress, header, grid, flags);
-  ASSERT_TRUE(made.success && !made.cancelled && made.startCloseTimer);
-  EXPECT_EQ(progress.attemptScale.load(), 2100);
-  EXPECT_EQ(progress.attempts.load(), made.attempts);
-  expectFresh(7, kMedium);
-  for (std::uint8_t f : h7) EXPECT_EQ(f, 0) << "Medium 7 x 7 never draws from a bank";
-
-  // A cancelled run keeps the old puzzle, in place or on the way from the
-  // 7 x 7 puzzle to a new size.
-  for (int resize = 0; resize < 2; ++resize) {
-    FutHeader h = resize ? header : Header(5, kHard);
-    FutGrid g = grid;
-    const FutHeader headerBefore = h;
-    const FutGrid gridBefore = g;
-    // The run waits at its first look at the cancel flag, so the cancel
-    // always lands in it, however the threads are scheduled.
-    CreateProgress slow;
-    slow.Pause();
-    std::thread canceller([&] {
-      while (slow.attemptScale.load() == 0) std::this_thread::yield();  // the run has started
-      slow.cancelled = true;
-      slow.Resume();
-    });
-    const CreateResult r = resize ? CreateFutoshikiPuzzle(random, slow, kHard, 5, h, g, flags)
-                                  : CreateFutoshikiPuzzle(random, slow, h, g, flags);
-    canceller.join();
-    EXPECT_TRUE(!r.success && r.cancelled);
-    EXPECT_EQ(std::memcmp(&h, &headerBefore, sizeof h), 0) << resize;
-    EXPECT_EQ(std::memcmp(&g, &gridBefore, sizeof g), 0) << resize;
-  }
-  progress.cancelled = false;
-  ASSERT_TRUE(CreateFutoshikiPuzzle(random, progress, kEasy, 5, header, grid, flags).success);
-  expectFresh(5, kEasy);
-
-  progress.cancelled = true;  // a cancelled batch run writes nothing
-  const FutGrid before = grid;
-  int attempts = -1;
-  EXPECT_FALSE(CreateFutoshikiForPrint(random, progress, kEasy, 5, grid, nullptr, &attempts));
-  EXPECT_EQ(attempts, 0);
-  EXPECT_EQ(std::memcmp(&grid, &before, sizeof grid), 0);
 }
 
 }  // namespace

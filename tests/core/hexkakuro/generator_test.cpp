@@ -119,41 +119,5 @@ TEST(HexGenerator, PuzzlesAreUniqueDeducibleHintSolvableAndGolden) {
   EXPECT_GT(withRemovals, 0) << "the hints' removal checks never ran";
 }
 
-TEST(HexGenerator, DriversKeepOrReplaceThePuzzle) {
-  Random random(42);
-  CreateProgress progress;
-  HexHeader settings{kMedium, {}, 9, 9, 500, kTimerPaused, {}};
-  HexGrid grid{};
-  grid.cells[1][2].entry = 7;
-  const HexHeader oldSettings = settings;
-  const HexGrid oldGrid = grid;
-  auto unchanged = [&] {
-    return std::memcmp(&settings, &oldSettings, sizeof settings) == 0 &&
-           std::memcmp(&grid, &oldGrid, sizeof grid) == 0;
-  };
-  progress.cancelled = true;
-  const HexCreateResult cancelled = CreateHexKakuroPuzzle(random, progress, kHard, 11, 13, settings, grid);
-  EXPECT_TRUE(cancelled.cancelled && !cancelled.success && unchanged());
-  EXPECT_FALSE(CreateHexKakuroForPrint(random, progress, kEasy, 9, 9, grid));
-  EXPECT_TRUE(unchanged());
-
-  // A new puzzle starts at zero, running, whatever the old clock said.
-  progress.cancelled = false;
-  const HexCreateResult r = CreateHexKakuroPuzzle(random, progress, kHard, 11, 13, settings, grid);
-  ASSERT_TRUE(r.success);
-  EXPECT_LE(r.attempts, 101);
-  EXPECT_EQ(progress.attempts.load(), r.attempts);
-  const HexHeader hard{kHard, {}, 11, 13, 0, kTimerRunning, {}};
-  EXPECT_EQ(std::memcmp(&settings, &hard, sizeof settings), 0);
-  EXPECT_EQ(testing::Verdict(testing::HexKakuroProblem(grid, 11, 13)), "");
-
-  HexHeader startup{7, {}, 0, 0, 9, 0, {}};  // whatever a damaged state left
-  ASSERT_TRUE(testing::HexKakuroWithinCap(random, kEasy, 9, 9));
-  CreateStartupHexKakuro(random, startup, grid);
-  const HexHeader easy{kEasy, {}, 9, 9, 0, kTimerRunning, {}};
-  EXPECT_EQ(std::memcmp(&startup, &easy, sizeof startup), 0);
-  EXPECT_EQ(testing::Verdict(testing::HexKakuroProblem(grid, 9, 9)), "");
-}
-
 }  // namespace
 }  // namespace zorvek::hexkakuro

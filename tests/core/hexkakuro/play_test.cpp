@@ -6,7 +6,6 @@
 #include "core/play/play.h"
 #include "core/hexkakuro/play.h"
 #include "support/capped.h"
-#include "support/hint_path.h"
 
 namespace zorvek::hexkakuro {
 namespace {
@@ -106,18 +105,6 @@ TEST(HexPlay, TheLargeGridIsCoveredByUndo) {
   model.Undo();
   EXPECT_EQ(grid.cells[10][13].entry, 0);
   EXPECT_EQ(grid.cells[10][13].marks[4], 1);
-}
-
-// Wrong entries come first, named by the block's own row and column.
-TEST(HexKakuroHint, WrongEntryComesFirst) {
-  Random random(9);
-  CreateProgress progress;
-  HexGrid grid{};
-  ASSERT_TRUE(CreateHexKakuroForPrint(random, progress, kMedium, 9, 9, grid));
-  HexHeader settings{kMedium, {}, 9, 9, 0, kTimerRunning, {}};
-  HexKakuroPlayAdapter adapter(settings, grid);
-  const Hint first = testing::ExpectWrongEntriesFirst(adapter);
-  EXPECT_EQ(first.cellsText, CellName(first.target.row, first.target.col));
 }
 
 }  // namespace

@@ -11,34 +11,10 @@
 #include "core/kakuro/generator.h"
 #include "core/kakuro/solver.h"
 #include "support/brute.h"
+#include "support/kakuro_fixture.h"
 
 namespace zorvek::kakuro {
 namespace {
-
-// A puzzle from a picture: '#' a clue cell, a digit a white cell holding that
-// solution; clue sums and lengths follow from the digits.
-KakGrid PuzzleFrom(const KakHeader& h, const std::vector<std::string>& picture) {
-  KakGrid g{};
-  for (auto& row : g.cells)
-    for (KakCell& cell : row) cell.entry = -1;
-  for (int r = 0; r <= h.rows; ++r)
-    for (int c = 0; c <= h.cols; ++c) {
-      const bool inPicture = r < static_cast<int>(picture.size()) && c < static_cast<int>(picture[r].size());
-      const char ch = inPicture ? picture[r][c] : '#';
-      g.cells[r][c].colour = ch == '#' ? kBlack : kWhite;
-      if (ch != '#') g.cells[r][c].sum = ch - '0';
-    }
-  for (int r = 0; r <= h.rows; ++r)
-    for (int c = 0; c <= h.cols; ++c) {
-      KakCell& cell = g.cells[r][c];
-      if (cell.colour != kBlack) continue;
-      for (int k = c + 1; k <= h.cols && g.cells[r][k].colour == kWhite; ++k)
-        ++cell.acrossLength, cell.sum += g.cells[r][k].sum;
-      for (int k = r + 1; k <= h.rows && g.cells[k][c].colour == kWhite; ++k)
-        ++cell.downLength, cell.downSum += g.cells[k][c].sum;
-    }
-  return g;
-}
 
 KakWorkGrid Work(const KakHeader& h, const KakGrid& g) {
   KakWorkGrid work;
@@ -50,13 +26,13 @@ const KakHeader kSeven = MakeKakHeader(kHard, 7, 7);
 const std::vector<std::string> kSquare = {"###", "#31", "#12"};
 
 TEST(KakuroSolver, SolvesOnlyPuzzlesWithOneSolution) {
-  const KakGrid square = PuzzleFrom(kSeven, kSquare);
+  const KakGrid square = testing::KakuroFromPicture(kSquare, 8, 8);
   KakGrid solved{};
   ASSERT_EQ(SolveKakuro(kSeven, Work(kSeven, square), solved), 0);
   EXPECT_EQ(std::memcmp(&solved, &square, sizeof solved), 0);
 
   // Digits that swap round a rectangle: two solutions, refused, nothing written.
-  const KakGrid twice = PuzzleFrom(kSeven, {"###", "#12", "#21"});
+  const KakGrid twice = testing::KakuroFromPicture({"###", "#12", "#21"}, 8, 8);
   ASSERT_EQ(testing::CountSolutions(testing::KakuroProblem(kSeven, twice)), 2);
   KakGrid untouched{};
   untouched.cells[5][5].sum = 77;
@@ -65,7 +41,7 @@ TEST(KakuroSolver, SolvesOnlyPuzzlesWithOneSolution) {
 
   // Clues no digits meet: alone (two digits never make 2), or only together.
   for (auto [row, sum] : {std::pair{1, 2}, {2, 5}}) {
-    KakGrid bad = PuzzleFrom(kSeven, kSquare);
+    KakGrid bad = testing::KakuroFromPicture(kSquare, 8, 8);
     bad.cells[row][0].sum = sum;
     EXPECT_NE(SolveKakuro(kSeven, Work(kSeven, bad), solved), 0) << sum;
   }

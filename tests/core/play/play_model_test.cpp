@@ -9,6 +9,7 @@
 #include "core/shell/state.h"
 #include "core/sudoku/play.h"
 #include "support/capped.h"
+#include "support/hint_path.h"
 
 namespace zorvek {
 namespace {
@@ -212,6 +213,16 @@ TEST(PlaySudoku, PencilCommands) {
   EXPECT_EQ(f.puzzle.cells[5][4].marks[SolutionAt(3, 3) - 1], 0);
 }
 
+// The first-start puzzle of a kind, tried within the attempt caps first.
+std::unique_ptr<AppState> Startup(int kind) {
+  auto state = std::make_unique<AppState>();
+  Random random(kind + 1);
+  const ::testing::AssertionResult capped = testing::StartupWithinCap(random);
+  EXPECT_TRUE(capped);
+  if (capped) KindOf(kind).createStartup(random, *state);
+  return state;
+}
+
 // Every kind's adapter under the play model, on its first-start puzzle: a
 // clue or given takes nothing, an open cell takes a digit and a mark, checks
 // read back as written, Undo restores, and Fill leaves every check right with
@@ -219,10 +230,7 @@ TEST(PlaySudoku, PencilCommands) {
 TEST(PlayAdapters, EveryKindPlaysByTheSameRules) {
   for (int kind = 0; kind < kPlayKinds; ++kind) {
     SCOPED_TRACE(KindName(kind));
-    auto state = std::make_unique<AppState>();
-    Random random(kind + 1);
-    ASSERT_TRUE(testing::StartupWithinCap(random));
-    KindOf(kind).createStartup(random, *state);
+    const auto state = Startup(kind);
     const auto adapter = KindOf(kind).playAdapter(*state);
     std::uint8_t mode = kModeMouse;
     PlayModel model(*adapter, mode);
@@ -261,6 +269,19 @@ TEST(PlayAdapters, EveryKindPlaysByTheSameRules) {
     EXPECT_EQ(adapter->Entry(openR, openC), answer);
     EXPECT_EQ(adapter->Check(openR, openC), 1);
     EXPECT_EQ(adapter->TimerState(), kTimerStopped);
+  }
+}
+
+// Wrong entries come first, named as the kind names its cells: HexKakuro by
+// its block's own row and column, the others counting from 1.
+TEST(PlayAdapters, EveryKindsHintsTakeWrongEntriesFirst) {
+  for (int kind = 0; kind < kPlayKinds; ++kind) {
+    SCOPED_TRACE(KindName(kind));
+    const auto state = Startup(kind);
+    const auto adapter = KindOf(kind).playAdapter(*state);
+    const Hint first = testing::ExpectWrongEntriesFirst(*adapter);
+    const int base = kind == kKindHexKakuro ? 0 : 1;
+    EXPECT_EQ(first.cellsText, CellName(first.target.row + base, first.target.col + base));
   }
 }
 

@@ -7,9 +7,7 @@
 #include <string>
 
 #include "core/common/types.h"
-#include "core/sudoku/play.h"
 #include "support/brute.h"
-#include "support/capped.h"
 
 namespace zorvek::sudoku {
 namespace {
@@ -28,27 +26,6 @@ SolverBoard BoardFromDigits(const char (&digits)[82]) {
     board.cells[k].Value = digits[k] - '0';
   }
   return board;
-}
-
-// The first pool entry needs more than naked singles (its hints say so):
-// Easy refuses it and writes nothing, Hard accepts it.
-TEST(SudokuGenerator, FinalizeRejectsWhatTheLevelCannotSolve) {
-  char digits[82];
-  ASSERT_TRUE(ExpandPoolEntry(kSudokuPool[0], digits));
-  Random random(3);
-  Generator g(random);
-  SolverBoard board = BoardFromDigits(digits);
-  SudPuzzle puzzle{};
-  EXPECT_FALSE(g.FinalizePuzzle(kEasy, board, puzzle));
-  EXPECT_EQ(puzzle.cells[0][0].solution, 0) << "nothing written on rejection";
-  board = BoardFromDigits(digits);
-  ASSERT_TRUE(g.FinalizePuzzle(kHard, board, puzzle));
-  EXPECT_EQ(testing::Verdict(testing::SudokuProblem(puzzle)), "");
-  SudSettings settings{};
-  SudokuPlayAdapter adapter(settings, puzzle);
-  bool beyondSingles = false;
-  for (const Hint& hint : LogicalPath(adapter)) beyondSingles |= hint.technique != "Naked single";
-  EXPECT_TRUE(beyondSingles);
 }
 
 // Every shipped entry expands, is distinct, short, and passes the Hard
@@ -107,38 +84,6 @@ TEST(SudokuPool, DrawTakesTheNextUnusedEntryAndStartsOverWhenAllAreUsed) {
   std::memset(flags, 1, sizeof flags);
   ASSERT_TRUE(g.PuzzleFromPool(board, flags));
   for (std::uint8_t f : flags) ASSERT_EQ(f, 0);
-}
-
-TEST(SudokuDrivers, NewPuzzlesRunAFreshClockAndCancelKeepsTheOld) {
-  Random random(21);
-  CreateProgress progress;
-  std::uint8_t flags[kPoolSize] = {};
-  SudSettings settings{};
-  settings.elapsed = 500;
-  settings.timerState = kTimerPaused;
-  SudPuzzle puzzle{};
-  const CreateResult r = CreateSudokuPuzzle(random, progress, kEasy, settings, puzzle, flags);
-  ASSERT_TRUE(r.success);
-  EXPECT_EQ(settings.difficulty, kEasy);
-  EXPECT_EQ(settings.elapsed, 0);
-  EXPECT_EQ(settings.timerState, kTimerRunning);
-  EXPECT_EQ(progress.attempts.load(), r.attempts);
-  EXPECT_EQ(progress.attemptScale.load(), 1000);
-  EXPECT_EQ(r.startCloseTimer, r.attempts < 995);
-
-  settings.elapsed = 9;
-  ASSERT_TRUE(testing::SudokuWithinCap(random, kMedium));
-  CreateStartupSudoku(random, settings, puzzle);
-  EXPECT_EQ(settings.difficulty, kMedium);
-  EXPECT_EQ(settings.elapsed, 0);
-  EXPECT_EQ(settings.timerState, kTimerRunning);
-
-  progress.cancelled = true;
-  const SudPuzzle before = puzzle;
-  int attempts = -1;
-  EXPECT_FALSE(CreateSudokuForPrint(random, progress, kHard, puzzle, flags, &attempts));
-  EXPECT_EQ(attempts, 0);
-  EXPECT_EQ(std::memcmp(&before, &puzzle, sizeof puzzle), 0);
 }
 
 }  // namespace

@@ -144,14 +144,6 @@ TEST(SudokuHint, EliminationsNameTheirUnitAndLeadToTheirSingle) {
   }
 }
 
-TEST(SudokuHint, WrongEntriesComeFirstInReadingOrder) {
-  SudPuzzle puzzle = Made(kMedium, 5);
-  SudSettings settings{};
-  SudokuPlayAdapter adapter(settings, puzzle);
-  const Hint first = testing::ExpectWrongEntriesFirst(adapter);
-  EXPECT_EQ(first.cellsText, CellName(first.target.row + 1, first.target.col + 1));
-}
-
 TEST(SudokuHint, NoStepWhereLogicCannotGoOn) {
   SudSettings settings{};
   SudPuzzle empty{};  // no givens: every grid fits

@@ -1,15 +1,15 @@
 // The Futoshiki board painted into images: pitch and zones, chevrons in all
 // four directions, the mini-grid of a small board, and the paper style.
-#include <QImage>
-#include <QPainter>
 #include <QtTest>
 
 #include "core/common/types.h"
 #include "core/play/play.h"
+#include "draw/board_image.h"
 #include "draw/futoshiki/board.h"
 
 using namespace zorvek;
 using zorvek::draw::futoshiki::FutoshikiBoard;
+using namespace zorvek::testing;
 
 namespace {
 
@@ -22,31 +22,6 @@ struct Puzzle {
       for (int c = 0; c < n; ++c) grid.cells[r][c].solution = (r + c) % n + 1;
   }
 };
-
-// Painted at the screen's density, or at `dpi` as a printer page would be.
-QImage Paint(const FutoshikiBoard& board, const draw::BoardView& view, int dpi = 0) {
-  QImage image(board.Size(), QImage::Format_RGB32);
-  image.fill(Qt::magenta);
-  if (dpi) {
-    image.setDotsPerMeterX(int(dpi / 0.0254));
-    image.setDotsPerMeterY(int(dpi / 0.0254));
-  }
-  QPainter p(&image);
-  board.Paint(p, view);
-  return image;
-}
-
-bool IsBlack(const QImage& image, QPoint at) { return image.pixelColor(at) == QColor(Qt::black); }
-
-// Whether any pixel in the rectangle has the colour (or, without one, is not white).
-bool Any(const QImage& image, const QRect& r, const QColor* colour) {
-  for (int y = r.top(); y <= r.bottom(); ++y)
-    for (int x = r.left(); x <= r.right(); ++x) {
-      const QColor c = image.pixelColor(x, y);
-      if (colour ? c == *colour : c != QColor(Qt::white)) return true;
-    }
-  return false;
-}
 
 }  // namespace
 
@@ -61,7 +36,7 @@ class FutoshikiBoardTest : public QObject {
     QCOMPARE(FutoshikiBoard::PitchFor(5, QSize(1000, 1000), 0), 198);
     Puzzle puzzle(7);
     FutoshikiBoard board(puzzle.header, puzzle.grid);
-    QImage probe(1, 1, QImage::Format_RGB32);
+    const QImage probe = Device();
     board.Layout(69, &probe);
     QCOMPARE(board.squareSize(), 55);
     QCOMPARE(board.miniSize(), 18);
@@ -91,7 +66,7 @@ class FutoshikiBoardTest : public QObject {
     puzzle.grid.cells[2][0].signDown = 1;   // points down
     puzzle.grid.cells[2][2].signDown = 2;   // points up
     FutoshikiBoard board(puzzle.header, puzzle.grid);
-    QImage probe(1, 1, QImage::Format_RGB32);
+    const QImage probe = Device();
     board.Layout(60, &probe);
     const int w = board.squareSize(), p = 60;  // 48, strips of 12
     draw::BoardView view;
@@ -120,23 +95,22 @@ class FutoshikiBoardTest : public QObject {
     puzzle.grid.cells[1][2].entry = 4;
     puzzle.grid.cells[1][2].check = 2;
     FutoshikiBoard board(puzzle.header, puzzle.grid);
-    QImage probe(1, 1, QImage::Format_RGB32);
+    const QImage probe = Device();
     board.Layout(60, &probe);
     const int t = board.miniSize();
     draw::BoardView view;
     view.checkDisplay = true;
     const QImage image = Paint(board, view);
     const QRect five(t + 2, t + 2, t - 3, t - 3), seven(2, 2 * t + 2, t - 3, t - 3);
-    QVERIFY(Any(image, five, &draw::kMarkYellow));
-    QVERIFY(Any(image, five, &static_cast<const QColor&>(QColor(Qt::black))));
-    QVERIFY(!Any(image, seven, nullptr));  // blank: no digit, no yellow
+    QVERIFY(CountColour(image, five, draw::kMarkYellow) > 0);
+    QVERIFY(CountColour(image, five, Qt::black) > 0);
+    QCOMPARE(CountColour(image, seven, Qt::white), seven.width() * seven.height());  // no digit, no yellow
     // Outlines 2 pixels in from the square's edge: green for the given, red for the wrong entry.
     const QRect given = board.CellRect(1, 1), wrong = board.CellRect(1, 2);
     QCOMPARE(image.pixelColor(given.left() + 2, given.center().y()), draw::kCheckGreen);
     QCOMPARE(image.pixelColor(wrong.left() + 2, wrong.center().y()), draw::kCheckRed);
     QCOMPARE(image.pixelColor(wrong.left() + 1, wrong.center().y()), QColor(Qt::white));
-    const QColor red = draw::kGivenRed;
-    QVERIFY(Any(image, given.adjusted(5, 5, -5, -5), &red));
+    QVERIFY(CountColour(image, given.adjusted(5, 5, -5, -5), draw::kGivenRed) > 0);
   }
 
   void paperShowsOutlinedSquaresAndNoScreenColours() {
@@ -147,9 +121,7 @@ class FutoshikiBoardTest : public QObject {
     puzzle.grid.cells[0][2].check = 2;
     puzzle.grid.cells[0][0].signRight = 2;
     FutoshikiBoard board(puzzle.header, puzzle.grid);
-    QImage printer(10, 10, QImage::Format_RGB32);
-    printer.setDotsPerMeterX(int(600 / 0.0254));
-    printer.setDotsPerMeterY(int(600 / 0.0254));
+    const QImage printer = Device(600);
     board.Layout(300, &printer);
     draw::BoardView view;
     view.paper = true;
@@ -177,7 +149,8 @@ class FutoshikiBoardTest : public QObject {
 
     // Solutions fill every square.
     view.solution = true;
-    QVERIFY(Any(Paint(board, view, 600), board.CellRect(4, 4).adjusted(20, 20, -20, -20), &draw::kPaperGrey));
+    const QImage solved = Paint(board, view, 600);
+    QVERIFY(CountColour(solved, board.CellRect(4, 4).adjusted(20, 20, -20, -20), draw::kPaperGrey) > 0);
   }
 };
 

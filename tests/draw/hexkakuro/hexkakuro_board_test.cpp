@@ -1,17 +1,17 @@
 // The HexKakuro board painted into images: hexagon colours, the pencil
 // polygons, check bands, the paper style, and hit tests that agree with
 // what is drawn.
-#include <QImage>
-#include <QPainter>
 #include <QtTest>
 
 #include "core/play/play.h"
+#include "draw/board_image.h"
 #include "draw/hexkakuro/board.h"
 
 using namespace zorvek;
 using namespace zorvek::hexkakuro;
 using zorvek::draw::hexkakuro::HexCellGeometry;
 using zorvek::draw::hexkakuro::HexKakuroBoard;
+using namespace zorvek::testing;
 
 namespace {
 
@@ -28,14 +28,6 @@ void FullPattern(HexHeader& s, HexGrid& g, int rows, int cols) {
         x.kind = kHexWhite, x.number = 1;
       }
     }
-}
-
-QImage Paint(const HexKakuroBoard& board, const draw::BoardView& view) {
-  QImage image(board.Size(), QImage::Format_RGB32);
-  image.fill(Qt::magenta);
-  QPainter p(&image);
-  board.Paint(p, view);
-  return image;
 }
 
 QPoint Centre(const HexKakuroBoard& b, int r, int c) {
@@ -60,7 +52,7 @@ class HexKakuroBoardTest : public QObject {
   void fitsItsFonts() {
     HexHeader s;
     HexGrid g;
-    QImage probe(1, 1, QImage::Format_RGB32);
+    const QImage probe = Device();
     for (auto [rows, cols] : {std::pair{9, 9}, std::pair{11, 13}}) {
       FullPattern(s, g, rows, cols);
       HexKakuroBoard board(s, g);
@@ -85,7 +77,7 @@ class HexKakuroBoardTest : public QObject {
     g.cells[3][2].check = 1;
     g.cells[2][4].marks[0] = 1;
     g.cells[2][4].check = 2;
-    QImage probe(1, 1, QImage::Format_RGB32);
+    const QImage probe = Device();
     HexKakuroBoard board(s, g);
     board.Fit(QSize(600, 600), &probe);
     board.SetSelectedClue(1, 7);
@@ -147,7 +139,7 @@ class HexKakuroBoardTest : public QObject {
     HexHeader s;
     HexGrid g;
     FullPattern(s, g, 9, 9);
-    QImage probe(1, 1, QImage::Format_RGB32);
+    const QImage probe = Device();
     HexKakuroBoard board(s, g);
     board.Fit(QSize(640, 640), &probe);
     for (int d = 1; d <= 9; ++d) {

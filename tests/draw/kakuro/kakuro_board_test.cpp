@@ -1,14 +1,14 @@
 // The Kakuro board painted into images: geometry for any target, the clue
 // halves and mini-digits of the hit test, and the screen and paper styles.
-#include <QImage>
-#include <QPainter>
 #include <QtTest>
 
 #include "core/play/play.h"
+#include "draw/board_image.h"
 #include "draw/kakuro/board.h"
 
 using namespace zorvek;
 using zorvek::draw::kakuro::KakuroBoard;
+using namespace zorvek::testing;
 
 namespace {
 
@@ -33,21 +33,6 @@ void MakePuzzle(kakuro::KakHeader& h, kakuro::KakGrid& g) {
   g.cells[1][0].acrossLength = 5;
 }
 
-QImage Paint(const KakuroBoard& board, const draw::BoardView& view) {
-  QImage image(board.Size(), QImage::Format_RGB32);
-  image.fill(Qt::magenta);
-  QPainter p(&image);
-  board.Paint(p, view);
-  return image;
-}
-
-int CountColour(const QImage& image, const QRect& area, const QColor& colour) {
-  int n = 0;
-  for (int y = area.top(); y <= area.bottom(); ++y)
-    for (int x = area.left(); x <= area.right(); ++x) n += image.pixelColor(x, y) == colour;
-  return n;
-}
-
 }  // namespace
 
 class KakuroBoardTest : public QObject {
@@ -63,7 +48,7 @@ class KakuroBoardTest : public QObject {
     QCOMPARE(KakuroBoard::CellSizeFor(QSize(2400, 2000), 9, 11, 0), 198);
     QCOMPARE(KakuroBoard::CellSizeFor(QSize(400, 400), 5, 5, 0), 48);  // raised to 7 x 7
     KakuroBoard board(h, g);
-    QImage probe(1, 1, QImage::Format_RGB32);
+    const QImage probe = Device();
     board.Layout(48, &probe);
     QCOMPARE(board.Size(), QSize(12 * 48 + 1, 10 * 48 + 1));
     QCOMPARE(board.CellRect(2, 3).topLeft(), QPoint(3 * 48, 2 * 48));
@@ -101,7 +86,7 @@ class KakuroBoardTest : public QObject {
     g.cells[3][4].mark = 4;
     KakuroBoard board(h, g);
     board.SetSelectedRun(kakuro::ClueRun(h, g, 1, 0, false));  // the across clue of row 1
-    QImage probe(1, 1, QImage::Format_RGB32);
+    const QImage probe = Device();
     board.Layout(48, &probe);
     draw::BoardView view;
     view.checkDisplay = true;

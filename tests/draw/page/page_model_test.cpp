@@ -12,7 +12,6 @@
 #include "core/common/random.h"
 #include "core/shell/kinds.h"
 #include "core/sudoku/generator.h"
-#include "draw/kakuro/board.h"
 #include "draw/page/booklet.h"
 #include "draw/page/renderers.h"
 
@@ -99,43 +98,6 @@ class PageModelTest : public QObject {
     QImage letter(10, 10, QImage::Format_RGB32);
     QPainter p(&letter);
     QCOMPARE(PrintCanvas(p, 5100, 6600).PrintUnit, 9);
-  }
-
-  // On paper only a black cell that carries a sum is split by the white
-  // diagonal; every other black cell is solid.
-  void kakuroDiagonalOnlyWithSums() {
-    auto state = std::make_unique<AppState>();
-    Random random(3);
-    KindOf(kKindKakuro).createStartup(random, *state);
-    QImage image = Page();
-    QPainter p(&image);
-    PrintCanvas canvas(p, image.width(), image.height());
-    PrintCurrentPuzzle(canvas, *state, kKindKakuro, false, false);
-    p.end();
-    const draw::kakuro::KakuroBoard board(state->kakuroSettings, state->kakuroPuzzle);
-    const QRect box = canvas.SlotBox(1, 1, false);
-    const int pitch = std::min(box.height() / board.rows(), box.width() / board.cols());
-    const QPoint origin(box.left() + (box.width() - board.cols() * pitch) / 2,
-                        box.top() + (box.height() - board.rows() * pitch) / 2);
-    int split = 0, solid = 0;
-    for (int r = 0; r < board.rows(); ++r)
-      for (int c = 0; c < board.cols(); ++c) {
-        const bool inPuzzle = r <= state->kakuroSettings.rows && c <= state->kakuroSettings.cols;
-        const kakuro::KakCell& cell = state->kakuroPuzzle.cells[r][c];
-        if (inPuzzle && cell.colour == kakuro::kWhite) continue;
-        const bool sums = inPuzzle && ((cell.sum > 0 && cell.acrossLength > 0) || (cell.downSum > 0 && cell.downLength > 0));
-        const QRect inside = QRect(origin + QPoint(c * pitch, r * pitch), QSize(pitch, pitch))
-                                 .adjusted(2 * canvas.PrintUnit, 2 * canvas.PrintUnit, -2 * canvas.PrintUnit,
-                                           -2 * canvas.PrintUnit);
-        int light = 0;
-        for (int y = inside.top(); y <= inside.bottom(); ++y)
-          for (int x = inside.left(); x <= inside.right(); ++x) light += qGray(image.pixel(x, y)) > 160;
-        // Both ways round: the diagonal crosses the middle of a cell with sums.
-        const bool centreLight = qGray(image.pixel(inside.center())) > 160;
-        QVERIFY2(sums ? centreLight : light == 0, qPrintable(QStringLiteral("cell %1,%2").arg(r).arg(c)));
-        (sums ? split : solid)++;
-      }
-    QVERIFY(split > 5 && solid > 1);  // the corner cell at least is solid
   }
 
   void textPlacement() {

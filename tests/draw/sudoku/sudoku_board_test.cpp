@@ -1,14 +1,14 @@
 // The Sudoku board painted into images: frame, box and cell lines, check
 // outlines, hit tests, and fonts fitted on the device that is painted on.
-#include <QImage>
-#include <QPainter>
 #include <QtTest>
 
 #include "core/play/play.h"
+#include "draw/board_image.h"
 #include "draw/sudoku/board.h"
 
 using namespace zorvek;
 using zorvek::draw::sudoku::SudokuBoard;
+using namespace zorvek::testing;
 
 namespace {
 
@@ -23,18 +23,6 @@ sudoku::SudPuzzle MakePuzzle() {
   return p;
 }
 
-QImage Paint(const SudokuBoard& board, const draw::BoardView& view, int dpi = 96) {
-  QImage image(board.Size(), QImage::Format_RGB32);
-  image.setDotsPerMeterX(int(dpi / 0.0254));
-  image.setDotsPerMeterY(int(dpi / 0.0254));
-  image.fill(Qt::magenta);
-  QPainter p(&image);
-  board.Paint(p, view);
-  return image;
-}
-
-bool IsBlack(const QImage& image, int x, int y) { return image.pixelColor(x, y) == QColor(Qt::black); }
-
 }  // namespace
 
 class SudokuBoardTest : public QObject {
@@ -43,7 +31,7 @@ class SudokuBoardTest : public QObject {
   void frameBoxAndCellLineWidths() {
     const sudoku::SudPuzzle puzzle = MakePuzzle();
     SudokuBoard board(puzzle);
-    QImage probe(1, 1, QImage::Format_RGB32);
+    const QImage probe = Device();
     const int cell = SudokuBoard::CellSizeFor(QSize(500, 500), 70);
     QCOMPARE(cell, 54);
     QCOMPARE(SudokuBoard::CellSizeFor(QSize(2000, 1000), 70), 70);
@@ -53,25 +41,26 @@ class SudokuBoardTest : public QObject {
     view.mode = kModeType;  // open cells are plain white
     const QImage image = Paint(board, view);
     const int w = image.width(), y = board.CellRect(1, 1).center().y();
-    for (int x : {0, 1, 2, 3, w - 4, w - 3, w - 2, w - 1}) QVERIFY2(IsBlack(image, x, y), qPrintable(QString::number(x)));
-    QVERIFY(!IsBlack(image, 4, y));
-    QVERIFY(!IsBlack(image, w - 5, y));
+    for (int x : {0, 1, 2, 3, w - 4, w - 3, w - 2, w - 1})
+      QVERIFY2(IsBlack(image, {x, y}), qPrintable(QString::number(x)));
+    QVERIFY(!IsBlack(image, {4, y}));
+    QVERIFY(!IsBlack(image, {w - 5, y}));
     // The box line between columns 2 and 3 is as heavy as the frame.
     const int edge = board.CellRect(0, 3).left();
-    for (int x = edge - 2; x <= edge + 1; ++x) QVERIFY(IsBlack(image, x, y));
-    QVERIFY(!IsBlack(image, edge - 3, y) && !IsBlack(image, edge + 2, y));
+    for (int x = edge - 2; x <= edge + 1; ++x) QVERIFY(IsBlack(image, {x, y}));
+    QVERIFY(!IsBlack(image, {edge - 3, y}) && !IsBlack(image, {edge + 2, y}));
     // A cell line is two pixels wide, across the edge between the cells.
     const int thin = board.CellRect(0, 1).left();
     int run = 0;
-    for (int x = thin - 4; x <= thin + 4; ++x) run += IsBlack(image, x, y);
+    for (int x = thin - 4; x <= thin + 4; ++x) run += IsBlack(image, {x, y});
     QCOMPARE(run, 2);
-    QVERIFY(IsBlack(image, thin, y) && IsBlack(image, thin - 1, y));
+    QVERIFY(IsBlack(image, {thin, y}) && IsBlack(image, {thin - 1, y}));
   }
 
   void hitTestFindsCellAndMiniDigit() {
     const sudoku::SudPuzzle puzzle = MakePuzzle();
     SudokuBoard board(puzzle);
-    QImage probe(1, 1, QImage::Format_RGB32);
+    const QImage probe = Device();
     board.Layout(36, &probe);
     const QRect cell = board.CellRect(4, 7);
     const draw::BoardHit hit = board.HitTest(cell.topLeft() + QPoint(13, 25));  // middle column, bottom row
@@ -96,7 +85,7 @@ class SudokuBoardTest : public QObject {
     puzzle.cells[0][0].check = 1;
     puzzle.cells[0][1].check = 2;
     SudokuBoard board(puzzle);
-    QImage probe(1, 1, QImage::Format_RGB32);
+    const QImage probe = Device();
     board.Layout(36, &probe);
     draw::BoardView view;
     auto outline = [&](const QImage& image, int c) {
@@ -113,9 +102,7 @@ class SudokuBoardTest : public QObject {
   void paperFontsFitThePrintersPixels() {
     const sudoku::SudPuzzle puzzle = MakePuzzle();
     SudokuBoard board(puzzle);
-    QImage printer(10, 10, QImage::Format_RGB32);
-    printer.setDotsPerMeterX(int(600 / 0.0254));
-    printer.setDotsPerMeterY(int(600 / 0.0254));
+    const QImage printer = Device(600);
     board.Layout(300, &printer);
     const QRect six = QFontMetrics(draw::DrawingFont(board.digitFontSize()), &printer).tightBoundingRect(QStringLiteral("6"));
     QVERIFY2(six.height() <= 300 * 5 / 8 && six.height() > 300 / 3, qPrintable(QString::number(six.height())));

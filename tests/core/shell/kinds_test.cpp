@@ -1,0 +1,75 @@
+#include "core/shell/kinds.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+
+#include "core/common/types.h"
+#include "support/brute.h"
+#include "support/capped.h"
+
+namespace zorvek {
+namespace {
+
+testing::Problem ProblemOf(const AppState& s, int kind) {
+  switch (kind) {
+    case kKindSudoku: return testing::SudokuProblem(s.sudokuPuzzle);
+    case kKindKakuro: return testing::KakuroProblem(s.kakuroSettings, s.kakuroPuzzle);
+    case kKindFutoshiki: return testing::FutoshikiProblem(s.futoshikiSettings, s.futoshikiPuzzle);
+    default: return testing::HexKakuroProblem(s.hexKakuroPuzzle, s.hexKakuroSettings.rows, s.hexKakuroSettings.cols);
+  }
+}
+
+bool operator==(const PuzzleShape& a, const PuzzleShape& b) {
+  return a.difficulty == b.difficulty && a.rows == b.rows && a.cols == b.cols;
+}
+
+// Every kind's first start, then a job run as the create dialog runs it:
+// each puzzle of the level and size asked for, with one solution by the
+// independent checker and a fresh running clock, and taken into the state
+// only by a successful commit.
+TEST(KindJobs, StartupAndCreatedPuzzlesAreSoundWithAFreshClock) {
+  struct Case {
+    int kind;
+    PuzzleShape startup;
+    int difficulty, sizeChoice;
+    PuzzleShape made;
+  };
+  const Case cases[] = {
+      {kKindSudoku, {kMedium, 9, 9}, kEasy, 0, {kEasy, 9, 9}},
+      {kKindKakuro, {kMedium, 9, 11}, kHard, 3, {kHard, 11, 13}},
+      {kKindFutoshiki, {kMedium, 7, 7}, kEasy, 0, {kEasy, 5, 5}},
+      {kKindHexKakuro, {kEasy, 9, 9}, kHard, 1, {kHard, 11, 13}},
+  };
+  for (const Case& t : cases) {
+    SCOPED_TRACE(KindName(t.kind));
+    const KindDescriptor& kind = KindOf(t.kind);
+    auto state = std::make_unique<AppState>();
+    Random random(t.kind + 21);
+    ASSERT_TRUE(testing::StartupWithinCap(random));
+    kind.createStartup(random, *state);
+    for (int step = 0; step < 2; ++step) {
+      const PuzzleShape& shape = step == 0 ? t.startup : t.made;
+      EXPECT_TRUE(kind.shape(*state) == shape) << shape.difficulty << " " << shape.rows << "x" << shape.cols;
+      EXPECT_EQ(testing::Verdict(ProblemOf(*state, t.kind)), "");
+      auto adapter = kind.playAdapter(*state);
+      EXPECT_EQ(adapter->Elapsed(), 0);
+      EXPECT_EQ(adapter->TimerState(), kTimerRunning);
+      if (step == 1) break;
+      // The job starts from an old clock, and its first commit says it failed.
+      adapter->Elapsed() = 500;
+      adapter->TimerState() = kTimerPaused;
+      const auto before = std::make_unique<AppState>(*state);
+      const auto job = kind.createJob(*state, t.difficulty, t.sizeChoice);
+      CreateProgress progress;
+      ASSERT_TRUE(job->Run(random, progress).success);
+      job->Commit(*state, false);
+      EXPECT_EQ(std::memcmp(before.get(), state.get(), sizeof *state), 0);
+      job->Commit(*state, true);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zorvek

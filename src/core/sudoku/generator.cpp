@@ -153,6 +153,7 @@ bool Generator::FinalizePuzzle(int difficulty, SolverBoard& board, SudPuzzle& pu
     c.textLength = 0;
     std::memset(c.text, 0, sizeof c.text);
     std::memset(c.marks, 0, sizeof c.marks);
+    c.check = 0;  // an old puzzle's check marks would be saved with the new one
   }
   return true;
 }

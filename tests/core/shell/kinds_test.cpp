@@ -28,7 +28,7 @@ bool operator==(const PuzzleShape& a, const PuzzleShape& b) {
 // Every kind's first start, then a job run as the create dialog runs it:
 // each puzzle of the level and size asked for, with one solution by the
 // independent checker and a fresh running clock, and taken into the state
-// only by a successful commit.
+// only by a successful commit, with nothing of the old puzzle's play.
 TEST(KindJobs, StartupAndCreatedPuzzlesAreSoundWithAFreshClock) {
   struct Case {
     int kind;
@@ -57,9 +57,17 @@ TEST(KindJobs, StartupAndCreatedPuzzlesAreSoundWithAFreshClock) {
       EXPECT_EQ(adapter->Elapsed(), 0);
       EXPECT_EQ(adapter->TimerState(), kTimerRunning);
       if (step == 1) break;
-      // The job starts from an old clock, and its first commit says it failed.
+      // The job starts from a played puzzle on an old clock, and its first
+      // commit says it failed; the new puzzle keeps none of the old play.
       adapter->Elapsed() = 500;
       adapter->TimerState() = kTimerPaused;
+      for (int r = 0; r < adapter->Rows(); ++r)
+        for (int c = 0; c < adapter->Cols(); ++c)
+          if (adapter->IsCell(r, c) && !adapter->IsGiven(r, c)) {
+            adapter->SetEntry(r, c, adapter->Solution(r, c));
+            adapter->SetMark(r, c, adapter->MarkHigh(), true);
+            adapter->SetCheck(r, c, 2);
+          }
       const auto before = std::make_unique<AppState>(*state);
       const auto job = kind.createJob(*state, t.difficulty, t.sizeChoice);
       CreateProgress progress;

@@ -7,6 +7,10 @@ set -u
 zorvek=$1
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
+# A broken engine must fail the run within a minute, not hang it.
+printf '#!/bin/sh\nexec timeout 60 "%s" "$@"\n' "$zorvek" >"$dir/zorvek-limited"
+chmod +x "$dir/zorvek-limited"
+zorvek=$dir/zorvek-limited
 export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$dir
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }

@@ -12,15 +12,6 @@
 namespace zorvek {
 namespace {
 
-testing::Problem ProblemOf(const AppState& s, int kind) {
-  switch (kind) {
-    case kKindSudoku: return testing::SudokuProblem(s.sudokuPuzzle);
-    case kKindKakuro: return testing::KakuroProblem(s.kakuroSettings, s.kakuroPuzzle);
-    case kKindFutoshiki: return testing::FutoshikiProblem(s.futoshikiSettings, s.futoshikiPuzzle);
-    default: return testing::HexKakuroProblem(s.hexKakuroPuzzle, s.hexKakuroSettings.rows, s.hexKakuroSettings.cols);
-  }
-}
-
 bool operator==(const PuzzleShape& a, const PuzzleShape& b) {
   return a.difficulty == b.difficulty && a.rows == b.rows && a.cols == b.cols;
 }
@@ -35,12 +26,19 @@ TEST(KindJobs, StartupAndCreatedPuzzlesAreSoundWithAFreshClock) {
     PuzzleShape startup;
     int difficulty, sizeChoice;
     PuzzleShape made;
+    testing::Problem (*problem)(const AppState&);  // the puzzle as the independent checker reads it
   };
   const Case cases[] = {
-      {kKindSudoku, {kMedium, 9, 9}, kEasy, 0, {kEasy, 9, 9}},
-      {kKindKakuro, {kMedium, 9, 11}, kHard, 3, {kHard, 11, 13}},
-      {kKindFutoshiki, {kMedium, 7, 7}, kEasy, 0, {kEasy, 5, 5}},
-      {kKindHexKakuro, {kEasy, 9, 9}, kHard, 1, {kHard, 11, 13}},
+      {kKindSudoku, {kMedium, 9, 9}, kEasy, 0, {kEasy, 9, 9},
+       [](const AppState& s) { return testing::SudokuProblem(s.sudokuPuzzle); }},
+      {kKindKakuro, {kMedium, 9, 11}, kHard, 3, {kHard, 11, 13},
+       [](const AppState& s) { return testing::KakuroProblem(s.kakuroSettings, s.kakuroPuzzle); }},
+      {kKindFutoshiki, {kMedium, 7, 7}, kEasy, 0, {kEasy, 5, 5},
+       [](const AppState& s) { return testing::FutoshikiProblem(s.futoshikiSettings, s.futoshikiPuzzle); }},
+      {kKindHexKakuro, {kEasy, 9, 9}, kHard, 1, {kHard, 11, 13},
+       [](const AppState& s) {
+         return testing::HexKakuroProblem(s.hexKakuroPuzzle, s.hexKakuroSettings.rows, s.hexKakuroSettings.cols);
+       }},
   };
   for (const Case& t : cases) {
     SCOPED_TRACE(KindName(t.kind));
@@ -52,7 +50,7 @@ TEST(KindJobs, StartupAndCreatedPuzzlesAreSoundWithAFreshClock) {
     for (int step = 0; step < 2; ++step) {
       const PuzzleShape& shape = step == 0 ? t.startup : t.made;
       EXPECT_TRUE(kind.shape(*state) == shape) << shape.difficulty << " " << shape.rows << "x" << shape.cols;
-      EXPECT_EQ(testing::Verdict(ProblemOf(*state, t.kind)), "");
+      EXPECT_EQ(testing::Verdict(t.problem(*state)), "");
       auto adapter = kind.playAdapter(*state);
       EXPECT_EQ(adapter->Elapsed(), 0);
       EXPECT_EQ(adapter->TimerState(), kTimerRunning);

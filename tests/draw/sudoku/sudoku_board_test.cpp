@@ -119,8 +119,12 @@ class SudokuBoardTest : public QObject {
         yellow |= c == draw::kMarkYellow;
         grey |= c == draw::kPaperGrey;
       }
-    QVERIFY(!red && !yellow);
-    QVERIFY(grey);  // the entry in (0, 1)
+    QVERIFY(!red && !yellow && grey);
+    // Inside the lines, the given's digit has black pixels, the entry's none.
+    auto inner = [&](int c) { return board.CellRect(0, c).adjusted(8, 8, -8, -8); };
+    QVERIFY(CountColour(page, inner(0), Qt::black) > 0);
+    QCOMPARE(CountColour(page, inner(1), Qt::black), 0);
+    QVERIFY(CountColour(page, inner(1), draw::kPaperGrey) > 0);
   }
 };
 

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <memory>
+#include <thread>
 
 #include "core/common/types.h"
 #include "support/brute.h"
@@ -26,16 +27,17 @@ TEST(KindJobs, StartupAndCreatedPuzzlesAreSoundWithAFreshClock) {
     PuzzleShape startup;
     int difficulty, sizeChoice;
     PuzzleShape made;
+    bool cancellable;  // the create dialog offers Cancel
     testing::Problem (*problem)(const AppState&);  // the puzzle as the independent checker reads it
   };
   const Case cases[] = {
-      {kKindSudoku, {kMedium, 9, 9}, kEasy, 0, {kEasy, 9, 9},
+      {kKindSudoku, {kMedium, 9, 9}, kEasy, 0, {kEasy, 9, 9}, true,
        [](const AppState& s) { return testing::SudokuProblem(s.sudokuPuzzle); }},
-      {kKindKakuro, {kMedium, 9, 11}, kHard, 3, {kHard, 11, 13},
+      {kKindKakuro, {kMedium, 9, 11}, kHard, 3, {kHard, 11, 13}, false,
        [](const AppState& s) { return testing::KakuroProblem(s.kakuroSettings, s.kakuroPuzzle); }},
-      {kKindFutoshiki, {kMedium, 7, 7}, kEasy, 0, {kEasy, 5, 5},
+      {kKindFutoshiki, {kMedium, 7, 7}, kEasy, 0, {kEasy, 5, 5}, true,
        [](const AppState& s) { return testing::FutoshikiProblem(s.futoshikiSettings, s.futoshikiPuzzle); }},
-      {kKindHexKakuro, {kEasy, 9, 9}, kHard, 1, {kHard, 11, 13},
+      {kKindHexKakuro, {kEasy, 9, 9}, kHard, 1, {kHard, 11, 13}, false,
        [](const AppState& s) {
          return testing::HexKakuroProblem(s.hexKakuroPuzzle, s.hexKakuroSettings.rows, s.hexKakuroSettings.cols);
        }},
@@ -66,6 +68,19 @@ TEST(KindJobs, StartupAndCreatedPuzzlesAreSoundWithAFreshClock) {
             adapter->SetMark(r, c, adapter->MarkHigh(), true);
             adapter->SetCheck(r, c, 2);
           }
+      if (t.cancellable) {
+        // Cancel pressed during a run: it ends failed and cancelled, so the
+        // player's puzzle stays. The run waits at its first look at the flag.
+        CreateProgress slow;
+        slow.Pause();
+        std::jthread canceller([&slow] {
+          while (slow.attemptScale.load() == 0) std::this_thread::yield();
+          slow.cancelled = true;
+          slow.Resume();
+        });
+        const CreateOutcome out = kind.createJob(*state, t.difficulty, t.sizeChoice)->Run(random, slow);
+        EXPECT_TRUE(!out.success && out.cancelled);
+      }
       const auto before = std::make_unique<AppState>(*state);
       const auto job = kind.createJob(*state, t.difficulty, t.sizeChoice);
       CreateProgress progress;

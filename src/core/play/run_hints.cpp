@@ -400,7 +400,6 @@ Hint Finder::Build(const Placement& placement, const std::vector<Step>& steps) c
   return hint;
 }
 
-
 Hint Finder::Find() {
   const int n = static_cast<int>(puzzle_.cells.size());
   for (int i = 0; i < n; ++i) {
